@@ -1,0 +1,23 @@
+#pragma once
+
+namespace tarvanel {
+
+// Why a conversion or a calculation step failed.
+enum class EngineError {
+    None,
+    NotNumeric, // the text does not read as a number (type mismatch)
+    Overflow,   // the number does not fit the target type
+    DivisionByZero,
+    InvalidOperation, // 0 / 0, logarithm of a non-positive number, root of a negative one
+};
+
+// A value or the reason it could not be computed.
+template <typename T> struct Outcome {
+    T value{};
+    EngineError error = EngineError::None;
+
+    bool ok() const { return error == EngineError::None; }
+    static Outcome failure(EngineError e) { return Outcome{T{}, e}; }
+};
+
+} // namespace tarvanel
