@@ -1,4 +1,5 @@
 #include "link_budget.h"
+#include "link_readings.h"
 
 #include "number_text.h"
 
@@ -60,48 +61,55 @@ const double kFresnelRadiusFactor = std::sqrt(299.792458); // sqrt(c) in 10^6 m/
     const auto name = (expression);                                                                \
     if (!name.ok()) return decltype(result)::failure(name.error)
 
-// EIRP of one end in double precision, rounded to single when stored.
-Single eirpOf(const LinkEndFields& end, const NumberLocale& locale) {
+} // namespace
+
+EndReadings readEnd(const LinkEndFields& end, const NumberLocale& locale) {
+    return {GetPower(end, locale), ReturnCableLoss(end, locale), toSingle(end.gain, locale)};
+}
+
+LinkReadings readLink(const LinkFields& link, const NumberLocale& locale) {
+    return {readEnd(link.end1, locale),        readEnd(link.end2, locale),
+            toInt16(link.sensitivity, locale), toSingle(link.margin, locale),
+            toSingle(link.frequency, locale),  toDouble(link.frequency, locale)};
+}
+
+// EIRP in double precision, rounded to single when stored.
+Single eirpOf(const EndReadings& end) {
     Single result;
-    TARVANEL_TRY(cableLoss, ReturnCableLoss(end, locale));
-    TARVANEL_TRY(power, GetPower(end, locale));
-    TARVANEL_TRY(gain, toSingle(end.gain, locale));
+    TARVANEL_TRY(cableLoss, end.cableLoss);
+    TARVANEL_TRY(power, end.power);
+    TARVANEL_TRY(gain, end.gain);
     return toSingleResult(static_cast<double>(gain.value) + power.value - cableLoss.value);
 }
 
-Single distanceOf(const LinkFields& link, const NumberLocale& locale) {
+Single distanceOf(const LinkReadings& link) {
     Single result;
-    TARVANEL_TRY(cableLoss1, ReturnCableLoss(link.end1, locale));
-    TARVANEL_TRY(cableLoss2, ReturnCableLoss(link.end2, locale));
-    TARVANEL_TRY(power1, GetPower(link.end1, locale));
-
     // The sensitivity is entered as its magnitude: 80 and -80 both mean -80 dBm.
-    TARVANEL_TRY(sensitivity, toInt16(link.sensitivity, locale));
+    TARVANEL_TRY(sensitivity, link.sensitivity);
     if (sensitivity.value == std::numeric_limits<std::int16_t>::min())
         return Single::failure(EngineError::Overflow);
     const auto sensitivityMagnitude = static_cast<float>(std::abs(sensitivity.value));
 
-    TARVANEL_TRY(gain1, toSingle(link.end1.gain, locale));
-    TARVANEL_TRY(
-        eirp1, toSingleResult(static_cast<double>(gain1.value) + power1.value - cableLoss1.value));
-    TARVANEL_TRY(gain2, toSingle(link.end2.gain, locale));
+    TARVANEL_TRY(eirp1, eirpOf(link.end1));
+    TARVANEL_TRY(gain2, link.end2.gain);
+    TARVANEL_TRY(cableLoss2, link.end2.cableLoss);
     const double budget =
         static_cast<double>(gain2.value) + eirp1.value - cableLoss2.value + sensitivityMagnitude;
 
-    TARVANEL_TRY(margin, toSingle(link.margin, locale));
+    TARVANEL_TRY(margin, link.margin);
     TARVANEL_TRY(exponent, checked((budget - std::fabs(margin.value)) / 20.0));
     TARVANEL_TRY(amplitude, checked(std::pow(10.0, exponent.value)));
     TARVANEL_TRY(numerator, checked(amplitude.value * kSpeedOfLight1e8));
-    TARVANEL_TRY(frequency, toSingle(link.frequency, locale));
+    TARVANEL_TRY(frequency, link.frequency);
     TARVANEL_TRY(denominator, checked(frequency.value * kFortyPi));
     TARVANEL_TRY(distance, divide(numerator.value, denominator.value));
     return toSingleResult(distance.value);
 }
 
-Single freeSpaceLossOf(const LinkFields& link, const NumberLocale& locale) {
+Single freeSpaceLossOf(const LinkReadings& link, const Single& distance) {
     Single result;
-    TARVANEL_TRY(frequency, toDouble(link.frequency, locale));
-    TARVANEL_TRY(distance, distanceOf(link, locale));
+    TARVANEL_TRY(frequency, link.frequencyDouble);
+    if (!distance.ok()) return distance;
     TARVANEL_TRY(ratio,
                  divide(frequency.value * kFourPi * distance.value * 1000.0, kSpeedOfLight1e6));
     TARVANEL_TRY(decades, log10Of(ratio.value));
@@ -110,10 +118,10 @@ Single freeSpaceLossOf(const LinkFields& link, const NumberLocale& locale) {
     return toSingleResult(20.0 * decades.value);
 }
 
-Single fresnelRadiusOf(const LinkFields& link, const NumberLocale& locale) {
+Single fresnelRadiusOf(const LinkReadings& link, const Single& distance) {
     Single result;
-    TARVANEL_TRY(frequency, toSingle(link.frequency, locale));
-    TARVANEL_TRY(distance, distanceOf(link, locale));
+    TARVANEL_TRY(frequency, link.frequency);
+    if (!distance.ok()) return distance;
     TARVANEL_TRY(scaled,
                  toSingleResult(static_cast<double>(distance.value) * kFresnelDistanceFactor));
     TARVANEL_TRY(ratio, divide(scaled.value, frequency.value));
@@ -122,12 +130,6 @@ Single fresnelRadiusOf(const LinkFields& link, const NumberLocale& locale) {
 }
 
 #undef TARVANEL_TRY
-
-float orZero(const Single& value) {
-    return value.ok() ? value.value : 0.0f;
-}
-
-} // namespace
 
 Outcome<float> GetPower(const LinkEndFields& end, const NumberLocale& locale) {
     switch (end.unit) {
@@ -182,7 +184,7 @@ Outcome<float> ReturnCableLoss2(const LinkFields& link, const NumberLocale& loca
 }
 
 float Calc_EIRP(const LinkEndFields& end, const NumberLocale& locale) {
-    return orZero(eirpOf(end, locale));
+    return orZero(eirpOf(readEnd(end, locale)));
 }
 
 float Calc_EIRP1(const LinkFields& link, const NumberLocale& locale) {
@@ -194,15 +196,17 @@ float Calc_EIRP2(const LinkFields& link, const NumberLocale& locale) {
 }
 
 float CalcDistance(const LinkFields& link, const NumberLocale& locale) {
-    return orZero(distanceOf(link, locale));
+    return orZero(distanceOf(readLink(link, locale)));
 }
 
 float Calc_FSL(const LinkFields& link, const NumberLocale& locale) {
-    return orZero(freeSpaceLossOf(link, locale));
+    const LinkReadings readings = readLink(link, locale);
+    return orZero(freeSpaceLossOf(readings, distanceOf(readings)));
 }
 
 float Calc_Frensel_Zone(const LinkFields& link, const NumberLocale& locale) {
-    return orZero(fresnelRadiusOf(link, locale));
+    const LinkReadings readings = readLink(link, locale);
+    return orZero(fresnelRadiusOf(readings, distanceOf(readings)));
 }
 
 } // namespace tarvanel

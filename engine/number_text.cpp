@@ -27,7 +27,9 @@ std::string_view trimBlanks(std::string_view text) {
 }
 
 bool consume(std::string_view& text, std::string_view token) {
-    if (token.empty() || !text.starts_with(token)) return false;
+    if (token.empty() || text.size() < token.size()) return false;
+    // Most separators and signs are one byte: compare without a library call.
+    if (token.size() == 1 ? text.front() != token.front() : !text.starts_with(token)) return false;
     text.remove_prefix(token.size());
     return true;
 }
@@ -102,6 +104,48 @@ std::optional<std::int64_t> leadingDigitExponent(const ScannedNumber& number) {
     return std::nullopt;
 }
 
+// Powers of ten that are exact in each type, for the exact fast path.
+template <typename Real> struct ExactPowers;
+template <> struct ExactPowers<float> {
+    static constexpr int kMaxPower = 10;
+    static constexpr std::uint64_t kMaxMantissa = 1ULL << 24;
+    static constexpr float kPowers[] = {1e0f, 1e1f, 1e2f, 1e3f, 1e4f, 1e5f,
+                                        1e6f, 1e7f, 1e8f, 1e9f, 1e10f};
+};
+template <> struct ExactPowers<double> {
+    static constexpr int kMaxPower = 22;
+    static constexpr std::uint64_t kMaxMantissa = 1ULL << 53;
+    static constexpr double kPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                         1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                         1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+};
+
+// Short numbers whose digits and power of ten are both exact in Real: one
+// correctly rounded multiplication or division gives the nearest value, which
+// is all that the usual typed texts need.
+template <typename Real>
+std::optional<Real> readExactly(const ScannedNumber& number, std::int64_t exponent) {
+    using Powers = ExactPowers<Real>;
+    std::uint64_t mantissa = 0;
+    int digitCount = 0;
+    for (std::string_view part : {number.integerDigits, number.fractionDigits}) {
+        for (char c : part) {
+            if (digitCount == 0 && c == '0') continue;
+            if (++digitCount > 19) return std::nullopt;
+            mantissa = mantissa * 10 + static_cast<std::uint64_t>(c - '0');
+        }
+    }
+    const std::int64_t power = exponent - static_cast<std::int64_t>(number.fractionDigits.size());
+    if (mantissa > Powers::kMaxMantissa || power < -Powers::kMaxPower || power > Powers::kMaxPower)
+        return std::nullopt;
+    Real value = static_cast<Real>(mantissa);
+    if (power < 0)
+        value /= Powers::kPowers[-power];
+    else
+        value *= Powers::kPowers[power];
+    return number.negative ? -value : value;
+}
+
 template <typename Real>
 Outcome<Real> convertReal(std::string_view text, const NumberLocale& locale) {
     const auto scanned = scan(text, locale);
@@ -117,30 +161,36 @@ Outcome<Real> convertReal(std::string_view text, const NumberLocale& locale) {
     constexpr std::int64_t kMaxDecimalExponent = std::numeric_limits<Real>::max_exponent10;
     if (magnitude > 400) return Outcome<Real>::failure(EngineError::Overflow);
     if (magnitude < -400) return {zero};
+    if (const auto exact = readExactly<Real>(number, exponent)) return {*exact};
 
-    // "[-]digits.digitsE[-]exponent" in the C locale for std::from_chars.
-    std::string buffer;
-    buffer.reserve(number.integerDigits.size() + number.fractionDigits.size() + 32);
-    if (number.negative) buffer += '-';
-    buffer += number.integerDigits.empty() ? std::string_view("0") : number.integerDigits;
+    // "[-]digits.digitsE[-]exponent" in the C locale for std::from_chars; on
+    // the stack for everything a person types, on the heap for pasted floods.
+    const std::size_t length = number.integerDigits.size() + number.fractionDigits.size() + 32;
+    std::array<char, 128> stackBuffer;
+    std::string heapBuffer;
+    char* const start = length <= stackBuffer.size()
+                            ? stackBuffer.data()
+                            : (heapBuffer.resize(length), heapBuffer.data());
+    char* end = start;
+    auto append = [&end](std::string_view part) { end = std::copy(part.begin(), part.end(), end); };
+    if (number.negative) append("-");
+    append(number.integerDigits.empty() ? std::string_view("0") : number.integerDigits);
     if (!number.fractionDigits.empty()) {
-        buffer += '.';
-        buffer += number.fractionDigits;
+        append(".");
+        append(number.fractionDigits);
     }
     if (exponent != 0) {
-        std::array<char, 24> digits{};
-        const auto written = std::to_chars(digits.data(), digits.data() + digits.size(), exponent);
-        buffer += 'e';
-        buffer.append(digits.data(), written.ptr);
+        append("e");
+        end = std::to_chars(end, start + length, exponent).ptr;
     }
 
     Real value{};
-    const auto result = std::from_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    const auto result = std::from_chars(start, end, value);
     if (result.ec == std::errc::result_out_of_range) {
         if (magnitude >= kMaxDecimalExponent) return Outcome<Real>::failure(EngineError::Overflow);
         return {zero}; // too small: reads as zero
     }
-    if (result.ec != std::errc() || result.ptr != buffer.data() + buffer.size())
+    if (result.ec != std::errc() || result.ptr != end)
         return Outcome<Real>::failure(EngineError::NotNumeric);
     if (std::isinf(value)) return Outcome<Real>::failure(EngineError::Overflow);
     return {value};

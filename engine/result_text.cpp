@@ -1,5 +1,7 @@
 #include "result_text.h"
 
+#include "link_readings.h"
+
 namespace tarvanel {
 
 std::string resultLabelText(float value, DisplayPattern pattern, std::string_view suffix,
@@ -10,12 +12,18 @@ std::string resultLabelText(float value, DisplayPattern pattern, std::string_vie
 }
 
 ResultTexts computeResultTexts(const LinkFields& link, const NumberLocale& locale) {
+    // One reading of the fields serves all five results: they are what the
+    // five functions give for the same texts, without parsing them five times.
+    const LinkReadings readings = readLink(link, locale);
+    const Outcome<float> distance = distanceOf(readings);
     return {
-        resultLabelText(Calc_EIRP1(link, locale), DisplayPattern::TwoDecimals, " dBm", locale),
-        resultLabelText(Calc_EIRP2(link, locale), DisplayPattern::TwoDecimals, " dBm", locale),
-        resultLabelText(CalcDistance(link, locale), DisplayPattern::ThreeDecimals, " Km", locale),
-        resultLabelText(Calc_FSL(link, locale), DisplayPattern::OneDecimal, " dB", locale),
-        resultLabelText(Calc_Frensel_Zone(link, locale), DisplayPattern::TwoDecimals, " m", locale),
+        resultLabelText(orZero(eirpOf(readings.end1)), DisplayPattern::TwoDecimals, " dBm", locale),
+        resultLabelText(orZero(eirpOf(readings.end2)), DisplayPattern::TwoDecimals, " dBm", locale),
+        resultLabelText(orZero(distance), DisplayPattern::ThreeDecimals, " Km", locale),
+        resultLabelText(orZero(freeSpaceLossOf(readings, distance)), DisplayPattern::OneDecimal,
+                        " dB", locale),
+        resultLabelText(orZero(fresnelRadiusOf(readings, distance)), DisplayPattern::TwoDecimals,
+                        " m", locale),
     };
 }
 

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <functional>
 #include <limits>
+#include <random>
 
 namespace tarvanel {
 namespace {
@@ -286,6 +287,49 @@ TEST(Eirp, LegalLimitIsStrictlyAboveTwenty) {
               "-3.50 dBm");
     EXPECT_EQ(resultLabelText(1234.5678f, DisplayPattern::ThreeDecimals, " Km", NumberLocale{}),
               "1234.568 Km");
+}
+
+} // namespace
+} // namespace tarvanel
+
+namespace tarvanel {
+namespace {
+
+// The refresh reads the fields once for all five results; it must write
+// exactly what the five functions give one by one, whatever the fields hold.
+TEST(RefreshTexts, MatchTheFunctionsOneByOne) {
+    const char* samples[] = {"",     "0",   "20",  "-5",    "0.5",   "2427",
+                             "80.5", "1e3", "abc", "40000", "1e39",  "-32768",
+                             "0.22", "15",  "10",  "2",     "-2427", "0.001"};
+    std::mt19937 random(7);
+    std::uniform_int_distribution<std::size_t> pick(0, std::size(samples) - 1);
+    const NumberLocale locale;
+    for (int i = 0; i < 4000; ++i) {
+        LinkTexts link = exampleLink(locale);
+        for (auto* text :
+             {&link.end1.power, &link.end1.gain, &link.end1.lossPerMetre, &link.end1.length,
+              &link.end1.connectors, &link.end2.power, &link.end2.gain, &link.end2.lossPerMetre,
+              &link.end2.length, &link.end2.connectors, &link.frequency, &link.sensitivity,
+              &link.margin}) {
+            if (random() % 3 == 0) *text = samples[pick(random)];
+        }
+        link.end1.unit = random() % 4 == 0 ? PowerUnit::mW : PowerUnit::dBm;
+        const LinkFields fields = link.fields();
+        const ResultTexts texts = computeResultTexts(fields, locale);
+        const auto text = [&](float v, DisplayPattern p, const char* suffix) {
+            return resultLabelText(v, p, suffix, locale);
+        };
+        ASSERT_EQ(texts.eirp1,
+                  text(Calc_EIRP1(fields, locale), DisplayPattern::TwoDecimals, " dBm"));
+        ASSERT_EQ(texts.eirp2,
+                  text(Calc_EIRP2(fields, locale), DisplayPattern::TwoDecimals, " dBm"));
+        ASSERT_EQ(texts.distance,
+                  text(CalcDistance(fields, locale), DisplayPattern::ThreeDecimals, " Km"));
+        ASSERT_EQ(texts.freeSpace,
+                  text(Calc_FSL(fields, locale), DisplayPattern::OneDecimal, " dB"));
+        ASSERT_EQ(texts.fresnel,
+                  text(Calc_Frensel_Zone(fields, locale), DisplayPattern::TwoDecimals, " m"));
+    }
 }
 
 } // namespace
