@@ -1,0 +1,14 @@
+#include "qt_number_locale.h"
+
+namespace tarvanel {
+
+NumberLocale numberLocaleFrom(const QLocale& locale) {
+    return NumberLocale{
+        locale.decimalPoint().toStdString(),
+        locale.negativeSign().toStdString(),
+        locale.positiveSign().toStdString(),
+        locale.exponential().toStdString(),
+    };
+}
+
+} // namespace tarvanel

@@ -1,0 +1,10 @@
+#pragma once
+
+namespace tarvanel {
+
+// Makes SIGTERM and SIGINT end the application's event loop normally, with
+// exit code 0, so that scripts can stop the program cleanly. Call once, after
+// the QCoreApplication exists. Returns false if the signals could not be hooked.
+bool quitOnTerminationSignals();
+
+} // namespace tarvanel

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QLabel>
+
+namespace tarvanel {
+
+// A label that shows a result number. Assistive technology hears it as its
+// caption followed by the current text and unit, e.g. "Interface 1 EIRP
+// 32.30 dBm", whoever writes the text: the name is read from the label each time.
+class ResultLabel : public QLabel {
+    Q_OBJECT
+public:
+    // `unit` is spoken after the text when the label's own text carries no unit
+    // (the unit is drawn in the background picture instead).
+    ResultLabel(const QString& caption, const QString& text, QWidget* parent = nullptr,
+                const QString& unit = {});
+
+    QString caption() const { return m_caption; }
+    // Caption, text and unit as one phrase.
+    QString spokenName() const;
+
+private:
+    QString m_caption;
+    QString m_unit;
+};
+
+} // namespace tarvanel

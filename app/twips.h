@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QFont>
+#include <QRect>
+#include <QString>
+
+namespace tarvanel {
+
+// The window is laid out in twips: 15 twips make one pixel of the 550 x 362
+// background picture.
+inline constexpr int kTwipsPerPixel = 15;
+
+inline int twipsToPixels(int twips) {
+    // Round half away from zero so that 7.5 px edges land the same way on both sides.
+    return twips >= 0 ? (twips + kTwipsPerPixel / 2) / kTwipsPerPixel
+                      : -((-twips + kTwipsPerPixel / 2) / kTwipsPerPixel);
+}
+
+// A control's rectangle given as left, top, width x height in twips.
+inline QRect twipsRect(int left, int top, int width, int height) {
+    return {twipsToPixels(left), twipsToPixels(top), twipsToPixels(width), twipsToPixels(height)};
+}
+
+// Every font of the window is DejaVu Sans (it shows Greek), sized in pixels so
+// that the layout does not depend on the display's dpi: at 96 dpi 8.25 pt is
+// 11 px, 9 pt is 12 px and 9.75 pt is 13 px.
+inline constexpr int kFont8_25pt = 11;
+inline constexpr int kFont9pt = 12;
+inline constexpr int kFont9_75pt = 13;
+
+inline QFont windowFont(int pixelSize, bool bold = false) {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    return font;
+}
+
+} // namespace tarvanel

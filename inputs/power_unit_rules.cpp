@@ -1,0 +1,72 @@
+#include "power_unit_rules.h"
+
+#include "number_text.h"
+
+#include <cmath>
+
+namespace tarvanel {
+
+namespace {
+
+// What is written must read back as a number of the same kind, or nothing is written.
+bool readsBack(const std::string& text, const NumberLocale& locale, bool mustBePositive) {
+    const Outcome<float> back = toSingle(text, locale);
+    return back.ok() && (!mustBePositive || back.value > 0.0f);
+}
+
+} // namespace
+
+UnderlineEnds underlineEndsFor(PowerUnit unit) {
+    if (unit == PowerUnit::mW) return {kUnderlineMwX1, kUnderlineMwX2};
+    return {kUnderlineDbmX1, kUnderlineDbmX2};
+}
+
+bool switchesTo(float x1, PowerUnit target) {
+    const PowerUnit present = powerUnitFromUnderline(x1);
+    return (target == PowerUnit::dBm && present == PowerUnit::mW) ||
+           (target == PowerUnit::mW && present == PowerUnit::dBm);
+}
+
+std::string_view unitWord(PowerUnit unit) {
+    return unit == PowerUnit::mW ? "mWatts" : "dBm";
+}
+
+std::optional<std::string> dbmTextToMilliwatts(std::string_view dbmText,
+                                               const NumberLocale& locale) {
+    const Outcome<float> dbm = toSingle(dbmText, locale);
+    if (!dbm.ok()) return std::nullopt;
+    const double milliwatts = std::pow(10.0, static_cast<double>(dbm.value) / 10.0);
+    if (!std::isfinite(milliwatts) || !(milliwatts > 0.0)) return std::nullopt;
+
+    std::string text = milliwatts >= 1.0
+                           ? formatPattern(milliwatts, DisplayPattern::TwoDecimals, locale)
+                           : formatGeneral(static_cast<float>(milliwatts), locale, 3);
+    if (!readsBack(text, locale, true)) return std::nullopt;
+    return text;
+}
+
+std::optional<std::string> milliwattTextToDbm(std::string_view milliwattText,
+                                              const NumberLocale& locale) {
+    const Outcome<float> milliwatts = toSingle(milliwattText, locale);
+    if (!milliwatts.ok() || !(milliwatts.value > 0.0f)) return std::nullopt;
+    // Multiplied before dividing, as the power reading does.
+    const double dbm = 10.0 * std::log(static_cast<double>(milliwatts.value)) / std::log(10.0);
+    std::string text = formatPattern(dbm, DisplayPattern::TwoDecimals, locale);
+    if (!readsBack(text, locale, false)) return std::nullopt;
+    return text;
+}
+
+std::optional<std::string> convertPowerText(std::string_view text, PowerUnit target,
+                                            const NumberLocale& locale) {
+    switch (target) {
+    case PowerUnit::mW:
+        return dbmTextToMilliwatts(text, locale);
+    case PowerUnit::dBm:
+        return milliwattTextToDbm(text, locale);
+    case PowerUnit::None:
+        break;
+    }
+    return std::nullopt;
+}
+
+} // namespace tarvanel

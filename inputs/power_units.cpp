@@ -1,0 +1,91 @@
+#include "power_units.h"
+
+#include "power_unit_rules.h"
+#include "underline_line.h"
+#include "unit_picture.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QScopedValueRollback>
+
+namespace tarvanel {
+
+PowerUnits::PowerUnits(const PowerUnitControls& end1, const PowerUnitControls& end2,
+                       LocaleSource locale, QObject* parent)
+    : QObject(parent)
+    , m_end1(end1)
+    , m_end2(end2)
+    , m_locale(std::move(locale)) {
+    connect(end1.dbmPicture, &UnitPicture::clicked, this, &PowerUnits::Imgdbm_Click);
+    connect(end1.mwPicture, &UnitPicture::clicked, this, &PowerUnits::imgMw_Click);
+    connect(end2.dbmPicture, &UnitPicture::clicked, this, &PowerUnits::ImgDbm2_Click);
+    connect(end2.mwPicture, &UnitPicture::clicked, this, &PowerUnits::ImgMw2_Click);
+    // toggled, not clicked: arrow keys select an option without clicking it.
+    connect(end1.dbmOption, &QRadioButton::toggled, this, &PowerUnits::Option1_Click);
+    connect(end1.mwOption, &QRadioButton::toggled, this, &PowerUnits::Option2_Click);
+    connect(end2.dbmOption, &QRadioButton::toggled, this, &PowerUnits::Option4_Click);
+    connect(end2.mwOption, &QRadioButton::toggled, this, &PowerUnits::Option3_Click);
+}
+
+void PowerUnits::Imgdbm_Click() {
+    switchUnit(m_end1, PowerUnit::dBm);
+}
+void PowerUnits::imgMw_Click() {
+    switchUnit(m_end1, PowerUnit::mW);
+}
+void PowerUnits::ImgDbm2_Click() {
+    switchUnit(m_end2, PowerUnit::dBm);
+}
+void PowerUnits::ImgMw2_Click() {
+    switchUnit(m_end2, PowerUnit::mW);
+}
+
+void PowerUnits::Option1_Click() {
+    optionSelected(m_end1, m_end1.dbmOption, PowerUnit::dBm);
+}
+void PowerUnits::Option2_Click() {
+    optionSelected(m_end1, m_end1.mwOption, PowerUnit::mW);
+}
+void PowerUnits::Option4_Click() {
+    optionSelected(m_end2, m_end2.dbmOption, PowerUnit::dBm);
+}
+void PowerUnits::Option3_Click() {
+    optionSelected(m_end2, m_end2.mwOption, PowerUnit::mW);
+}
+
+void PowerUnits::optionSelected(const PowerUnitControls& end, QRadioButton* option,
+                                PowerUnit target) {
+    // The option that loses its selection reports too; only the selected one switches.
+    if (!option->isChecked()) return;
+    switchUnit(end, target);
+}
+
+void PowerUnits::switchUnit(const PowerUnitControls& end, PowerUnit target) {
+    // Bringing the options in step selects one of them, which reports back here.
+    if (m_switching) return;
+    const QScopedValueRollback<bool> switching(m_switching, true);
+    if (!switchesTo(end.underline->x1(), target)) {
+        // Already in that unit: only an option that strayed is put back.
+        const PowerUnit present = powerUnitFromUnderline(end.underline->x1());
+        if (present != PowerUnit::None) showUnit(end, present);
+        return;
+    }
+
+    const UnderlineEnds ends = underlineEndsFor(target);
+    end.underline->setEnds(ends.x1, ends.x2);
+    showUnit(end, target);
+
+    const auto converted = convertPowerText(end.power->text().toStdString(), target, m_locale());
+    if (converted) end.power->setText(QString::fromStdString(*converted));
+}
+
+void PowerUnits::showUnit(const PowerUnitControls& end, PowerUnit unit) {
+    // Other listeners (the tab order follows the selected option) still hear
+    // the change, so the signals are not blocked.
+    (unit == PowerUnit::mW ? end.mwOption : end.dbmOption)->setChecked(true);
+    end.unitLabel->setText(
+        QString::fromUtf8(unitWord(unit).data(), static_cast<qsizetype>(unitWord(unit).size())));
+}
+
+} // namespace tarvanel
