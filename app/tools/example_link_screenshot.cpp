@@ -3,43 +3,15 @@
 // Used by scripts/screenshot: example_link_screenshot OUTPUT.png
 
 #include "frm_main.h"
+#include "main_window_support.h"
 
 #include <QApplication>
-#include <QComboBox>
-#include <QKeyEvent>
-#include <QLineEdit>
+#include <QLocale>
 #include <QPixmap>
 #include <QScreen>
 #include <QTimer>
 
 #include <cstdio>
-
-namespace {
-
-Qt::Key keyFor(QChar ch) {
-    if (ch.isDigit()) return Qt::Key(Qt::Key_0 + ch.digitValue());
-    if (ch == QLatin1Char('.')) return Qt::Key_Period;
-    if (ch == QLatin1Char(',')) return Qt::Key_Comma;
-    if (ch == QLatin1Char('-')) return Qt::Key_Minus;
-    return Qt::Key_unknown;
-}
-
-void sendKey(QWidget* field, Qt::Key key, Qt::KeyboardModifiers modifiers, const QString& text) {
-    QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
-    QCoreApplication::sendEvent(field, &press);
-    QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
-    QCoreApplication::sendEvent(field, &release);
-}
-
-// Focuses the field, selects what it holds and types the text over it.
-void type(QLineEdit* field, const QString& text) {
-    field->setFocus(Qt::TabFocusReason);
-    sendKey(field, Qt::Key_A, Qt::ControlModifier, QString());
-    for (QChar ch : text)
-        sendKey(field, keyFor(ch), Qt::NoModifier, QString(ch));
-}
-
-} // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -54,21 +26,8 @@ int main(int argc, char* argv[]) {
     form.show();
     form.activateWindow();
 
-    const auto& c = form.controls();
-    const QString point = QLocale().decimalPoint();
-    type(c.txtFrequency, QStringLiteral("2427"));
-    type(c.Text2, QStringLiteral("20"));
-    type(c.Text3, QStringLiteral("15"));
-    type(c.Text4, QStringLiteral("0") + point + QStringLiteral("22"));
-    type(c.Text5, QStringLiteral("10"));
-    type(c.Text6, QStringLiteral("2"));
-    type(c.Text10, QStringLiteral("20"));
-    type(c.Text9, QStringLiteral("15"));
-    type(c.Text8, QStringLiteral("0") + point + QStringLiteral("10"));
-    type(c.Text7, QStringLiteral("10"));
-    type(c.Text1, QStringLiteral("2"));
-    type(c.Text11, QStringLiteral("80"));
-    type(c.Text12, QStringLiteral("10"));
+    // The same keys the window tests type, with this locale's separator.
+    tarvanel::testing::typeExampleLink(form, QLocale().decimalPoint());
 
     int status = 1;
     // No caret in the picture: the field that holds the focus (also the one the

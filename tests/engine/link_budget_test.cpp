@@ -30,7 +30,8 @@ TEST_P(ExampleLinkTest, GivesTheKnownResults) {
 
 TEST_P(ExampleLinkTest, CableLossesOfBothEnds) {
     const NumberLocale& locale = GetParam().locale;
-    const LinkFields fields = exampleLink(locale).fields();
+    const LinkTexts link = exampleLink(locale); // the fields view these texts
+    const LinkFields fields = link.fields();
     EXPECT_FLOAT_EQ(ReturnCableLoss1(fields, locale).value, 2.7f);
     EXPECT_FLOAT_EQ(ReturnCableLoss2(fields, locale).value, 1.5f);
 }

@@ -1,8 +1,7 @@
 #pragma once
 
-// Helpers shared by the tests of the input behaviour: a window in a chosen
-// locale, focus moved by the Tab key, numbers written as a user of the locale
-// types them.
+// Helpers shared by the tests of the input behaviour: focus moved by the Tab
+// key, numbers written as a user of the locale types them.
 
 #include "frm_main.h"
 #include "main_window_support.h"
@@ -11,17 +10,7 @@
 #include <QLocale>
 #include <QTest>
 
-#include <memory>
-
 namespace tarvanel::testing {
-
-// The window as a user of `localeName` ("en_US", "de_DE", "el_GR") sees it.
-[[nodiscard]] inline std::unique_ptr<FrmMain> openWindowIn(const QString& localeName) {
-    QLocale::setDefault(QLocale(localeName));
-    auto window = std::make_unique<FrmMain>();
-    if (!showActive(*window)) return nullptr;
-    return window;
-}
 
 // A number written with "." as a user of the default locale writes it.
 inline QString localized(QString text) {

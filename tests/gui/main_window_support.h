@@ -6,9 +6,12 @@
 #include "frm_main.h"
 
 #include <QLineEdit>
+#include <QLocale>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+
+#include <memory>
 
 namespace tarvanel::testing {
 
@@ -18,6 +21,21 @@ namespace tarvanel::testing {
     window.show();
     window.activateWindow();
     return QTest::qWaitForWindowActive(&window);
+}
+
+// The window as a user of `localeName` ("en_US", "de_DE", "el_GR") sees it,
+// shown and active; null when it never became active.
+[[nodiscard]] inline std::unique_ptr<FrmMain> openWindowIn(const QString& localeName) {
+    QLocale::setDefault(QLocale(localeName));
+    auto window = std::make_unique<FrmMain>();
+    if (!showActive(*window)) return nullptr;
+    return window;
+}
+
+// Closes the window and gives the next test the C locale back.
+inline void closeWindow(std::unique_ptr<FrmMain>& window) {
+    window.reset();
+    QLocale::setDefault(QLocale::c());
 }
 
 // Clicks into the field, selects all it holds and types `text` over it (an

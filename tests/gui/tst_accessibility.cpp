@@ -13,7 +13,6 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QLocale>
 #include <QSet>
 #include <QTest>
 
@@ -36,14 +35,10 @@ class TestAccessibility : public QObject {
 
 private slots:
     void init() {
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-        m_window = std::make_unique<FrmMain>();
-        QVERIFY(showActive(*m_window));
+        m_window = openWindowIn(QStringLiteral("en_US"));
+        QVERIFY(m_window);
     }
-    void cleanup() {
-        m_window.reset();
-        QLocale::setDefault(QLocale::c());
-    }
+    void cleanup() { closeWindow(m_window); }
 
     // Every control a user can act on or read a result from has a name, and
     // no two inputs share one.

@@ -16,12 +16,25 @@ using namespace tarvanel::testing;
 
 namespace {
 
-// List1's top for each end: the top of the end's button, 1890 and 3848 twips.
-constexpr int kTopEnd1 = 126;
-constexpr int kTopEnd2 = 257;
-
 const QString kClosed = QStringLiteral("...");
 const QString kOpen = QStringLiteral("OK");
+
+// One link end's cable controls; the list opens with its top level with the
+// end's button (1890 and 3848 twips).
+struct CableEnd {
+    QPushButton* button;
+    QLineEdit* loss;
+    QLineEdit* length;
+    QLineEdit* connectors;
+    QLabel* label;
+    int listTop;
+};
+
+CableEnd endOf(const FrmMain& window, int end) {
+    const auto& c = window.controls();
+    if (end == 1) return {c.cmdChoose, c.Text4, c.Text5, c.Text6, c.lblCableLoss, 126};
+    return {c.cmdchoose2, c.Text8, c.Text7, c.Text1, c.lblCableLoss2, 257};
+}
 
 // The catalogue as the list shows it, with the loss per metre each entry
 // writes and the cable loss of 100 m of it, rounded to one decimal.
@@ -60,137 +73,87 @@ class TestCableChooser : public QObject {
 private slots:
     void cleanup() { QLocale::setDefault(QLocale::c()); }
 
-    void closedAtStart() {
-        const auto window = openWindowIn(QStringLiteral("en_US"));
-        QVERIFY(window);
-        const auto& c = window->controls();
-        QVERIFY(c.List1->isHidden());
-        QCOMPARE(c.List1->count(), 0);
-        QCOMPARE(c.cmdChoose->text(), kClosed);
-        QCOMPARE(c.cmdchoose2->text(), kClosed);
-    }
-
-    void openAndClose_data() {
+    // Rows for every entry, for a list closed at the other end, and for one
+    // closed without a choice.
+    void choose_data() {
         QTest::addColumn<QString>("locale");
-        QTest::addColumn<int>("end");
-        for (const char* locale : {"en_US", "de_DE"}) {
-            QTest::addRow("%s end1", locale) << locale << 1;
-            QTest::addRow("%s end2", locale) << locale << 2;
+        QTest::addColumn<int>("opener");
+        QTest::addColumn<int>("closer");
+        QTest::addColumn<int>("entry"); // clicked in the list; -1: none
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("loss");      // in the closer's loss field afterwards
+        QTest::addColumn<QString>("cableLoss"); // 100 m of it, no connectors
+        for (int row = 0; row < 14; ++row) {
+            const char* locale = row % 2 == 0 ? "en_US" : "de_DE";
+            const int end = row % 2 + 1;
+            QTest::addRow("%s end%d %s", locale, end, kCatalogue[row].entry)
+                << locale << end << end << row << "" << kCatalogue[row].perMetre
+                << kCatalogue[row].per100m;
         }
+        QTest::newRow("opened at end 1, closed at end 2") << "de_DE" << 1 << 2 << 1 << ""
+                                                          << "1.215"
+                                                          << "121.5";
+        QTest::newRow("opened at end 2, closed at end 1") << "en_US" << 2 << 1 << 1 << "0.22"
+                                                          << "1.215"
+                                                          << "121.5";
+        QTest::newRow("no choice, empty") << "en_US" << 1 << 1 << -1 << ""
+                                          << ""
+                                          << "0";
+        QTest::newRow("no choice, typed") << "de_DE" << 2 << 2 << -1 << "0.10"
+                                          << "0.10"
+                                          << "10";
     }
 
-    // Opening shows the whole catalogue level with the button, over the fields
-    // below; a click in the list writes nothing; closing writes the figure.
-    void openAndClose() {
+    // Opening shows the whole catalogue level with the clicked button, over the
+    // fields below; typing elsewhere or a click in the list writes nothing; the
+    // next click on either button closes it and writes the chosen cable's loss
+    // per metre into that button's end, whose cable-loss label follows.
+    void choose() {
         QFETCH(QString, locale);
-        QFETCH(int, end);
+        QFETCH(int, opener);
+        QFETCH(int, closer);
+        QFETCH(int, entry);
+        QFETCH(QString, before);
+        QFETCH(QString, loss);
+        QFETCH(QString, cableLoss);
         const auto window = openWindowIn(locale);
         QVERIFY(window);
         const auto& c = window->controls();
-        QPushButton* button = end == 1 ? c.cmdChoose : c.cmdchoose2;
-        QPushButton* other = end == 1 ? c.cmdchoose2 : c.cmdChoose;
-        QLineEdit* loss = end == 1 ? c.Text4 : c.Text8;
-        QLineEdit* otherLoss = end == 1 ? c.Text8 : c.Text4;
-        QLabel* label = end == 1 ? c.lblCableLoss : c.lblCableLoss2;
+        const CableEnd open = endOf(*window, opener);
+        const CableEnd close = endOf(*window, closer);
+        const CableEnd other = endOf(*window, 3 - closer);
         const QRect laidOut = c.List1->geometry();
+        if (!before.isEmpty()) typeInto(close.loss, localized(before));
+        typeInto(other.loss, localized(QStringLiteral("0.5")));
 
-        press(button);
+        press(open.button);
         QVERIFY(c.List1->isVisible());
-        QCOMPARE(c.List1->y(), end == 1 ? kTopEnd1 : kTopEnd2);
-        QCOMPARE(c.List1->x(), laidOut.x());
-        QCOMPARE(c.List1->size(), laidOut.size());
-        QCOMPARE(button->text(), kOpen);
-        QCOMPARE(other->text(), kClosed);
+        QCOMPARE(c.List1->geometry(), laidOut.translated(0, open.listTop - laidOut.top()));
+        QCOMPARE(open.button->text(), kOpen);
+        QCOMPARE(endOf(*window, 3 - opener).button->text(), kClosed);
         QCOMPARE(c.List1->count(), 14);
         for (int row = 0; row < 14; ++row)
             QCOMPARE(c.List1->item(row)->text(), QString::fromUtf8(kCatalogue[row].entry));
-        // Above the text boxes it covers: a click on the list lands on the list.
-        QWidget* under = window->childAt(c.List1->geometry().center());
-        QVERIFY(under && (under == c.List1 || c.List1->isAncestorOf(under)));
 
-        for (QLineEdit* field : {c.Text5, c.Text7}) // typing elsewhere keeps it open
-            typeInto(field, QStringLiteral("10"));
-        for (QLineEdit* field : {c.Text6, c.Text1})
-            typeInto(field, QStringLiteral("2"));
+        typeInto(close.length, QStringLiteral("100"));
+        typeInto(close.connectors, QStringLiteral("0"));
+        if (entry >= 0) clickEntry(c.List1, entry);
+        QCOMPARE(close.loss->text(), localized(before));
         QVERIFY(c.List1->isVisible());
 
-        clickEntry(c.List1, 12); // RG316
-        QCOMPARE(loss->text(), QString());
-        QVERIFY(c.List1->isVisible());
-
-        press(button);
-        QCOMPARE(loss->text(), QStringLiteral("1"));
-        QCOMPARE(otherLoss->text(), QString());
-        QCOMPARE(label->text(), localized(QStringLiteral("10.5"))); // 1 dB/m x 10 m + 2 x 0.25
+        press(close.button);
+        QCOMPARE(close.loss->text(), localized(loss));
+        QCOMPARE(close.label->text(), localized(cableLoss));
+        QCOMPARE(other.loss->text(), localized(QStringLiteral("0.5")));
         QVERIFY(c.List1->isHidden());
         QCOMPARE(c.cmdChoose->text(), kClosed);
         QCOMPARE(c.cmdchoose2->text(), kClosed);
-        QCOMPARE(c.List1->y(), end == 1 ? kTopEnd1 : kTopEnd2);
-    }
-
-    void crossEndClosing_data() {
-        QTest::addColumn<int>("opener");
-        QTest::newRow("opened at end 1, closed at end 2") << 1;
-        QTest::newRow("opened at end 2, closed at end 1") << 2;
-    }
-
-    // Whichever end opened it, the closing button's end gets the figure and
-    // both buttons read "..." again.
-    void crossEndClosing() {
-        QFETCH(int, opener);
-        const auto window = openWindowIn(QStringLiteral("de_DE"));
-        QVERIFY(window);
-        const auto& c = window->controls();
-        QPushButton* opening = opener == 1 ? c.cmdChoose : c.cmdchoose2;
-        QPushButton* closing = opener == 1 ? c.cmdchoose2 : c.cmdChoose;
-        QLineEdit* openerLoss = opener == 1 ? c.Text4 : c.Text8;
-        QLineEdit* closerLoss = opener == 1 ? c.Text8 : c.Text4;
-        typeInto(openerLoss, QStringLiteral("0,5"));
-
-        press(opening);
-        QCOMPARE(opening->text(), kOpen);
-        clickEntry(c.List1, 1); // WBC100
-        press(closing);
-        QCOMPARE(closerLoss->text(), QStringLiteral("1,215"));
-        QCOMPARE(openerLoss->text(), QStringLiteral("0,5"));
-        QCOMPARE(c.cmdChoose->text(), kClosed);
-        QCOMPARE(c.cmdchoose2->text(), kClosed);
-        QVERIFY(c.List1->isHidden());
-        QCOMPARE(c.List1->y(), opener == 1 ? kTopEnd2 : kTopEnd1);
 
         // The next click on the first button opens again, at its own end.
-        press(opening);
+        press(open.button);
         QVERIFY(c.List1->isVisible());
-        QCOMPARE(opening->text(), kOpen);
-        QCOMPARE(closing->text(), kClosed);
-        QCOMPARE(c.List1->y(), opener == 1 ? kTopEnd1 : kTopEnd2);
-    }
-
-    void noSelectionLeavesTheField_data() {
-        QTest::addColumn<int>("end");
-        QTest::addColumn<QString>("before");
-        QTest::newRow("end1 empty") << 1 << "";
-        QTest::newRow("end1 typed") << 1 << "0.22";
-        QTest::newRow("end2 empty") << 2 << "";
-        QTest::newRow("end2 typed") << 2 << "0.10";
-    }
-
-    void noSelectionLeavesTheField() {
-        QFETCH(int, end);
-        QFETCH(QString, before);
-        const auto window = openWindowIn(QStringLiteral("en_US"));
-        QVERIFY(window);
-        const auto& c = window->controls();
-        QPushButton* button = end == 1 ? c.cmdChoose : c.cmdchoose2;
-        QLineEdit* loss = end == 1 ? c.Text4 : c.Text8;
-        if (!before.isEmpty()) typeInto(loss, before);
-
-        press(button);
-        QVERIFY(c.List1->selectedItems().isEmpty());
-        press(button);
-        QCOMPARE(loss->text(), before);
-        QCOMPARE(button->text(), kClosed);
-        QVERIFY(c.List1->isHidden());
+        QCOMPARE(c.List1->y(), open.listTop);
+        QCOMPARE(open.button->text(), kOpen);
     }
 
     // The list is filled once: it keeps 14 entries and the last selection over
@@ -216,54 +179,6 @@ private slots:
             press(button);
             QCOMPARE(loss->text(), QStringLiteral("0,086"));
         }
-
-        press(c.cmdchoose2);
-        clickEntry(c.List1, 13); // RG213, the last entry
-        press(c.cmdchoose2);
-        QCOMPARE(c.Text8->text(), QStringLiteral("0,46"));
-        press(c.cmdChoose);
-        QCOMPARE(c.List1->selectedItems().first()->text(), QStringLiteral("RG213 - 46db/100m"));
-        QCOMPARE(c.List1->count(), 14);
-    }
-
-    void everyEntry_data() {
-        QTest::addColumn<QString>("locale");
-        QTest::addColumn<int>("row");
-        QTest::addColumn<QString>("perMetre");
-        QTest::addColumn<QString>("per100m");
-        for (const char* locale : {"en_US", "de_DE"}) {
-            for (int row = 0; row < 14; ++row) {
-                QTest::addRow("%s %s", locale, kCatalogue[row].entry)
-                    << locale << row << kCatalogue[row].perMetre << kCatalogue[row].per100m;
-            }
-        }
-    }
-
-    // Each entry writes its loss per metre in the user's number form, at both
-    // ends (the end alternates with the entry), and the engine reads it back.
-    void everyEntry() {
-        QFETCH(QString, locale);
-        QFETCH(int, row);
-        QFETCH(QString, perMetre);
-        QFETCH(QString, per100m);
-        const auto window = openWindowIn(locale);
-        QVERIFY(window);
-        const auto& c = window->controls();
-        const bool end1 = row % 2 == 0;
-        QPushButton* button = end1 ? c.cmdChoose : c.cmdchoose2;
-        QLineEdit* loss = end1 ? c.Text4 : c.Text8;
-        QLineEdit* length = end1 ? c.Text5 : c.Text7;
-        QLineEdit* connectors = end1 ? c.Text6 : c.Text1;
-        QLabel* label = end1 ? c.lblCableLoss : c.lblCableLoss2;
-        typeInto(length, QStringLiteral("100"));
-        typeInto(connectors, QStringLiteral("0"));
-
-        press(button);
-        clickEntry(c.List1, row);
-        press(button);
-        QCOMPARE(loss->text(), localized(perMetre));
-        // The cable-loss label follows the written field: 100 m of the cable.
-        QCOMPARE(label->text(), localized(per100m));
     }
 };
 

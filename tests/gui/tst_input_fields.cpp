@@ -22,16 +22,6 @@ const char* const kFields[] = {"txtFrequency", "Text2",  "Text3", "Text4", "Text
                                "Text6",        "Text10", "Text9", "Text8", "Text7",
                                "Text1",        "Text11", "Text12"};
 
-QLineEdit* field(const FrmMain& window, const QString& name) {
-    return window.findChild<QLineEdit*>(name);
-}
-
-// Deletes the field's last character with Backspace, the caret at the end.
-void backspaceAtEnd(QLineEdit* edit) {
-    QTest::keyClick(edit, Qt::Key_End);
-    QTest::keyClick(edit, Qt::Key_Backspace);
-}
-
 } // namespace
 
 class TestInputFields : public QObject {
@@ -40,53 +30,38 @@ class TestInputFields : public QObject {
 private slots:
     void cleanup() { QLocale::setDefault(QLocale::c()); }
 
-    void selectAllOnTab_data() {
+    void selectAllOnFocus_data() {
         QTest::addColumn<QString>("name");
-        for (const char* name : kFields)
-            QTest::newRow(name) << name;
-    }
-
-    // Tab into a field that holds 20, type 2: the field holds 2.
-    void selectAllOnTab() {
-        QFETCH(QString, name);
-        const auto window = openWindowIn(QStringLiteral("en_US"));
-        QVERIFY(window);
-        QLineEdit* edit = field(*window, name);
-        QVERIFY(edit);
-        edit->setText(QStringLiteral("20"));
-        QVERIFY(tabInto(edit));
-        QCOMPARE(edit->selectedText(), QStringLiteral("20"));
-        QTest::keyClick(edit, Qt::Key_2);
-        QCOMPARE(edit->text(), QStringLiteral("2"));
-    }
-
-    void selectAllOnMouseFocus_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<double>("where"); // across the field, 0 = left edge
+        QTest::addColumn<double>("where"); // across the field, 0 = left edge; < 0: by Tab
+        double where = 0.1;
         for (const char* name : kFields) {
-            QTest::addRow("%s left", name) << name << 0.1;
-            QTest::addRow("%s middle", name) << name << 0.3;
-            QTest::addRow("%s right", name) << name << 0.9;
+            QTest::addRow("%s by Tab", name) << name << -1.0;
+            QTest::addRow("%s by a click at %.1f", name, where) << name << where;
+            where = where > 0.8 ? 0.1 : where + 0.4;
         }
     }
 
-    // A click that gives the focus selects everything, wherever it lands; a
-    // click into the field that already has the focus places the cursor.
-    void selectAllOnMouseFocus() {
+    // Tab or a click into a field that holds 12345, type 2: the field holds 2,
+    // wherever the click landed. A click into the field that already has the
+    // focus places the cursor.
+    void selectAllOnFocus() {
         QFETCH(QString, name);
         QFETCH(double, where);
         const auto window = openWindowIn(QStringLiteral("de_DE"));
         QVERIFY(window);
-        QLineEdit* edit = field(*window, name);
+        auto* edit = window->findChild<QLineEdit*>(name);
         QVERIFY(edit);
         edit->setText(QStringLiteral("12345"));
-        QLineEdit* other =
-            name == QLatin1String("Text12") ? window->controls().Text11 : window->controls().Text12;
-        QTest::mouseClick(other, Qt::LeftButton);
-        QVERIFY(other->hasFocus());
-
-        const QPoint at(static_cast<int>(edit->width() * where), edit->height() / 2);
-        QTest::mouseClick(edit, Qt::LeftButton, {}, at);
+        if (where < 0) {
+            QVERIFY(tabInto(edit));
+        } else {
+            QLineEdit* other = name == QLatin1String("Text12") ? window->controls().Text11
+                                                               : window->controls().Text12;
+            QTest::mouseClick(other, Qt::LeftButton);
+            QVERIFY(other->hasFocus());
+            const QPoint at(static_cast<int>(edit->width() * where), edit->height() / 2);
+            QTest::mouseClick(edit, Qt::LeftButton, {}, at);
+        }
         QVERIFY(edit->hasFocus());
         QCOMPARE(edit->selectedText(), QStringLiteral("12345"));
         QTest::keyClick(edit, Qt::Key_2);
@@ -122,98 +97,72 @@ private slots:
     void cableLossLabels_data() {
         QTest::addColumn<QString>("locale");
         QTest::addColumn<int>("end");
-        for (const char* locale : {"en_US", "de_DE", "el_GR"}) {
-            QTest::addRow("%s end1", locale) << locale << 1;
-            QTest::addRow("%s end2", locale) << locale << 2;
-        }
+        QTest::newRow("en_US end1") << "en_US" << 1;
+        QTest::newRow("el_GR end2") << "el_GR" << 2;
     }
 
-    // Every change of a cable field, typed or deleted, shows the new loss at once.
+    // Every change of a cable field, typed, deleted or written by code, shows
+    // the new loss at once; the fields outside the cable rows leave it alone.
     void cableLossLabels() {
         QFETCH(QString, locale);
         QFETCH(int, end);
         const auto window = openWindowIn(locale);
         QVERIFY(window);
         const auto& c = window->controls();
-        QLineEdit* loss = end == 1 ? c.Text4 : c.Text8;
-        QLineEdit* length = end == 1 ? c.Text5 : c.Text7;
-        QLineEdit* connectors = end == 1 ? c.Text6 : c.Text1;
+        QLineEdit* const fields[] = {end == 1 ? c.Text4 : c.Text8, end == 1 ? c.Text5 : c.Text7,
+                                     end == 1 ? c.Text6 : c.Text1};
         QLabel* label = end == 1 ? c.lblCableLoss : c.lblCableLoss2;
-        QLabel* otherLabel = end == 1 ? c.lblCableLoss2 : c.lblCableLoss;
-
+        enum Field { Loss, Length, Connectors };
+        enum How { Type, Append, Backspace, Code, Elsewhere };
+        // Each step and the label after it, "." as the separator.
+        const struct {
+            Field field;
+            How how;
+            const char* text;
+            const char* label;
+        } steps[] = {{Loss, Type, "0.22", "0"}, // no length yet
+                     {Length, Type, "10", "0"}, // no connectors yet
+                     {Connectors, Append, "2", "2.7"},
+                     {Connectors, Backspace, "", "0"}, // empty: not numeric
+                     {Connectors, Append, "2", "2.7"},
+                     {Length, Type, "1", "0.7"}, // key by key: 1 m, 10 m, 100 m
+                     {Length, Append, "0", "2.7"},
+                     {Length, Append, "0", "22.5"},
+                     {Loss, Elsewhere, "7", "22.5"},
+                     {Loss, Type, "0.025", "3"}, // 2.5 + 0.5: exactly 3
+                     {Length, Type, "0", "0.5"},
+                     {Connectors, Type, "0", "0"},
+                     {Length, Code, "40", "1"},
+                     {Connectors, Code, "40000", "0"}}; // the engine cannot count them
         QCOMPARE(label->text(), QStringLiteral("0"));
-        typeInto(loss, localized(QStringLiteral("0.22")));
-        QCOMPARE(label->text(), QStringLiteral("0")); // no length yet
-        typeInto(length, QStringLiteral("10"));
-        QCOMPARE(label->text(), QStringLiteral("0")); // no connectors yet
-        QTest::mouseClick(connectors, Qt::LeftButton);
-        QTest::keyClick(connectors, Qt::Key_2);
-        QCOMPARE(label->text(), localized(QStringLiteral("2.7")));
-
-        backspaceAtEnd(connectors); // empty: not numeric
-        QCOMPARE(label->text(), QStringLiteral("0"));
-        QTest::keyClick(connectors, Qt::Key_2);
-        QCOMPARE(label->text(), localized(QStringLiteral("2.7")));
-
-        // Key by key through the length: 1 m, then 10 m, then 100 m.
-        typeInto(length, QStringLiteral("1"));
-        QCOMPARE(label->text(), localized(QStringLiteral("0.7")));
-        QTest::keyClick(length, Qt::Key_0);
-        QCOMPARE(label->text(), localized(QStringLiteral("2.7")));
-        QTest::keyClick(length, Qt::Key_0);
-        QCOMPARE(label->text(), localized(QStringLiteral("22.5")));
-
-        typeInto(loss, localized(QStringLiteral("0.025"))); // 2.5 + 0.5: exactly 3
-        QCOMPARE(label->text(), QStringLiteral("3"));
-        typeInto(length, QStringLiteral("0"));
-        QCOMPARE(label->text(), localized(QStringLiteral("0.5")));
-        typeInto(connectors, QStringLiteral("0"));
-        QCOMPARE(label->text(), QStringLiteral("0"));
-
-        // Writes from code update the label before they return.
-        length->setText(QStringLiteral("40"));
-        QCOMPARE(label->text(), QStringLiteral("1"));
-        connectors->setText(QStringLiteral("40000")); // the engine cannot count them
-        QCOMPARE(label->text(), QStringLiteral("0"));
-
-        QCOMPARE(otherLabel->text(), QStringLiteral("0"));
-    }
-
-    // Fields outside the cable rows leave both labels alone.
-    void otherFieldsLeaveTheLabels() {
-        const auto window = openWindowIn(QStringLiteral("el_GR"));
-        QVERIFY(window);
-        const auto& c = window->controls();
-        typeInto(c.Text4, QStringLiteral("0,22"));
-        typeInto(c.Text5, QStringLiteral("10"));
-        typeInto(c.Text6, QStringLiteral("2"));
-        typeInto(c.Text8, QStringLiteral("0,10"));
-        typeInto(c.Text7, QStringLiteral("10"));
-        typeInto(c.Text1, QStringLiteral("2"));
-        QCOMPARE(c.lblCableLoss->text(), QStringLiteral("2,7"));
-        QCOMPARE(c.lblCableLoss2->text(), QStringLiteral("1,5"));
-        for (QLineEdit* other :
-             {c.Text2, c.Text3, c.Text9, c.Text10, c.Text11, c.Text12, c.txtFrequency}) {
-            typeInto(other, QStringLiteral("7"));
-            QCOMPARE(c.lblCableLoss->text(), QStringLiteral("2,7"));
-            QCOMPARE(c.lblCableLoss2->text(), QStringLiteral("1,5"));
+        for (const auto& step : steps) {
+            QLineEdit* edit = fields[step.field];
+            const QString text = localized(QString::fromLatin1(step.text));
+            if (step.how == Type) typeInto(edit, text);
+            if (step.how == Append || step.how == Backspace) QTest::keyClick(edit, Qt::Key_End);
+            if (step.how == Append) QTest::keyClicks(edit, text);
+            if (step.how == Backspace) QTest::keyClick(edit, Qt::Key_Backspace);
+            if (step.how == Code) edit->setText(text);
+            if (step.how == Elsewhere)
+                for (QLineEdit* other :
+                     {c.txtFrequency, c.Text2, c.Text3, c.Text9, c.Text10, c.Text11, c.Text12})
+                    typeInto(other, text);
+            QCOMPARE(label->text(), localized(QString::fromLatin1(step.label)));
         }
+        QCOMPARE((end == 1 ? c.lblCableLoss2 : c.lblCableLoss)->text(), QStringLiteral("0"));
     }
 
-    void typedPointInText5_data() {
+    void points_data() {
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("en_US") << "en_US"
-                               << "1.5";
-        QTest::newRow("de_DE") << "de_DE"
-                               << "1,5";
-        QTest::newRow("el_GR") << "el_GR"
-                               << "1,5";
+        QTest::newRow("en_US") << QStringLiteral("en_US") << QStringLiteral("1.5");
+        QTest::newRow("de_DE") << QStringLiteral("de_DE") << QStringLiteral("1,5");
     }
 
-    // Typed key by key, the point becomes the user's decimal separator, and
-    // the length then counts in the cable loss.
-    void typedPointInText5() {
+    // Typed key by key into Text5, the point becomes the user's decimal
+    // separator and the length then counts in the cable loss. A typed comma,
+    // a pasted point, and a point typed into Text7 stay as they are.
+    void points() {
         QFETCH(QString, locale);
         QFETCH(QString, expected);
         const auto window = openWindowIn(locale);
@@ -224,29 +173,13 @@ private slots:
         typeInto(c.Text5, QStringLiteral("1.5"));
         QCOMPARE(c.Text5->text(), expected);
         QCOMPARE(c.lblCableLoss->text(), expected);
-        // A comma typed by the user is left as it is.
         typeInto(c.Text5, QStringLiteral("2,5"));
         QCOMPARE(c.Text5->text(), QStringLiteral("2,5"));
-    }
 
-    void pastedAndText7PointsStay_data() {
-        QTest::addColumn<QString>("locale");
-        QTest::newRow("en_US") << "en_US";
-        QTest::newRow("de_DE") << "de_DE";
-        QTest::newRow("el_GR") << "el_GR";
-    }
-
-    // Pasting 1.5 into Text5 keeps the point; Text7 keeps a typed point.
-    void pastedAndText7PointsStay() {
-        QFETCH(QString, locale);
-        const auto window = openWindowIn(locale);
-        QVERIFY(window);
-        const auto& c = window->controls();
         QGuiApplication::clipboard()->setText(QStringLiteral("1.5"));
-        QTest::mouseClick(c.Text5, Qt::LeftButton);
+        QTest::keyClick(c.Text5, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClick(c.Text5, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(c.Text5->text(), QStringLiteral("1.5"));
-
         typeInto(c.Text7, QStringLiteral("1.5"));
         QCOMPARE(c.Text7->text(), QStringLiteral("1.5"));
     }

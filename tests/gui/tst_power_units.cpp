@@ -5,6 +5,7 @@
 
 #include "frm_main.h"
 #include "input_test_support.h"
+#include "power_units.h"
 #include "underline_line.h"
 #include "unit_picture.h"
 
@@ -19,16 +20,7 @@ using namespace tarvanel::testing;
 
 namespace {
 
-// One link end's unit controls, as the window names them.
-struct End {
-    QLineEdit* power;
-    UnderlineLine* underline;
-    UnitPicture* dbmPicture;
-    UnitPicture* mwPicture;
-    QRadioButton* dbmOption;
-    QRadioButton* mwOption;
-    QLabel* unitLabel;
-};
+using End = PowerUnitControls;
 
 End endOf(const FrmMain& window, int end) {
     const auto& c = window.controls();
@@ -51,16 +43,12 @@ bool selectOtherOptionByKeyboard(const End& e) {
     return !selected->isChecked();
 }
 
-enum class Path { Pictures, OptionKeys };
-
 // Asks for the unit by a click on its picture, or by selecting its option from
 // the keyboard (which only works when the other option is selected).
-bool askFor(const End& e, Path path, bool milliwatts) {
-    if (path == Path::Pictures) {
-        click(milliwatts ? e.mwPicture : e.dbmPicture);
-        return true;
-    }
-    return selectOtherOptionByKeyboard(e);
+bool askFor(const End& e, bool byKeys, bool milliwatts) {
+    if (byKeys) return selectOtherOptionByKeyboard(e);
+    click(milliwatts ? e.mwPicture : e.dbmPicture);
+    return true;
 }
 
 // The underline, the option buttons and the unit label all tell `mw` or dBm.
@@ -75,181 +63,94 @@ bool askFor(const End& e, Path path, bool milliwatts) {
 
 } // namespace
 
-Q_DECLARE_METATYPE(Path)
-
 class TestPowerUnits : public QObject {
     Q_OBJECT
 
 private slots:
     void cleanup() { QLocale::setDefault(QLocale::c()); }
 
-    void roundTrip_data() {
+    // Each end by each path, under a decimal point and a decimal comma: the
+    // field after each switch. Texts that do not convert stay, but the unit
+    // switches all the same.
+    void switches_data() {
         QTest::addColumn<QString>("locale");
         QTest::addColumn<int>("end");
-        QTest::addColumn<Path>("path");
-        QTest::addColumn<QString>("dbm");        // typed, "." as the separator
-        QTest::addColumn<QString>("milliwatts"); // after the switch to mW
-        QTest::addColumn<QString>("back");       // after the switch back to dBm
-        const struct {
-            const char* dbm;
-            const char* milliwatts;
-            const char* back;
-        } powers[] = {{"20", "100.00", "20.00"},
-                      {"15", "31.62", "15.00"},
-                      {"-30", "0.001", "-30.00"},
-                      {"-23", "0.00501", "-23.00"},
-                      {"-3.01", "0.5", "-3.01"}};
-        for (const char* locale : {"en_US", "de_DE", "el_GR"}) {
-            for (int end : {1, 2}) {
-                for (Path path : {Path::Pictures, Path::OptionKeys}) {
-                    for (const auto& p : powers) {
-                        QTest::addRow("%s end%d %s %s", locale, end,
-                                      path == Path::Pictures ? "pictures" : "option keys", p.dbm)
-                            << locale << end << path << p.dbm << p.milliwatts << p.back;
-                    }
-                }
-            }
+        QTest::addColumn<bool>("byKeys");
+        QTest::addColumn<bool>("startInMilliwatts"); // switched there with the field empty
+        QTest::addColumn<QString>("typed");          // "." as the separator, like the rest
+        QTest::addColumn<QStringList>("afterEachSwitch");
+        const QList<std::pair<const char*, QStringList>> fromDbm = {
+            {"20", {"100.00", "20.00"}},  {"15", {"31.62", "15.00"}},
+            {"-30", {"0.001", "-30.00"}}, {"-23", {"0.00501", "-23.00"}},
+            {"-3.01", {"0.5", "-3.01"}},  {"abc", {"abc", "abc"}}};
+        for (auto [locale, end, byKeys] : {std::tuple{"en_US", 1, false}, {"de_DE", 2, true}}) {
+            const char* path = byKeys ? "option keys" : "pictures";
+            for (const auto& [typed, after] : fromDbm)
+                QTest::addRow("%s end%d %s dBm %s", locale, end, path, typed)
+                    << locale << end << byKeys << false << typed << after;
+            for (const char* typed : {"abc", "0", "-5", ""})
+                QTest::addRow("%s end%d %s mW \"%s\"", locale, end, path, typed)
+                    << locale << end << byKeys << true << typed << QStringList{typed};
         }
     }
 
-    void roundTrip() {
+    void switches() {
         QFETCH(QString, locale);
         QFETCH(int, end);
-        QFETCH(Path, path);
-        QFETCH(QString, dbm);
-        QFETCH(QString, milliwatts);
-        QFETCH(QString, back);
+        QFETCH(bool, byKeys);
+        QFETCH(bool, startInMilliwatts);
+        QFETCH(QString, typed);
+        QFETCH(QStringList, afterEachSwitch);
         const auto window = openWindowIn(locale);
         QVERIFY(window);
         const End e = endOf(*window, end);
-        typeInto(e.power, localized(dbm));
-        VERIFY_UNIT(e, false);
-
-        QVERIFY(askFor(e, path, true));
-        QCOMPARE(e.power->text(), localized(milliwatts));
-        VERIFY_UNIT(e, true);
-
-        QVERIFY(askFor(e, path, false));
-        QCOMPARE(e.power->text(), localized(back));
-        VERIFY_UNIT(e, false);
-
+        bool mw = startInMilliwatts;
+        if (mw) QVERIFY(askFor(e, byKeys, true));
+        QCOMPARE(e.power->text(), QString());
+        typeInto(e.power, localized(typed));
+        VERIFY_UNIT(e, mw);
+        for (const QString& expected : afterEachSwitch) {
+            mw = !mw;
+            QVERIFY(askFor(e, byKeys, mw));
+            QCOMPARE(e.power->text(), localized(expected));
+            VERIFY_UNIT(e, mw);
+        }
         // The other end took no part.
         const End other = endOf(*window, 3 - end);
         QCOMPARE(other.power->text(), QString());
         VERIFY_UNIT(other, false);
     }
 
-    // Texts that do not convert stay as they are, but the unit switches.
-    void unconvertibleTextsStay_data() {
-        QTest::addColumn<QString>("locale");
-        QTest::addColumn<int>("end");
-        QTest::addColumn<Path>("path");
-        QTest::addColumn<QString>("milliwatts"); // typed while in mW
-        for (const char* locale : {"en_US", "de_DE"}) {
-            for (int end : {1, 2}) {
-                for (Path path : {Path::Pictures, Path::OptionKeys}) {
-                    const char* pathName = path == Path::Pictures ? "pictures" : "option keys";
-                    for (const char* text : {"abc", "0", "-5", ""}) {
-                        QTest::addRow("%s end%d %s \"%s\"", locale, end, pathName, text)
-                            << locale << end << path << text;
-                    }
-                }
-            }
-        }
-    }
-
-    void unconvertibleTextsStay() {
-        QFETCH(QString, locale);
-        QFETCH(int, end);
-        QFETCH(Path, path);
-        QFETCH(QString, milliwatts);
-        const auto window = openWindowIn(locale);
-        QVERIFY(window);
-        const End e = endOf(*window, end);
-        QVERIFY(askFor(e, path, true)); // an empty field: nothing to convert
-        QCOMPARE(e.power->text(), QString());
-        VERIFY_UNIT(e, true);
-
-        typeInto(e.power, milliwatts);
-        QVERIFY(askFor(e, path, false));
-        QCOMPARE(e.power->text(), milliwatts);
-        VERIFY_UNIT(e, false);
-    }
-
-    // Letters typed in dBm stay when the end switches to mW.
-    void lettersStayInBothDirections() {
-        const auto window = openWindowIn(QStringLiteral("en_US"));
-        QVERIFY(window);
-        const End e = endOf(*window, 1);
-        typeInto(e.power, QStringLiteral("abc"));
-        click(e.mwPicture);
-        QCOMPARE(e.power->text(), QStringLiteral("abc"));
-        VERIFY_UNIT(e, true);
-        click(e.dbmPicture);
-        QCOMPARE(e.power->text(), QStringLiteral("abc"));
-        VERIFY_UNIT(e, false);
-    }
-
-    // Clicking the unit in force changes nothing, not even the formatting.
-    void presentUnitChangesNothing_data() {
-        QTest::addColumn<int>("end");
-        QTest::addColumn<bool>("inMilliwatts");
-        QTest::addColumn<QString>("typed");
-        QTest::newRow("end1 dBm") << 1 << false << "20";
-        QTest::newRow("end2 dBm") << 2 << false << "20";
-        QTest::newRow("end1 mW") << 1 << true << "5";
-        QTest::newRow("end2 mW") << 2 << true << "5";
-    }
-
-    void presentUnitChangesNothing() {
-        QFETCH(int, end);
-        QFETCH(bool, inMilliwatts);
-        QFETCH(QString, typed);
-        const auto window = openWindowIn(QStringLiteral("de_DE"));
-        QVERIFY(window);
-        const End e = endOf(*window, end);
-        if (inMilliwatts) click(e.mwPicture);
-        typeInto(e.power, typed);
-
-        for (int i = 0; i < 3; ++i) {
-            click(inMilliwatts ? e.mwPicture : e.dbmPicture);
-            QCOMPARE(e.power->text(), typed);
-            VERIFY_UNIT(e, inMilliwatts);
-        }
-        // The selected option cannot be selected again: a click on it changes nothing.
-        QTest::mouseClick(inMilliwatts ? e.mwOption : e.dbmOption, Qt::LeftButton);
-        QCOMPARE(e.power->text(), typed);
-        VERIFY_UNIT(e, inMilliwatts);
-    }
-
     // The pictures and the option buttons drive one unit: whichever switched
-    // last, the other follows, and the field is converted exactly once.
-    void bothPathsAreOneSwitch_data() {
-        QTest::addColumn<int>("end");
-        QTest::newRow("end1") << 1;
-        QTest::newRow("end2") << 2;
-    }
-
+    // last, the other follows, and the field is converted exactly once. Asking
+    // for the unit in force, by its picture or its selected option, changes
+    // nothing, not even the formatting.
     void bothPathsAreOneSwitch() {
-        QFETCH(int, end);
         const auto window = openWindowIn(QStringLiteral("en_US"));
         QVERIFY(window);
-        const End e = endOf(*window, end);
+        const End e = endOf(*window, 2);
         typeInto(e.power, QStringLiteral("20"));
+        click(e.dbmPicture);
+        QTest::mouseClick(e.dbmOption, Qt::LeftButton);
+        QCOMPARE(e.power->text(), QStringLiteral("20"));
+        VERIFY_UNIT(e, false);
 
         click(e.mwPicture);
         QCOMPARE(e.power->text(), QStringLiteral("100.00"));
-        VERIFY_UNIT(e, true);
         QVERIFY(selectOtherOptionByKeyboard(e)); // back to dBm by option
         QCOMPARE(e.power->text(), QStringLiteral("20.00"));
         VERIFY_UNIT(e, false);
         QVERIFY(selectOtherOptionByKeyboard(e)); // to mW by option
         QCOMPARE(e.power->text(), QStringLiteral("100.00"));
         VERIFY_UNIT(e, true);
-        click(e.mwPicture); // already mW: nothing
-        QCOMPARE(e.power->text(), QStringLiteral("100.00"));
+
+        typeInto(e.power, QStringLiteral("5"));
+        click(e.mwPicture);
+        QTest::mouseClick(e.mwOption, Qt::LeftButton);
+        QCOMPARE(e.power->text(), QStringLiteral("5"));
+        VERIFY_UNIT(e, true);
         click(e.dbmPicture);
-        QCOMPARE(e.power->text(), QStringLiteral("20.00"));
+        QCOMPARE(e.power->text(), QStringLiteral("6.99"));
         VERIFY_UNIT(e, false);
     }
 

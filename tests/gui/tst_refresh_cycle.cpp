@@ -20,14 +20,10 @@ class TestRefreshCycle : public QObject {
 
 private slots:
     void init() {
-        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-        m_window = std::make_unique<FrmMain>();
-        QVERIFY(showActive(*m_window));
+        m_window = openWindowIn(QStringLiteral("en_US"));
+        QVERIFY(m_window);
     }
-    void cleanup() {
-        m_window.reset();
-        QLocale::setDefault(QLocale::c());
-    }
+    void cleanup() { closeWindow(m_window); }
 
     void exampleLink_data() {
         QTest::addColumn<QLocale>("locale");
