@@ -160,18 +160,19 @@ Outcome<float> GetPower2(const LinkFields& link, const NumberLocale& locale) {
 }
 
 Outcome<float> ReturnCableLoss(const LinkEndFields& end, const NumberLocale& locale) {
-    // A field that is not a number leaves the cable out altogether.
-    if (!isNumeric(end.lossPerMetre, locale) || !isNumeric(end.length, locale) ||
-        !isNumeric(end.connectors, locale))
-        return {0.0f};
     const Single lossPerMetre = toSingle(end.lossPerMetre, locale);
-    if (!lossPerMetre.ok()) return lossPerMetre;
     const Single length = toSingle(end.length, locale);
+    const Outcome<std::int16_t> connectors = toInt16(end.connectors, locale);
+    // A field that is not a number leaves the cable out altogether, even when
+    // another one is a number out of range.
+    for (EngineError error : {lossPerMetre.error, length.error, connectors.error}) {
+        if (error == EngineError::NotNumeric) return {0.0f};
+    }
+    if (!lossPerMetre.ok()) return lossPerMetre;
     if (!length.ok()) return length;
+    if (!connectors.ok()) return Single::failure(connectors.error);
     // A product of two singles is exact in double precision.
     const double cableLoss = static_cast<double>(lossPerMetre.value) * length.value;
-    const Outcome<std::int16_t> connectors = toInt16(end.connectors, locale);
-    if (!connectors.ok()) return Single::failure(connectors.error);
     return toSingleResult(connectors.value * kConnectorLossDb + cableLoss);
 }
 

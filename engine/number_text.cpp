@@ -45,6 +45,7 @@ std::string_view consumeDigits(std::string_view& text) {
 
 // Reads an optional sign; true when it is a minus.
 bool consumeSign(std::string_view& text, const NumberLocale& locale) {
+    if (text.empty() || isDigit(text.front())) return false; // the usual case: no sign
     if (consume(text, "-") || consume(text, locale.minus)) return true;
     if (!consume(text, "+")) consume(text, locale.plus);
     return false;
@@ -66,7 +67,8 @@ std::optional<ScannedNumber> scan(std::string_view text, const NumberLocale& loc
     number.integerDigits = consumeDigits(text);
     if (consume(text, locale.decimal)) number.fractionDigits = consumeDigits(text);
     if (number.integerDigits.empty() && number.fractionDigits.empty()) return std::nullopt;
-    if (consume(text, "e") || consume(text, "E") || consume(text, locale.exponent)) {
+    if (!text.empty() &&
+        (consume(text, "e") || consume(text, "E") || consume(text, locale.exponent))) {
         number.exponentNegative = consumeSign(text, locale);
         number.exponentDigits = consumeDigits(text);
         if (number.exponentDigits.empty()) return std::nullopt;
@@ -153,15 +155,16 @@ Outcome<Real> convertReal(std::string_view text, const NumberLocale& locale) {
     const ScannedNumber& number = *scanned;
     const Real zero = number.negative ? -Real(0) : Real(0);
 
+    const std::int64_t exponent = exponentValue(number);
+    if (const auto exact = readExactly<Real>(number, exponent)) return {*exact};
+
     const auto leading = leadingDigitExponent(number);
     if (!leading) return {zero};
-    const std::int64_t exponent = exponentValue(number);
     const std::int64_t magnitude = *leading + exponent;
     // Far outside any floating-point range: decide without asking the parser.
     constexpr std::int64_t kMaxDecimalExponent = std::numeric_limits<Real>::max_exponent10;
     if (magnitude > 400) return Outcome<Real>::failure(EngineError::Overflow);
     if (magnitude < -400) return {zero};
-    if (const auto exact = readExactly<Real>(number, exponent)) return {*exact};
 
     // "[-]digits.digitsE[-]exponent" in the C locale for std::from_chars; on
     // the stack for everything a person types, on the heap for pasted floods.

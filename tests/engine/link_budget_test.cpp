@@ -254,6 +254,7 @@ INSTANTIATE_TEST_SUITE_P(
                                          CableCase{"0.22", "10", "two", 0.0f, EngineError::None},
                                          CableCase{"0.22", "10", "40000", 0, EngineError::Overflow},
                                          CableCase{"1e39", "10", "2", 0, EngineError::Overflow},
+                                         CableCase{"1e39", "10", "two", 0.0f, EngineError::None},
                                          CableCase{"1e38", "1e38", "0", 0, EngineError::Overflow})),
     [](const auto& info) {
         return std::string(std::get<0>(info.param).name) + "_" + std::to_string(info.index);
