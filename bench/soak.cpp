@@ -1,0 +1,111 @@
+// A long session on the real window, offscreen: at least 18,000 ticks of
+// Timer1 with the fields rewritten at random between them, the cable chooser
+// opened and closed thousands of times. Prints memory after warm-up and at the
+// end and fails (exit 1) when a label is malformed, List1 grows or memory grows
+// by more than 1 MB after warm-up.
+// Usage: soak [ticks, default 20000]
+
+#include "frm_main.h"
+#include "memory_use.h"
+#include "soak_driver.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFont>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QLocale>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+
+using namespace tarvanel;
+using namespace tarvanel::testing;
+
+namespace {
+
+constexpr int kWarmUpTicks = 2000;
+constexpr std::int64_t kAllowedGrowthKb = 1024;
+
+struct Memory {
+    std::int64_t residentKb;
+    std::int64_t heapKb;
+};
+
+// Memory in use with the window brought back to one state: every field empty
+// (which also drops the line edits' undo histories), the results refreshed and
+// pending deletions done, so that what is compared is what the session kept.
+Memory settledMemory(FrmMain& window) {
+    const auto& c = window.controls();
+    for (QLineEdit* field : {c.txtFrequency, c.Text2, c.Text3, c.Text4, c.Text5, c.Text6, c.Text10,
+                             c.Text9, c.Text8, c.Text7, c.Text1, c.Text11, c.Text12})
+        field->setText(QString());
+    c.Combo1->clearEditText();
+    fireTimer(c.Timer1);
+    fireTimer(c.Timer2);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+    malloc_trim(0);
+    return {bench::residentKilobytes(), bench::heapBytesInUse() / 1024};
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setFont(QFont(QStringLiteral("DejaVu Sans")));
+    const int ticks = argc > 1 ? std::max(std::atoi(argv[1]), kWarmUpTicks + 1) : 20000;
+    QLocale::setDefault(QLocale(QLocale::Greek, QLocale::Greece));
+
+    FrmMain window;
+    window.show();
+    SoakDriver driver(window, 20240);
+    driver.floodAndTypeOverEveryField();
+    const auto start = std::chrono::steady_clock::now();
+
+    Memory warm{};
+    int listCountAfterWarmUp = -1;
+    while (driver.ticks() < ticks) {
+        const QString fault = driver.step();
+        QCoreApplication::processEvents();
+        if (!fault.isEmpty()) {
+            std::printf("FAIL at tick %d: %s\n", driver.ticks(), qPrintable(fault));
+            return 1;
+        }
+        if (driver.ticks() == kWarmUpTicks && listCountAfterWarmUp < 0) {
+            warm = settledMemory(window);
+            listCountAfterWarmUp = window.controls().List1->count();
+        }
+    }
+    const Memory end = settledMemory(window);
+    const int listCount = window.controls().List1->count();
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+
+    std::printf("ticks: %d (Timer2: %d), chooser opened and closed: %d, %.1f s\n", driver.ticks(),
+                driver.ticks() / 3, driver.chooserCycles(), seconds);
+    std::printf("VmRSS after warm-up (%d ticks): %lld kB, at the end: %lld kB (%+lld kB)\n",
+                kWarmUpTicks, static_cast<long long>(warm.residentKb),
+                static_cast<long long>(end.residentKb),
+                static_cast<long long>(end.residentKb - warm.residentKb));
+    std::printf("heap in use after warm-up: %lld kB, at the end: %lld kB (%+lld kB)\n",
+                static_cast<long long>(warm.heapKb), static_cast<long long>(end.heapKb),
+                static_cast<long long>(end.heapKb - warm.heapKb));
+    std::printf("List1 entries after warm-up: %d, at the end: %d\n", listCountAfterWarmUp,
+                listCount);
+
+    bool failed = false;
+    if (listCount != listCountAfterWarmUp) {
+        std::printf("FAIL: List1 grew\n");
+        failed = true;
+    }
+    if (end.residentKb - warm.residentKb > kAllowedGrowthKb ||
+        end.heapKb - warm.heapKb > kAllowedGrowthKb) {
+        std::printf("FAIL: memory grew by more than 1 MB after warm-up\n");
+        failed = true;
+    }
+    std::printf(failed ? "soak FAILED\n" : "soak passed\n");
+    return failed ? 1 : 0;
+}
