@@ -8,26 +8,25 @@
 namespace tarvanel {
 namespace {
 
-void timer1Tick(benchmark::State& state, const test::NamedLocale& named)
-{
+void timer1Tick(benchmark::State& state, const test::NamedLocale& named) {
     const test::LinkTexts link = test::exampleLink(named.locale);
     const LinkFields fields = link.fields();
-    for (auto _ : state) benchmark::DoNotOptimize(computeResultTexts(fields, named.locale));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(computeResultTexts(fields, named.locale));
 }
 BENCHMARK_CAPTURE(timer1Tick, en_US, test::kEnUs);
 BENCHMARK_CAPTURE(timer1Tick, de_DE, test::kDeDe);
 
 // The tick with every field empty: each result fails early.
-void timer1TickEmptyFields(benchmark::State& state)
-{
+void timer1TickEmptyFields(benchmark::State& state) {
     const test::LinkTexts link;
     const LinkFields fields = link.fields();
-    for (auto _ : state) benchmark::DoNotOptimize(computeResultTexts(fields, test::kEnUs.locale));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(computeResultTexts(fields, test::kEnUs.locale));
 }
 BENCHMARK(timer1TickEmptyFields);
 
-void timer2Tick(benchmark::State& state)
-{
+void timer2Tick(benchmark::State& state) {
     const test::LinkTexts link = test::exampleLink(test::kEnUs.locale);
     const LinkFields fields = link.fields();
     for (auto _ : state) {
@@ -37,14 +36,13 @@ void timer2Tick(benchmark::State& state)
 }
 BENCHMARK(timer2Tick);
 
-void readSingle(benchmark::State& state)
-{
-    for (auto _ : state) benchmark::DoNotOptimize(toSingle("0.22", test::kEnUs.locale));
+void readSingle(benchmark::State& state) {
+    for (auto _ : state)
+        benchmark::DoNotOptimize(toSingle("0.22", test::kEnUs.locale));
 }
 BENCHMARK(readSingle);
 
-void writePattern(benchmark::State& state)
-{
+void writePattern(benchmark::State& state) {
     for (auto _ : state)
         benchmark::DoNotOptimize(
             formatPattern(32.3f, DisplayPattern::TwoDecimals, test::kEnUs.locale));
@@ -52,10 +50,10 @@ void writePattern(benchmark::State& state)
 BENCHMARK(writePattern);
 
 // The mW path rounds through text: the dearest power reading.
-void milliwattPower(benchmark::State& state)
-{
+void milliwattPower(benchmark::State& state) {
     const LinkEndFields end{"50", PowerUnit::mW, "", "", "", ""};
-    for (auto _ : state) benchmark::DoNotOptimize(GetPower(end, test::kEnUs.locale));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(GetPower(end, test::kEnUs.locale));
 }
 BENCHMARK(milliwattPower);
 
