@@ -224,18 +224,6 @@ template <typename Real> DecimalDigits significantDigits(Real value, int count) 
     return result;
 }
 
-int decimalsOf(DisplayPattern pattern) {
-    switch (pattern) {
-    case DisplayPattern::OneDecimal:
-        return 1;
-    case DisplayPattern::TwoDecimals:
-        return 2;
-    case DisplayPattern::ThreeDecimals:
-        return 3;
-    }
-    return 2;
-}
-
 // Rounds the digits to `decimals` places, halves away from zero, and writes
 // them with at least one integer digit.
 std::string roundToDecimals(const DecimalDigits& value, int decimals, const NumberLocale& locale) {
@@ -278,10 +266,22 @@ template <typename Real>
 std::string formatWithPattern(Real value, int shownDigits, DisplayPattern pattern,
                               const NumberLocale& locale) {
     if (!std::isfinite(value)) value = 0; // never produced by the engine; keep the text sound
-    return roundToDecimals(significantDigits(value, shownDigits), decimalsOf(pattern), locale);
+    return roundToDecimals(significantDigits(value, shownDigits), decimalPlaces(pattern), locale);
 }
 
 } // namespace
+
+int decimalPlaces(DisplayPattern pattern) {
+    switch (pattern) {
+    case DisplayPattern::OneDecimal:
+        return 1;
+    case DisplayPattern::TwoDecimals:
+        return 2;
+    case DisplayPattern::ThreeDecimals:
+        return 3;
+    }
+    return 2;
+}
 
 bool isNumeric(std::string_view text, const NumberLocale& locale) {
     return scan(text, locale).has_value();

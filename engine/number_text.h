@@ -38,6 +38,9 @@ enum class DisplayPattern {
     ThreeDecimals, // "##0.000"
 };
 
+// How many decimals a pattern shows (1, 2 or 3).
+int decimalPlaces(DisplayPattern pattern);
+
 // Formats a single-precision value: it is first taken to the 7 significant
 // digits it shows, then rounded to the pattern's decimals, halves away from
 // zero. At least one integer digit, no grouping, leading minus when negative

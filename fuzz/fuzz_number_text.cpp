@@ -15,18 +15,6 @@ namespace {
 constexpr std::array<DisplayPattern, 3> kPatterns{
     DisplayPattern::OneDecimal, DisplayPattern::TwoDecimals, DisplayPattern::ThreeDecimals};
 
-int decimalsOf(DisplayPattern pattern) {
-    switch (pattern) {
-    case DisplayPattern::OneDecimal:
-        return 1;
-    case DisplayPattern::TwoDecimals:
-        return 2;
-    case DisplayPattern::ThreeDecimals:
-        return 3;
-    }
-    return 0;
-}
-
 // A number read must be one of the three outcomes, agreeing with isNumeric.
 void checkReading(std::string_view text, const FuzzLocale& l) {
     const NumberLocale& locale = l.locale;
@@ -89,7 +77,7 @@ template <typename Real> void checkPattern(Real value, double relative, const Fu
     const NumberLocale& locale = l.locale;
     for (DisplayPattern pattern : kPatterns) {
         const std::string text = formatPattern(value, pattern, locale);
-        const int decimals = decimalsOf(pattern);
+        const int decimals = decimalPlaces(pattern);
         check(isResultText(text, decimals, "", locale), "pattern text shape", text, l.name);
         check(isNumeric(text, locale), "pattern text not numeric", text, l.name);
         const Outcome<double> back = toDouble(text, locale);
