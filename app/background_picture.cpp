@@ -1,98 +1,58 @@
 #include "background_picture.h"
 
+#include "product_name.h"
+#include "window_colours.h"
+#include "window_table.h"
+
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 
 namespace tarvanel {
 
 namespace {
 
-constexpr double kTwipsPerPixel = 15.0;
-
 constexpr double px(double twips) {
-    return twips / kTwipsPerPixel;
+    return twipsToPixelsF(twips);
 }
 
-// Vertical centre, in pixels, of a control given by its top and height in twips.
-constexpr double centreOf(double topTwips, double heightTwips) {
-    return px(topTwips + heightTwips / 2.0);
+// Vertical centre, in pixels, of a control's box.
+constexpr double centreOf(const TwipsBox& box) {
+    return px(box.top + box.height / 2.0);
 }
 
-// Where the controls sit, in twips; the captions are placed around them.
-constexpr double kFieldHeight = 280;
+// Drawn lines and heading places, in twips.
 constexpr double kCaptionLeft = 195;
-constexpr double kUnitLeft = 2970;
-constexpr double kResultCaptionLeft = 5310;
-constexpr double kResultLabelLeft = 7080;
+constexpr double kReceiverRuleTop = 4725;
+constexpr double kReceiverRuleRight = 3975;
 constexpr double kStripHeight = 315;
 constexpr double kStripRuleHeight = 30;
-constexpr double kBorderWidth = 2; // pixels
+constexpr double kBorderWidth = 2;    // pixels
+constexpr double kHeadingRaise = 8.5; // pixels above the first field's top
+constexpr double kUnitAfterLabel = 3; // pixels between a label's edge and its unit
 
-// The result labels show their text from their top left corner in bold
-// DejaVu Sans of these pixel sizes; captions and units beside them share the
-// baseline of that first line.
-constexpr int kCableLossLabelPixels = 11;
-constexpr int kResultLabelPixels = 12;
-constexpr int kFreeSpaceLabelPixels = 13;
-
-struct Label {
-    double left, top, width; // twips
-    int fontPixels;
-};
-
-QFontMetricsF labelMetrics(const Label& label) {
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(label.fontPixels);
-    font.setBold(true);
-    return QFontMetricsF(font);
+// A label shows its text from its top left corner in its own font; captions
+// and units beside it share the baseline of that first line.
+QFontMetricsF labelMetrics(const ControlRow& row) {
+    return QFontMetricsF(windowFont(row.fontPixels, row.bold));
 }
 
-double labelBaseline(const Label& label) {
-    return px(label.top) + labelMetrics(label).ascent();
+double labelBaseline(const ControlRow& row) {
+    return px(row.box.top) + labelMetrics(row).ascent();
 }
 
-double labelLineCentre(const Label& label) {
-    return px(label.top) + labelMetrics(label).height() / 2.0;
+double labelLineCentre(const ControlRow& row) {
+    return px(row.box.top) + labelMetrics(row).height() / 2.0;
 }
 
-// One link end's block: the five field tops (power, gain, loss per metre,
-// length, connectors) and its cable-loss label.
-struct LinkEndLayout {
-    const char* heading;
-    std::array<double, 5> fieldTops;
-    Label cableLossLabel;
-};
-
-constexpr std::array<const char*, 5> kFieldCaptions = {"Ισχύς εκπομπής", "Απολαβή κεραίας (Gain)",
-                                                       "Απώλειες καλωδίου", "Μήκος καλωδίου",
-                                                       "Αριθμός συνδετήρων"};
-// The unit drawn right of each field; the power row has its clickable unit pictures.
-constexpr std::array<const char*, 5> kFieldUnits = {"", "dBi", "dB/m", "m", ""};
-
-const std::array<LinkEndLayout, 2> kLinkEnds = {{
-    {"Interface No.1", {1250, 1560, 1870, 2180, 2470}, {3960, 2200, 735, kCableLossLabelPixels}},
-    {"Interface No.2", {3210, 3520, 3830, 4140, 4440}, {3960, 4160, 975, kCableLossLabelPixels}},
-}};
-
-// The result captions of the right column and the label each one names.
-struct ResultCaption {
-    const char* text;
-    Label label;
-};
-
-constexpr std::array<ResultCaption, 5> kResultCaptions = {{
-    {"Interface 1 EIRP", {kResultLabelLeft, 1260, 3495, kResultLabelPixels}},
-    {"Interface 2 EIRP", {kResultLabelLeft, 1770, 1095, kResultLabelPixels}},
-    {"Μέγιστη απόσταση", {kResultLabelLeft, 2370, 1215, kResultLabelPixels}},
-    {"Free Space Loss", {kResultLabelLeft, 2640, 1455, kFreeSpaceLabelPixels}},
-    {"Fresnel Zone Radius", {kResultLabelLeft, 2940, 1095, kResultLabelPixels}},
-}};
+bool isLabel(const ControlRow& row) {
+    return row.role == Role::Eirp || row.role == Role::CableLoss || row.role == Role::Distance ||
+           row.role == Role::FreeSpaceLoss || row.role == Role::FresnelRadius;
+}
 
 QFont pictureFont(int pixelSize, bool bold = false) {
     QFont font(QStringLiteral("DejaVu Sans"));
@@ -196,70 +156,61 @@ void drawGlyphBox(QPainter& painter, const QRectF& box, Glyph glyph) {
 // help, minimize and close boxes at the right, a two-pixel rule beneath.
 void drawTitleStrip(QPainter& painter) {
     const double stripCentre = (kBorderWidth + px(kStripHeight)) / 2.0;
-    drawCaption(painter, pictureFont(12, true), 8, stripCentre, "Tarvanel 0.1");
+    painter.setFont(pictureFont(12, true));
+    const QFontMetricsF metrics(painter.font());
+    painter.drawText(QPointF(8, stripCentre - metrics.height() / 2.0 + metrics.ascent()),
+                     productTitle());
 
-    // The minimize and close boxes lie under their labels (7710 and 7950 twips).
+    // The minimize and close boxes lie under their click areas; help is left of them.
     constexpr double boxTop = 3;
     constexpr double boxSize = 15;
     constexpr double boxHeight = 14;
-    drawGlyphBox(painter, QRectF(px(7710) - boxSize - 1, boxTop, boxSize, boxHeight), Glyph::Help);
-    drawGlyphBox(painter, QRectF(px(7710), boxTop, boxSize, boxHeight), Glyph::Minimize);
-    drawGlyphBox(painter, QRectF(px(7950), boxTop, boxSize, boxHeight), Glyph::Close);
+    const double minimizeLeft = px(rowOf(Role::Minimize).box.left);
+    drawGlyphBox(painter, QRectF(minimizeLeft - boxSize - 1, boxTop, boxSize, boxHeight),
+                 Glyph::Help);
+    drawGlyphBox(painter, QRectF(minimizeLeft, boxTop, boxSize, boxHeight), Glyph::Minimize);
+    drawGlyphBox(painter, QRectF(px(rowOf(Role::Exit).box.left), boxTop, boxSize, boxHeight),
+                 Glyph::Close);
 
     painter.fillRect(QRectF(0, px(kStripHeight), kBackgroundWidth, px(kStripRuleHeight)),
                      Qt::black);
 }
 
-// The frequency and channel row above the link ends.
-void drawFrequencyRow(QPainter& painter) {
+// Every control's caption and unit word: left and right of a field, centred on
+// its row; on the first line of a result label, the unit just after its edge.
+void drawControlCaptions(QPainter& painter) {
     const QFont font = captionFont();
-    const double frequencyRow = centreOf(510, 285); // txtFrequency
-    const double channelRow = centreOf(510, 315);   // Combo1
-    drawCaption(painter, font, px(210), frequencyRow, "Συχνότητα");
-    drawCaption(painter, font, px(1860), frequencyRow, "MHz");
-    drawCaption(painter, font, px(3060), channelRow, "Κανάλι");
-}
-
-void drawLinkEnd(QPainter& painter, const LinkEndLayout& end) {
-    const QFont font = captionFont();
-
-    // The heading sits a little above the first field of its block.
-    drawCaption(painter, headingFont(), px(kCaptionLeft), px(end.fieldTops[0]) - 8.5, end.heading);
-
-    for (std::size_t row = 0; row < end.fieldTops.size(); ++row) {
-        const double centre = centreOf(end.fieldTops[row], kFieldHeight);
-        drawCaption(painter, font, px(kCaptionLeft), centre, kFieldCaptions[row]);
-        if (*kFieldUnits[row] != '\0')
-            drawCaption(painter, font, px(kUnitLeft), centre, kFieldUnits[row]);
+    for (const ControlRow& row : windowTable()) {
+        if (isLabel(row)) {
+            if (row.caption)
+                drawOnBaseline(painter, font, px(row.captionLeft), labelBaseline(row), row.caption);
+            if (row.unit)
+                drawOnBaseline(painter, font, px(row.box.right()) + kUnitAfterLabel,
+                               labelBaseline(row), row.unit);
+            continue;
+        }
+        if (row.caption)
+            drawCaption(painter, font, px(row.captionLeft), centreOf(row.box), row.caption);
+        if (row.unit) drawCaption(painter, font, px(row.unitLeft), centreOf(row.box), row.unit);
     }
-
-    // The brace gathers loss per metre, length and connectors into the cable
-    // loss shown by the label at its point; the unit follows the label.
-    const Label& label = end.cableLossLabel;
-    const double braceTop = px(end.fieldTops[2]) + 1;
-    const double braceBottom = px(end.fieldTops[4] + kFieldHeight) - 1;
-    drawBrace(painter, 240, 9, braceTop, braceBottom, labelLineCentre(label));
-    drawOnBaseline(painter, font, px(label.left + label.width) + 3, labelBaseline(label), "dB");
 }
 
-// Receiver sensitivity and fade margin, below a thin rule.
-void drawReceiverRows(QPainter& painter) {
-    painter.fillRect(QRectF(px(kCaptionLeft), px(4725), px(3975 - kCaptionLeft), 1), Qt::black);
+// A link end's heading above its first field, and the brace that gathers loss
+// per metre, length and connectors into the cable loss shown at its point.
+void drawLinkEnd(QPainter& painter, LinkEnd end) {
+    drawCaption(painter, headingFont(), px(kCaptionLeft),
+                px(rowOf(Role::Power, end).box.top) - kHeadingRaise, headingOf(end));
 
-    const QFont font = captionFont();
-    const double sensitivityRow = centreOf(4780, kFieldHeight); // Text11
-    const double marginRow = centreOf(5085, kFieldHeight);      // Text12
-    drawCaption(painter, font, px(kCaptionLeft), sensitivityRow, "Ευαισθησία δέκτη");
-    drawCaption(painter, font, px(kUnitLeft), sensitivityRow, "dBm");
-    drawCaption(painter, font, px(kCaptionLeft), marginRow, "Fade Margin");
-    drawCaption(painter, font, px(kUnitLeft), marginRow, "dB");
+    const double braceTop = px(rowOf(Role::LossPerMetre, end).box.top) + 1;
+    const double braceBottom = px(rowOf(Role::Connectors, end).box.bottom()) - 1;
+    drawBrace(painter, 240, 9, braceTop, braceBottom, labelLineCentre(rowOf(Role::CableLoss, end)));
 }
 
-void drawResultColumn(QPainter& painter) {
-    const QFont font = captionFont();
-    for (const ResultCaption& caption : kResultCaptions)
-        drawOnBaseline(painter, font, px(kResultCaptionLeft), labelBaseline(caption.label),
-                       caption.text);
+// The thin rule above receiver sensitivity and fade margin.
+void drawReceiverRule(QPainter& painter) {
+    painter.fillRect(
+        QRectF(px(kCaptionLeft), px(kReceiverRuleTop), px(kReceiverRuleRight - kCaptionLeft), 1),
+        Qt::black);
 }
 
 } // namespace
@@ -272,30 +223,10 @@ void paintBackground(QPainter& painter) {
 
     drawBorder(painter);
     drawTitleStrip(painter);
-    drawFrequencyRow(painter);
-    for (const LinkEndLayout& end : kLinkEnds)
-        drawLinkEnd(painter, end);
-    drawReceiverRows(painter);
-    drawResultColumn(painter);
-    painter.restore();
-}
-
-void paintUnitWord(QPainter& painter, const QRectF& box, const QString& word) {
-    painter.save();
-    painter.fillRect(box, kBackgroundGround);
-
-    // The largest bold size up to 90 % of the box height whose word fits the width.
-    QFont font = pictureFont(std::max(6, static_cast<int>(std::lround(box.height() * 0.9))), true);
-    while (font.pixelSize() > 6 && QFontMetricsF(font).horizontalAdvance(word) > box.width())
-        font.setPixelSize(font.pixelSize() - 1);
-
-    // Centre the capitals, not the line box: the words have no descenders.
-    const QFontMetricsF metrics(font);
-    const double baseline = box.center().y() + metrics.capHeight() / 2.0;
-    const double left = box.center().x() - metrics.horizontalAdvance(word) / 2.0;
-    painter.setFont(font);
-    painter.setPen(QColor(0x20, 0x20, 0x20));
-    painter.drawText(QPointF(left, baseline), word);
+    drawControlCaptions(painter);
+    drawLinkEnd(painter, LinkEnd::One);
+    drawLinkEnd(painter, LinkEnd::Two);
+    drawReceiverRule(painter);
     painter.restore();
 }
 

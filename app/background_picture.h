@@ -1,10 +1,7 @@
 #pragma once
 
 #include "tarvanel_emblem.h"
-
-#include <QColor>
-#include <QRectF>
-#include <QString>
+#include "window_colours.h"
 
 class QPainter;
 
@@ -15,15 +12,9 @@ namespace tarvanel {
 inline constexpr int kBackgroundWidth = 550;
 inline constexpr int kBackgroundHeight = 362;
 
-// The light yellow ground of the picture and of the unit words.
-inline const QColor kBackgroundGround{255, 255, 204};
-
 // Draws the whole window surface: ground, border, title strip with its glyph
 // boxes, every field caption, heading, unit word and rule. Vectors and text
 // only, in the painter's current coordinates, so any scale stays sharp.
 void paintBackground(QPainter& painter);
-
-// Draws a unit word ("dBm", "mW") centred in `box`: dark letters on the ground.
-void paintUnitWord(QPainter& painter, const QRectF& box, const QString& word);
 
 } // namespace tarvanel

@@ -1,7 +1,6 @@
 #include "form_drag.h"
 
 #include <QCoreApplication>
-#include <QCursor>
 #include <QMouseEvent>
 #include <QWidget>
 #include <QWindow>
@@ -69,10 +68,6 @@ void DragForm(QWidget* form, QPointF grabPosition) {
     if (form->findChild<QObject*>(QLatin1String(kDragObjectName), Qt::FindDirectChildrenOnly))
         return; // a drag is already under way
     new PointerDrag(form, grabPosition);
-}
-
-void DragForm(QWidget* form) {
-    DragForm(form, QCursor::pos());
 }
 
 } // namespace tarvanel

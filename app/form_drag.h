@@ -10,8 +10,7 @@ namespace tarvanel {
 // of its own. The window system's interactive move is asked for first; where
 // there is none (no window manager, offscreen), the window follows the pointer
 // until the button is released. `grabPosition` is where the button went down,
-// in global coordinates; the one-argument form takes the pointer's position.
+// in global coordinates.
 void DragForm(QWidget* form, QPointF grabPosition);
-void DragForm(QWidget* form);
 
 } // namespace tarvanel

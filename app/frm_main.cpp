@@ -4,17 +4,20 @@
 #include "cable_chooser.h"
 #include "cable_loss_labels.h"
 #include "channel_selector.h"
-#include "chrome_label.h"
+#include "click_area.h"
 #include "decimal_point_key.h"
 #include "form_drag.h"
+#include "power_unit_rules.h"
 #include "power_units.h"
+#include "product_name.h"
 #include "qt_number_locale.h"
 #include "result_label.h"
 #include "result_text.h"
 #include "select_all_on_focus.h"
-#include "twips.h"
+#include "title_strip.h"
 #include "underline_line.h"
-#include "unit_picture.h"
+#include "window_colours.h"
+#include "window_table.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -25,6 +28,9 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QTimer>
+
+#include <algorithm>
+#include <vector>
 
 namespace tarvanel {
 
@@ -39,10 +45,9 @@ void showText(QLabel* label, const std::string& utf8) {
 void showWarning(QLabel* warning, bool show) {
     if (show) {
         warning->show();
-        const QColor red(255, 0, 0);
-        if (warning->palette().color(QPalette::WindowText) != red) {
+        if (warning->palette().color(QPalette::WindowText) != kWarningRed) {
             QPalette palette = warning->palette();
-            palette.setColor(QPalette::WindowText, red);
+            palette.setColor(QPalette::WindowText, kWarningRed);
             warning->setPalette(palette);
         }
     } else {
@@ -50,14 +55,28 @@ void showWarning(QLabel* warning, bool show) {
     }
 }
 
+std::string textOf(const QLineEdit* field) {
+    return field->text().toStdString();
+}
+
+LinkEndFields endFields(const LinkEndControls& end) {
+    return {textOf(end.power),  powerUnitFromUnderline(end.underline->x1()),
+            textOf(end.gain),   textOf(end.lossPerMetre),
+            textOf(end.length), textOf(end.connectors)};
+}
+
+constexpr int kWindowWidth = 550;
+constexpr int kWindowHeight = 362;
+constexpr int kChannelCount = 13;
+
 } // namespace
 
 FrmMain::FrmMain(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(QStringLiteral("Tarvanel 0.1"));
+    setWindowTitle(productTitle());
     setWindowIcon(tarvanelIcon());
-    setFixedSize(550, 362);
+    setFixedSize(kWindowWidth, kWindowHeight);
     setFont(windowFont(kFont8_25pt));      // the window's own font, for controls without one
     setAttribute(Qt::WA_OpaquePaintEvent); // the picture covers every pixel
 
@@ -65,11 +84,9 @@ FrmMain::FrmMain(QWidget* parent)
     chainTabOrder();
     nameForAssistiveTechnology();
 
-    connect(
-        m_c.lbltitle, &ChromeLabel::pressed, this,
-        [this](Qt::MouseButton, QPointF globalPosition) { lbltitle_MouseDown(globalPosition); });
-    connect(m_c.lblMinimize, &ChromeLabel::clicked, this, &FrmMain::lblMinimize_Click);
-    connect(m_c.lblexit, &ChromeLabel::clicked, this, &FrmMain::lblexit_Click);
+    connect(m_c.lbltitle, &TitleStrip::pressed, this, &FrmMain::lbltitle_MouseDown);
+    connect(m_c.lblMinimize, &ClickArea::clicked, this, &FrmMain::lblMinimize_Click);
+    connect(m_c.lblexit, &ClickArea::clicked, this, &FrmMain::lblexit_Click);
 
     installBehaviours();
 
@@ -83,36 +100,28 @@ FrmMain::FrmMain(QWidget* parent)
 
 FrmMain::~FrmMain() = default;
 
-// ---------------------------------------------------------------------------
 // Behaviours of the inputs (power units, field selection, cable-loss labels,
-// channel selector, cable chooser) are connected here, after every control
-// exists and before Form_Load fills the channel list.
+// channel selector, cable chooser) are connected after every control exists
+// and before Form_Load fills the channel list.
 void FrmMain::installBehaviours() {
     const auto& c = m_c;
     const LocaleSource locale = [] { return numberLocaleFrom(QLocale()); };
-    new PowerUnits(
-        {c.Text2, c.lnUnderline1, c.Imgdbm, c.imgMw, c.Option1, c.Option2, c.lblUnitOfPower},
-        {c.Text10, c.lnUnderline2, c.ImgDbm2, c.ImgMw2, c.Option4, c.Option3, c.lblUnitOfPower_2},
-        locale, this);
-    new SelectAllOnFocus({c.txtFrequency, c.Text2, c.Text3, c.Text4, c.Text5, c.Text6, c.Text10,
-                          c.Text9, c.Text8, c.Text7, c.Text1, c.Text11, c.Text12},
+    new PowerUnits(c.end1, c.end2, locale, this);
+    new CableLossLabels(c.end1, c.end2, locale, this);
+    new SelectAllOnFocus({c.txtFrequency, c.end1.power, c.end1.gain, c.end1.lossPerMetre,
+                          c.end1.length, c.end1.connectors, c.end2.power, c.end2.gain,
+                          c.end2.lossPerMetre, c.end2.length, c.end2.connectors, c.Text11,
+                          c.Text12},
                          this);
-    new CableLossLabels({c.Text4, c.Text5, c.Text6, c.lblCableLoss},
-                        {c.Text8, c.Text7, c.Text1, c.lblCableLoss2}, locale, this);
-    new DecimalPointKey(c.Text5, locale, this);
+    new DecimalPointKey(c.end1.length, locale, this);
     new ChannelSelector(c.Combo1, c.txtFrequency, locale, this);
-    new CableChooser({c.List1, c.cmdChoose, c.cmdchoose2, c.Text4, c.Text8}, locale, this);
+    new CableChooser(c.List1, {c.end1.chooseCable, c.end1.lossPerMetre},
+                     {c.end2.chooseCable, c.end2.lossPerMetre}, locale, this);
 }
-// ---------------------------------------------------------------------------
 
-LinkSources FrmMain::linkSources() const {
-    LinkSources sources;
-    sources.end1 = {m_c.Text2, m_c.lnUnderline1, m_c.Text3, m_c.Text4, m_c.Text5, m_c.Text6};
-    sources.end2 = {m_c.Text10, m_c.lnUnderline2, m_c.Text9, m_c.Text8, m_c.Text7, m_c.Text1};
-    sources.frequency = m_c.txtFrequency;
-    sources.sensitivity = m_c.Text11;
-    sources.margin = m_c.Text12;
-    return sources;
+LinkFields FrmMain::linkFields() const {
+    return {endFields(m_c.end1), endFields(m_c.end2), textOf(m_c.txtFrequency), textOf(m_c.Text11),
+            textOf(m_c.Text12)};
 }
 
 void FrmMain::paintEvent(QPaintEvent*) {
@@ -121,22 +130,25 @@ void FrmMain::paintEvent(QPaintEvent*) {
 }
 
 void FrmMain::chainTabOrder() {
-    const auto& c = m_c;
-    // Option2 and Option3 sit beside their pairs; only the checked option of
-    // each pair takes the focus from the Tab key (see below).
-    const QList<QWidget*> chain = {
-        c.txtFrequency, c.Combo1, c.Option1, c.Option2, c.Option4,   c.Option3,    c.Text2,
-        c.Text3,        c.Text4,  c.Text5,   c.Text6,   c.Text12,    c.Text11,     c.Text1,
-        c.Text7,        c.Text8,  c.Text9,   c.Text10,  c.cmdChoose, c.cmdchoose2, c.List1};
-    for (qsizetype i = 1; i < chain.size(); ++i)
-        QWidget::setTabOrder(chain[i - 1], chain[i]);
+    std::vector<const ControlRow*> chain;
+    for (const ControlRow& row : windowTable())
+        if (row.tabPosition != 0) chain.push_back(&row);
+    std::sort(chain.begin(), chain.end(), [](const ControlRow* a, const ControlRow* b) {
+        return a->tabPosition < b->tabPosition;
+    });
+    for (std::size_t i = 1; i < chain.size(); ++i)
+        QWidget::setTabOrder(findChild<QWidget*>(QLatin1String(chain[i - 1]->name)),
+                             findChild<QWidget*>(QLatin1String(chain[i]->name)));
 
-    for (QRadioButton* option : {c.Option1, c.Option2, c.Option3, c.Option4}) {
-        const auto follow = [option](bool checked) {
-            option->setFocusPolicy(checked ? Qt::StrongFocus : Qt::ClickFocus);
-        };
-        follow(option->isChecked());
-        connect(option, &QRadioButton::toggled, option, follow);
+    // Only the checked option of each pair takes the focus from the Tab key.
+    for (const LinkEndControls* end : {&m_c.end1, &m_c.end2}) {
+        for (QRadioButton* option : {end->dbmOption, end->mwOption}) {
+            const auto follow = [option](bool checked) {
+                option->setFocusPolicy(checked ? Qt::StrongFocus : Qt::ClickFocus);
+            };
+            follow(option->isChecked());
+            connect(option, &QRadioButton::toggled, option, follow);
+        }
     }
 }
 
@@ -144,31 +156,32 @@ void FrmMain::Form_Load() {
     // Filling the list is not a choice of the user: no channel handler runs.
     {
         const QSignalBlocker blocker(m_c.Combo1);
-        for (int channel = 1; channel <= 13; ++channel)
+        for (int channel = 1; channel <= kChannelCount; ++channel)
             m_c.Combo1->addItem(QLatin1Char(' ') + QString::number(channel));
         m_c.Combo1->setCurrentIndex(-1);
         m_c.Combo1->clearEditText();
     }
 
-    for (UnitPicture* picture : {m_c.Imgdbm, m_c.imgMw, m_c.ImgDbm2, m_c.ImgMw2})
-        picture->setCursor(m_c.lblMinimize->cursor());
+    for (const LinkEndControls* end : {&m_c.end1, &m_c.end2}) {
+        end->dbmPicture->setCursor(m_c.lblMinimize->cursor());
+        end->mwPicture->setCursor(m_c.lblMinimize->cursor());
+    }
 }
 
 void FrmMain::Timer1_Timer() {
-    const LinkFieldsSnapshot snapshot(linkSources());
-    const ResultTexts texts = computeResultTexts(snapshot.fields(), numberLocaleFrom(QLocale()));
-    showText(m_c.lblEIRP1, texts.eirp1);
-    showText(m_c.lblEIRP2, texts.eirp2);
+    const ResultTexts texts = computeResultTexts(linkFields(), numberLocaleFrom(QLocale()));
+    showText(m_c.end1.eirp, texts.eirp1);
+    showText(m_c.end2.eirp, texts.eirp2);
     showText(m_c.lblDistance, texts.distance);
     showText(m_c.lblFSL, texts.freeSpace);
     showText(m_c.lblFrensel, texts.fresnel);
 }
 
 void FrmMain::Timer2_Timer() {
-    const LinkFieldsSnapshot snapshot(linkSources());
+    const LinkFields fields = linkFields();
     const NumberLocale locale = numberLocaleFrom(QLocale());
-    showWarning(m_c.lblBlink1, exceedsLegalLimit(Calc_EIRP1(snapshot.fields(), locale)));
-    showWarning(m_c.lblBlink2, exceedsLegalLimit(Calc_EIRP2(snapshot.fields(), locale)));
+    showWarning(m_c.end1.warning, exceedsLegalLimit(Calc_EIRP1(fields, locale)));
+    showWarning(m_c.end2.warning, exceedsLegalLimit(Calc_EIRP2(fields, locale)));
 }
 
 void FrmMain::lbltitle_MouseDown(QPointF globalPosition) {

@@ -1,23 +1,20 @@
 #pragma once
 
-#include "chrome_label.h"
-#include "link_fields_snapshot.h"
-#include "result_label.h"
-#include "underline_line.h"
-#include "unit_picture.h"
+#include "link_budget.h"
+#include "link_end_controls.h"
 
 #include <QWidget>
 
 class QComboBox;
-class QGroupBox;
-class QLabel;
 class QLineEdit;
 class QListWidget;
-class QPushButton;
-class QRadioButton;
 class QTimer;
 
 namespace tarvanel {
+
+class ClickArea;
+class ResultLabel;
+class TitleStrip;
 
 // The program's only window: a fixed 550 x 362 borderless panel whose captions
 // are drawn in the background picture, with every control of the program on
@@ -26,67 +23,29 @@ namespace tarvanel {
 class FrmMain : public QWidget {
     Q_OBJECT
 public:
-    // Every control of the window, named as its objectName. Other parts of the
-    // program (input behaviour, cable chooser) and the tests work through these.
+    // Every control of the window; the window table gives each its objectName,
+    // place and looks. Other parts of the program and the tests work through these.
     struct Controls {
-        // The link as a whole.
         QLineEdit* txtFrequency = nullptr; // MHz
         QComboBox* Combo1 = nullptr;       // channel
         QLineEdit* Text11 = nullptr;       // receiver sensitivity, dBm
         QLineEdit* Text12 = nullptr;       // fade margin, dB
+        QListWidget* List1 = nullptr;      // the cable chooser's list
 
-        // Link end 1: power, gain, loss per metre, length, connectors.
-        QLineEdit* Text2 = nullptr;
-        QLineEdit* Text3 = nullptr;
-        QLineEdit* Text4 = nullptr;
-        QLineEdit* Text5 = nullptr;
-        QLineEdit* Text6 = nullptr;
-        // Link end 2: power, gain, loss per metre, length, connectors.
-        QLineEdit* Text10 = nullptr;
-        QLineEdit* Text9 = nullptr;
-        QLineEdit* Text8 = nullptr;
-        QLineEdit* Text7 = nullptr;
-        QLineEdit* Text1 = nullptr;
+        LinkEndControls end1; // transmits
+        LinkEndControls end2; // receives
 
-        // The cable chooser: its list and the two "..." buttons.
-        QListWidget* List1 = nullptr;
-        QPushButton* cmdChoose = nullptr;
-        QPushButton* cmdchoose2 = nullptr;
-
-        // Power units: pictures, underlines and the frames outside the client area.
-        UnitPicture* Imgdbm = nullptr;
-        UnitPicture* imgMw = nullptr;
-        UnitPicture* ImgDbm2 = nullptr;
-        UnitPicture* ImgMw2 = nullptr;
-        UnderlineLine* lnUnderline1 = nullptr;
-        UnderlineLine* lnUnderline2 = nullptr;
-        QGroupBox* Frame1 = nullptr;
-        QRadioButton* Option1 = nullptr; // dBm, link end 1
-        QRadioButton* Option2 = nullptr; // mWatts, link end 1
-        QLabel* lblUnitOfPower = nullptr;
-        QGroupBox* Frame2 = nullptr;
-        QRadioButton* Option4 = nullptr; // dBm, link end 2
-        QRadioButton* Option3 = nullptr; // mWatts, link end 2
-        QLabel* lblUnitOfPower_2 = nullptr;
-
-        // Results.
-        ResultLabel* lblCableLoss = nullptr;
-        ResultLabel* lblCableLoss2 = nullptr;
-        ResultLabel* lblEIRP1 = nullptr;
-        ResultLabel* lblEIRP2 = nullptr;
         ResultLabel* lblDistance = nullptr;
         ResultLabel* lblFSL = nullptr;
         ResultLabel* lblFrensel = nullptr;
-        QLabel* lblBlink1 = nullptr;
-        QLabel* lblBlink2 = nullptr;
 
-        // The drawn title strip.
-        ChromeLabel* lbltitle = nullptr;
-        ChromeLabel* lblMinimize = nullptr;
-        ChromeLabel* lblexit = nullptr;
+        // Over the drawn title strip.
+        TitleStrip* lbltitle = nullptr;
+        ClickArea* lblMinimize = nullptr;
+        ClickArea* lblexit = nullptr;
 
-        QTimer* Timer1 = nullptr; // results, every 200 ms
-        QTimer* Timer2 = nullptr; // legal-limit warnings, every 600 ms
+        QTimer* Timer1 = nullptr; // results
+        QTimer* Timer2 = nullptr; // legal-limit warnings
     };
 
     explicit FrmMain(QWidget* parent = nullptr);
@@ -94,8 +53,8 @@ public:
 
     const Controls& controls() const { return m_c; }
 
-    // The controls the engine reads its inputs from.
-    LinkSources linkSources() const;
+    // The texts and units of every input, as the engine reads them.
+    LinkFields linkFields() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

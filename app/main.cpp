@@ -9,7 +9,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("tarvanel"));
     // Lets docks match the window to the installed menu entry.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.tarvanel.Tarvanel"));
-    QApplication::setApplicationVersion(QStringLiteral("0.1"));
+    QApplication::setApplicationVersion(QStringLiteral(TARVANEL_VERSION));
     QApplication::setFont(QFont(QStringLiteral("DejaVu Sans")));
     tarvanel::quitOnTerminationSignals();
 

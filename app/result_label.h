@@ -15,7 +15,6 @@ public:
     ResultLabel(const QString& caption, const QString& text, QWidget* parent = nullptr,
                 const QString& unit = {});
 
-    QString caption() const { return m_caption; }
     // Caption, text and unit as one phrase.
     QString spokenName() const;
 

@@ -10,11 +10,6 @@ namespace tarvanel {
 
 namespace {
 
-// The list's top at each end is level with that end's button, in twips.
-constexpr int kListTopEnd1 = 1890;
-constexpr int kListTopEnd2 = 3848;
-constexpr double kTwipsPerPixel = 15.0;
-
 const QString kClosedCaption = QStringLiteral("...");
 const QString kOpenCaption = QStringLiteral("OK");
 
@@ -29,25 +24,29 @@ void fill_list(QListWidget* list) {
         list->addItem(fromView(cable.displayText));
 }
 
-CableChooser::CableChooser(const CableChooserControls& controls,
-                           std::function<NumberLocale()> locale, QObject* parent)
+CableChooser::CableChooser(QListWidget* List1, const CableChooserEnd& end1,
+                           const CableChooserEnd& end2, std::function<NumberLocale()> locale,
+                           QObject* parent)
     : QObject(parent)
-    , m_c(controls)
+    , m_list(List1)
+    , m_end1(end1)
+    , m_end2(end2)
     , m_locale(std::move(locale)) {
-    connect(m_c.cmdChoose, &QPushButton::clicked, this, &CableChooser::cmdChoose_Click);
-    connect(m_c.cmdchoose2, &QPushButton::clicked, this, &CableChooser::cmdchoose2_Click);
+    connect(end1.button, &QPushButton::clicked, this, &CableChooser::cmdChoose_Click);
+    connect(end2.button, &QPushButton::clicked, this, &CableChooser::cmdchoose2_Click);
 }
 
 void CableChooser::cmdChoose_Click() {
-    choose(m_c.cmdChoose, kListTopEnd1, m_c.Text4);
+    choose(m_end1);
 }
 void CableChooser::cmdchoose2_Click() {
-    choose(m_c.cmdchoose2, kListTopEnd2, m_c.Text8);
+    choose(m_end2);
 }
 
-void CableChooser::choose(QPushButton* button, int topTwips, QLineEdit* lossField) {
-    QListWidget* list = m_c.List1;
-    list->move(list->x(), qRound(topTwips / kTwipsPerPixel));
+void CableChooser::choose(const CableChooserEnd& end) {
+    QListWidget* list = m_list;
+    QPushButton* button = end.button;
+    list->move(list->x(), button->y());
 
     if (list->isHidden()) {
         if (list->count() == 0) fill_list(list);
@@ -61,10 +60,10 @@ void CableChooser::choose(QPushButton* button, int topTwips, QLineEdit* lossFiel
     const QList<QListWidgetItem*> selected = list->selectedItems();
     if (!selected.isEmpty()) {
         const float lossPer100m = list_selection(selected.first()->text().toStdString());
-        lossField->setText(QString::fromStdString(lossPerMetreText(lossPer100m, m_locale())));
+        end.lossField->setText(QString::fromStdString(lossPerMetreText(lossPer100m, m_locale())));
     }
-    m_c.cmdChoose->setText(kClosedCaption);
-    m_c.cmdchoose2->setText(kClosedCaption);
+    m_end1.button->setText(kClosedCaption);
+    m_end2.button->setText(kClosedCaption);
     list->hide();
 }
 

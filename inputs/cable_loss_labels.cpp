@@ -9,18 +9,23 @@
 
 namespace tarvanel {
 
-CableLossLabels::CableLossLabels(const CableLossControls& end1, const CableLossControls& end2,
+CableLossLabels::CableLossLabels(const LinkEndControls& end1, const LinkEndControls& end2,
                                  LocaleSource locale, QObject* parent)
     : QObject(parent)
     , m_end1(end1)
     , m_end2(end2)
     , m_locale(std::move(locale)) {
-    connect(end1.lossPerMetre, &QLineEdit::textChanged, this, &CableLossLabels::Text4_Change);
-    connect(end1.length, &QLineEdit::textChanged, this, &CableLossLabels::Text5_Change);
-    connect(end1.connectors, &QLineEdit::textChanged, this, &CableLossLabels::Text6_Change);
-    connect(end2.lossPerMetre, &QLineEdit::textChanged, this, &CableLossLabels::Text8_Change);
-    connect(end2.length, &QLineEdit::textChanged, this, &CableLossLabels::Text7_Change);
-    connect(end2.connectors, &QLineEdit::textChanged, this, &CableLossLabels::Text1_Change);
+    connectEnd(end1, &CableLossLabels::Text4_Change, &CableLossLabels::Text5_Change,
+               &CableLossLabels::Text6_Change);
+    connectEnd(end2, &CableLossLabels::Text8_Change, &CableLossLabels::Text7_Change,
+               &CableLossLabels::Text1_Change);
+}
+
+void CableLossLabels::connectEnd(const LinkEndControls& end, Handler lossPerMetre, Handler length,
+                                 Handler connectors) {
+    connect(end.lossPerMetre, &QLineEdit::textChanged, this, lossPerMetre);
+    connect(end.length, &QLineEdit::textChanged, this, length);
+    connect(end.connectors, &QLineEdit::textChanged, this, connectors);
 }
 
 void CableLossLabels::Text4_Change() {
@@ -42,15 +47,12 @@ void CableLossLabels::Text1_Change() {
     showCableLoss(m_end2);
 }
 
-void CableLossLabels::showCableLoss(const CableLossControls& end) {
-    const std::string lossPerMetre = end.lossPerMetre->text().toStdString();
-    const std::string length = end.length->text().toStdString();
-    const std::string connectors = end.connectors->text().toStdString();
+void CableLossLabels::showCableLoss(const LinkEndControls& end) {
     LinkEndFields fields;
-    fields.lossPerMetre = lossPerMetre;
-    fields.length = length;
-    fields.connectors = connectors;
-    end.label->setText(QString::fromStdString(cableLossText(fields, m_locale())));
+    fields.lossPerMetre = end.lossPerMetre->text().toStdString();
+    fields.length = end.length->text().toStdString();
+    fields.connectors = end.connectors->text().toStdString();
+    end.cableLoss->setText(QString::fromStdString(cableLossText(fields, m_locale())));
 }
 
 } // namespace tarvanel

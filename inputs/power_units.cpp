@@ -1,8 +1,8 @@
 #include "power_units.h"
 
+#include "click_area.h"
 #include "power_unit_rules.h"
 #include "underline_line.h"
-#include "unit_picture.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -11,21 +11,25 @@
 
 namespace tarvanel {
 
-PowerUnits::PowerUnits(const PowerUnitControls& end1, const PowerUnitControls& end2,
+PowerUnits::PowerUnits(const LinkEndControls& end1, const LinkEndControls& end2,
                        LocaleSource locale, QObject* parent)
     : QObject(parent)
     , m_end1(end1)
     , m_end2(end2)
     , m_locale(std::move(locale)) {
-    connect(end1.dbmPicture, &UnitPicture::clicked, this, &PowerUnits::Imgdbm_Click);
-    connect(end1.mwPicture, &UnitPicture::clicked, this, &PowerUnits::imgMw_Click);
-    connect(end2.dbmPicture, &UnitPicture::clicked, this, &PowerUnits::ImgDbm2_Click);
-    connect(end2.mwPicture, &UnitPicture::clicked, this, &PowerUnits::ImgMw2_Click);
+    connectEnd(end1, &PowerUnits::Imgdbm_Click, &PowerUnits::imgMw_Click,
+               &PowerUnits::Option1_Click, &PowerUnits::Option2_Click);
+    connectEnd(end2, &PowerUnits::ImgDbm2_Click, &PowerUnits::ImgMw2_Click,
+               &PowerUnits::Option4_Click, &PowerUnits::Option3_Click);
+}
+
+void PowerUnits::connectEnd(const LinkEndControls& end, Handler dbmPicture, Handler mwPicture,
+                            Handler dbmOption, Handler mwOption) {
+    connect(end.dbmPicture, &ClickArea::clicked, this, dbmPicture);
+    connect(end.mwPicture, &ClickArea::clicked, this, mwPicture);
     // toggled, not clicked: arrow keys select an option without clicking it.
-    connect(end1.dbmOption, &QRadioButton::toggled, this, &PowerUnits::Option1_Click);
-    connect(end1.mwOption, &QRadioButton::toggled, this, &PowerUnits::Option2_Click);
-    connect(end2.dbmOption, &QRadioButton::toggled, this, &PowerUnits::Option4_Click);
-    connect(end2.mwOption, &QRadioButton::toggled, this, &PowerUnits::Option3_Click);
+    connect(end.dbmOption, &QRadioButton::toggled, this, dbmOption);
+    connect(end.mwOption, &QRadioButton::toggled, this, mwOption);
 }
 
 void PowerUnits::Imgdbm_Click() {
@@ -54,14 +58,14 @@ void PowerUnits::Option3_Click() {
     optionSelected(m_end2, m_end2.mwOption, PowerUnit::mW);
 }
 
-void PowerUnits::optionSelected(const PowerUnitControls& end, QRadioButton* option,
+void PowerUnits::optionSelected(const LinkEndControls& end, QRadioButton* option,
                                 PowerUnit target) {
     // The option that loses its selection reports too; only the selected one switches.
     if (!option->isChecked()) return;
     switchUnit(end, target);
 }
 
-void PowerUnits::switchUnit(const PowerUnitControls& end, PowerUnit target) {
+void PowerUnits::switchUnit(const LinkEndControls& end, PowerUnit target) {
     // Bringing the options in step selects one of them, which reports back here.
     if (m_switching) return;
     const QScopedValueRollback<bool> switching(m_switching, true);
@@ -80,7 +84,7 @@ void PowerUnits::switchUnit(const PowerUnitControls& end, PowerUnit target) {
     if (converted) end.power->setText(QString::fromStdString(*converted));
 }
 
-void PowerUnits::showUnit(const PowerUnitControls& end, PowerUnit unit) {
+void PowerUnits::showUnit(const LinkEndControls& end, PowerUnit unit) {
     // Other listeners (the tab order follows the selected option) still hear
     // the change, so the signals are not blocked.
     (unit == PowerUnit::mW ? end.mwOption : end.dbmOption)->setChecked(true);

@@ -1,11 +1,13 @@
 #include "underline_line.h"
 
+#include "twips.h"
+#include "window_colours.h"
+
 #include <QPainter>
 
 namespace tarvanel {
 
 namespace {
-constexpr double kTwipsPerPixel = 15.0;
 constexpr int kLineWidthPx = 2;
 } // namespace
 
@@ -25,19 +27,18 @@ void UnderlineLine::setEnds(float x1, float x2) {
     m_x2 = x2;
     placeOnParent();
     update();
-    emit moved();
 }
 
 void UnderlineLine::placeOnParent() {
-    const double left = std::min(m_x1, m_x2) / kTwipsPerPixel;
-    const double width = std::abs(m_x2 - m_x1) / kTwipsPerPixel;
-    const double top = m_y / kTwipsPerPixel - kLineWidthPx / 2.0;
+    const double left = twipsToPixelsF(std::min(m_x1, m_x2));
+    const double width = twipsToPixelsF(std::abs(m_x2 - m_x1));
+    const double top = twipsToPixelsF(m_y) - kLineWidthPx / 2.0;
     setGeometry(qRound(left), qRound(top), qMax(1, qRound(width)), kLineWidthPx);
 }
 
 void UnderlineLine::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), QColor(255, 0, 0));
+    painter.fillRect(rect(), kWarningRed);
 }
 
 } // namespace tarvanel

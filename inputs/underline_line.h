@@ -5,8 +5,8 @@
 namespace tarvanel {
 
 // The short red line under a link end's unit picture. Its end points are kept
-// in twips (15 per pixel) as the window's coordinates; x1 alone tells the power
-// unit (see powerUnitFromUnderline). The widget occupies the span it draws.
+// in twips as the window's coordinates; x1 alone tells the power unit (see
+// powerUnitFromUnderline). The widget occupies the span it draws.
 class UnderlineLine : public QWidget {
     Q_OBJECT
 public:
@@ -14,13 +14,9 @@ public:
 
     float x1() const { return m_x1; }
     float x2() const { return m_x2; }
-    float y() const { return m_y; }
 
     // Moves the line; x1 first, then x2, as one update of the screen.
     void setEnds(float x1, float x2);
-
-signals:
-    void moved();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
