@@ -49,11 +49,6 @@ double labelLineCentre(const ControlRow& row) {
     return px(row.box.top) + labelMetrics(row).height() / 2.0;
 }
 
-bool isLabel(const ControlRow& row) {
-    return row.role == Role::Eirp || row.role == Role::CableLoss || row.role == Role::Distance ||
-           row.role == Role::FreeSpaceLoss || row.role == Role::FresnelRadius;
-}
-
 QFont pictureFont(int pixelSize, bool bold = false) {
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(pixelSize);
@@ -181,7 +176,7 @@ void drawTitleStrip(QPainter& painter) {
 void drawControlCaptions(QPainter& painter) {
     const QFont font = captionFont();
     for (const ControlRow& row : windowTable()) {
-        if (isLabel(row)) {
+        if (isResultLabel(row.role)) {
             if (row.caption)
                 drawOnBaseline(painter, font, px(row.captionLeft), labelBaseline(row), row.caption);
             if (row.unit)

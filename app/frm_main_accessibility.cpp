@@ -12,22 +12,6 @@ namespace tarvanel {
 
 namespace {
 
-bool isTextBox(Role role) {
-    switch (role) {
-    case Role::Frequency:
-    case Role::Sensitivity:
-    case Role::Margin:
-    case Role::Power:
-    case Role::Gain:
-    case Role::LossPerMetre:
-    case Role::Length:
-    case Role::Connectors:
-        return true;
-    default:
-        return false;
-    }
-}
-
 // A warning is read as the EIRP it warns about: "Interface 1 EIRP: ...".
 void nameWarning(QLabel* warning, LinkEnd end) {
     warning->setAccessibleName(QString::fromUtf8(rowOf(Role::Eirp, end).caption) +

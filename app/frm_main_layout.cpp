@@ -67,16 +67,8 @@ ResultLabel* resultLabel(const ControlRow& row, QWidget* parent) {
 }
 
 QWidget* createWidget(const ControlRow& row, QWidget* window, QWidget* parent) {
+    if (isTextBox(row.role)) return textBox(row, parent);
     switch (row.role) {
-    case Role::Frequency:
-    case Role::Sensitivity:
-    case Role::Margin:
-    case Role::Power:
-    case Role::Gain:
-    case Role::LossPerMetre:
-    case Role::Length:
-    case Role::Connectors:
-        return textBox(row, parent);
     case Role::Channel: {
         auto* combo = input(new QComboBox(parent));
         combo->setEditable(true);
@@ -131,8 +123,9 @@ QWidget* createWidget(const ControlRow& row, QWidget* window, QWidget* parent) {
     case Role::DbmOption:
     case Role::MwOption:
         return new QRadioButton(textOf(row), parent);
+    default:
+        return nullptr;
     }
-    return nullptr;
 }
 
 template <typename T> void keep(T*& slot, QWidget* widget) {

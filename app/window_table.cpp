@@ -102,6 +102,27 @@ const ControlRow& rowOf(Role role, LinkEnd end) {
     throw std::logic_error("no such control in the window");
 }
 
+bool isTextBox(Role role) {
+    switch (role) {
+    case Role::Frequency:
+    case Role::Sensitivity:
+    case Role::Margin:
+    case Role::Power:
+    case Role::Gain:
+    case Role::LossPerMetre:
+    case Role::Length:
+    case Role::Connectors:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool isResultLabel(Role role) {
+    return role == Role::Eirp || role == Role::CableLoss || role == Role::Distance ||
+           role == Role::FreeSpaceLoss || role == Role::FresnelRadius;
+}
+
 const char* headingOf(LinkEnd end) {
     return rowOf(Role::Frame, end).text;
 }

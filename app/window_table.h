@@ -77,6 +77,10 @@ std::span<const ControlRow> windowTable();
 // The row of a role (of a link end), which the table holds exactly once.
 const ControlRow& rowOf(Role role, LinkEnd end = LinkEnd::None);
 
+// Text boxes, and labels that show a result number.
+bool isTextBox(Role role);
+bool isResultLabel(Role role);
+
 // The drawn heading of a link end, which is also its frame's caption.
 const char* headingOf(LinkEnd end);
 
