@@ -16,7 +16,9 @@
 #include "select_all_on_focus.h"
 #include "title_strip.h"
 #include "underline_line.h"
+#include "unit_focus_frame.h"
 #include "window_colours.h"
+#include "window_palette.h"
 #include "window_table.h"
 
 #include <QComboBox>
@@ -26,6 +28,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QTimer>
 
@@ -79,6 +82,7 @@ FrmMain::FrmMain(QWidget* parent)
     setFixedSize(kWindowWidth, kWindowHeight);
     setFont(windowFont(kFont8_25pt));      // the window's own font, for controls without one
     setAttribute(Qt::WA_OpaquePaintEvent); // the picture covers every pixel
+    setPalette(windowPalette());
 
     createControls();
     chainTabOrder();
@@ -87,6 +91,9 @@ FrmMain::FrmMain(QWidget* parent)
     connect(m_c.lbltitle, &TitleStrip::pressed, this, &FrmMain::lbltitle_MouseDown);
     connect(m_c.lblMinimize, &ClickArea::clicked, this, &FrmMain::lblMinimize_Click);
     connect(m_c.lblexit, &ClickArea::clicked, this, &FrmMain::lblexit_Click);
+    // "X" has no keyboard path of its own: Ctrl+Q quits like other programs.
+    connect(new QShortcut(QKeySequence::Quit, this), &QShortcut::activated, this,
+            &FrmMain::lblexit_Click);
 
     installBehaviours();
 
@@ -115,8 +122,13 @@ void FrmMain::installBehaviours() {
                          this);
     new DecimalPointKey(c.end1.length, locale, this);
     new ChannelSelector(c.Combo1, c.txtFrequency, locale, this);
-    new CableChooser(c.List1, {c.end1.chooseCable, c.end1.lossPerMetre},
-                     {c.end2.chooseCable, c.end2.lossPerMetre}, locale, this);
+    new CableChooser(
+        c.List1,
+        {c.end1.chooseCable, c.end1.lossPerMetre, QString::fromUtf8(headingOf(LinkEnd::One))},
+        {c.end2.chooseCable, c.end2.lossPerMetre, QString::fromUtf8(headingOf(LinkEnd::Two))},
+        locale, this);
+    for (const LinkEndControls* end : {&c.end1, &c.end2})
+        new UnitFocusFrame(*end, this);
 }
 
 LinkFields FrmMain::linkFields() const {

@@ -82,8 +82,8 @@ constexpr std::array kRows = {
     ControlRow{.name = "Text9", .role = R::Gain, .end = E::Two, .box = {2250, 3520, 650, 280}, .fontPixels = kFont8_25pt, .caption = kGainCaption, .captionLeft = kCaptionLeft, .unit = "dBi", .unitLeft = kUnitLeft, .tabPosition = 17},
     ControlRow{.name = "Text10", .role = R::Power, .end = E::Two, .box = {2250, 3210, 650, 280}, .fontPixels = kFont8_25pt, .caption = kPowerCaption, .captionLeft = kCaptionLeft, .tabPosition = 18},
 
-    ControlRow{.name = "cmdChoose", .role = R::ChooseCable, .end = E::One, .box = {1820, 1890, 375, 255}, .fontPixels = kFont8_25pt, .text = "...", .accessibleName = "Choose cable,", .tabPosition = 19},
-    ControlRow{.name = "cmdchoose2", .role = R::ChooseCable, .end = E::Two, .box = {1820, 3848, 375, 255}, .fontPixels = kFont8_25pt, .text = "...", .accessibleName = "Choose cable,", .tabPosition = 20},
+    ControlRow{.name = "cmdChoose", .role = R::ChooseCable, .end = E::One, .box = {1820, 1890, 375, 255}, .fontPixels = kFont8_25pt, .text = "...", .tabPosition = 19},
+    ControlRow{.name = "cmdchoose2", .role = R::ChooseCable, .end = E::Two, .box = {1820, 3848, 375, 255}, .fontPixels = kFont8_25pt, .text = "...", .tabPosition = 20},
     // Above every text box it covers when shown.
     ControlRow{.name = "List1", .role = R::CableList, .box = {2160, 2640, 2295, 1005}, .accessibleName = "Cable types", .tabPosition = 21},
 };

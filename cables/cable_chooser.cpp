@@ -12,6 +12,8 @@ namespace {
 
 const QString kClosedCaption = QStringLiteral("...");
 const QString kOpenCaption = QStringLiteral("OK");
+const QString kOpensList = QStringLiteral("Open the cable list, ");
+const QString kWritesCable = QStringLiteral("Write the selected cable and close the list, ");
 
 QString fromView(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -34,6 +36,12 @@ CableChooser::CableChooser(QListWidget* List1, const CableChooserEnd& end1,
     , m_locale(std::move(locale)) {
     connect(end1.button, &QPushButton::clicked, this, &CableChooser::cmdChoose_Click);
     connect(end2.button, &QPushButton::clicked, this, &CableChooser::cmdchoose2_Click);
+    nameButtons(false);
+}
+
+void CableChooser::nameButtons(bool listOpen) {
+    for (const CableChooserEnd* end : {&m_end1, &m_end2})
+        end->button->setAccessibleName((listOpen ? kWritesCable : kOpensList) + end->endName);
 }
 
 void CableChooser::cmdChoose_Click() {
@@ -53,6 +61,7 @@ void CableChooser::choose(const CableChooserEnd& end) {
         button->setText(kOpenCaption);
         list->raise();
         list->show();
+        nameButtons(true);
         return;
     }
 
@@ -65,6 +74,7 @@ void CableChooser::choose(const CableChooserEnd& end) {
     m_end1.button->setText(kClosedCaption);
     m_end2.button->setText(kClosedCaption);
     list->hide();
+    nameButtons(false);
 }
 
 } // namespace tarvanel

@@ -3,6 +3,7 @@
 #include "number_locale.h"
 
 #include <QObject>
+#include <QString>
 
 #include <functional>
 
@@ -19,6 +20,7 @@ void fill_list(QListWidget* list);
 struct CableChooserEnd {
     QPushButton* button = nullptr;  // cmdChoose / cmdchoose2
     QLineEdit* lossField = nullptr; // Text4 / Text8
+    QString endName;                // "Interface No.1", for assistive technology
 };
 
 // The "..." buttons open the cable list level with the clicked button (its top is the button's)
@@ -37,6 +39,8 @@ public:
 
 private:
     void choose(const CableChooserEnd& end);
+    // Each button's accessible name says what its next press does.
+    void nameButtons(bool listOpen);
 
     QListWidget* m_list;
     CableChooserEnd m_end1;

@@ -4,6 +4,7 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QTimer>
 
 namespace tarvanel {
 
@@ -14,11 +15,29 @@ ChannelSelector::ChannelSelector(QComboBox* Combo1, QLineEdit* txtFrequency, Loc
     , m_frequency(txtFrequency)
     , m_locale(std::move(locale)) {
     connect(m_combo, &QComboBox::textActivated, this, &ChannelSelector::Combo1_Click);
-    // textEdited, not textChanged: choosing an item rewrites the text from code.
-    connect(m_combo->lineEdit(), &QLineEdit::textEdited, this, &ChannelSelector::Combo1_Change);
+    connect(m_combo->lineEdit(), &QLineEdit::textEdited, this, [this](const QString& text) {
+        m_typedText = text;
+        Combo1_Change();
+    });
+    // A change that was not typed is either the combo box writing a chosen
+    // item (textActivated follows at once) or a write from outside, such as a
+    // screen reader or dictation: that one is the user's too, once it is clear
+    // that no item choice follows it.
+    connect(m_combo->lineEdit(), &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (m_typedText && *m_typedText == text) {
+            m_typedText.reset();
+            return;
+        }
+        m_typedText.reset();
+        const unsigned change = ++m_untypedChanges;
+        QTimer::singleShot(0, this, [this, change] {
+            if (change == m_untypedChanges && m_chosenChange != change) Combo1_Change();
+        });
+    });
 }
 
 void ChannelSelector::Combo1_Click() {
+    m_chosenChange = m_untypedChanges;
     writeFrequency();
 }
 void ChannelSelector::Combo1_Change() {

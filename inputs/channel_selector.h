@@ -3,6 +3,9 @@
 #include "locale_source.h"
 
 #include <QObject>
+#include <QString>
+
+#include <optional>
 
 class QComboBox;
 class QLineEdit;
@@ -11,7 +14,9 @@ namespace tarvanel {
 
 // Choosing a channel in the combo box, or typing a channel number into it,
 // writes the channel's frequency into the frequency field. Typing into the
-// frequency field does not change the combo box.
+// frequency field does not change the combo box. A change of the text that
+// the user makes any other way (a screen reader's or dictation's write) counts
+// as typed; the program's own writes and a chosen item run one handler only.
 class ChannelSelector : public QObject {
     Q_OBJECT
 public:
@@ -27,6 +32,9 @@ private:
     QComboBox* m_combo;
     QLineEdit* m_frequency;
     LocaleSource m_locale;
+    std::optional<QString> m_typedText; // the typed text whose change is still to come
+    unsigned m_untypedChanges = 0;
+    unsigned m_chosenChange = 0; // the untyped change an item choice made
 };
 
 } // namespace tarvanel

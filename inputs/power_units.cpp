@@ -21,6 +21,14 @@ PowerUnits::PowerUnits(const LinkEndControls& end1, const LinkEndControls& end2,
                &PowerUnits::Option1_Click, &PowerUnits::Option2_Click);
     connectEnd(end2, &PowerUnits::ImgDbm2_Click, &PowerUnits::ImgMw2_Click,
                &PowerUnits::Option4_Click, &PowerUnits::Option3_Click);
+    for (const LinkEndControls* end : {&m_end1, &m_end2})
+        describeUnit(*end, powerUnitFromUnderline(end->underline->x1()));
+}
+
+// The power field's description tells assistive technology its present unit.
+void PowerUnits::describeUnit(const LinkEndControls& end, PowerUnit unit) {
+    end.power->setAccessibleDescription(unit == PowerUnit::mW ? QStringLiteral("mW")
+                                                              : QStringLiteral("dBm"));
 }
 
 void PowerUnits::connectEnd(const LinkEndControls& end, Handler dbmPicture, Handler mwPicture,
@@ -79,6 +87,7 @@ void PowerUnits::switchUnit(const LinkEndControls& end, PowerUnit target) {
     const UnderlineEnds ends = underlineEndsFor(target);
     end.underline->setEnds(ends.x1, ends.x2);
     showUnit(end, target);
+    describeUnit(end, target);
 
     const auto converted = convertPowerText(end.power->text().toStdString(), target, m_locale());
     if (converted) end.power->setText(QString::fromStdString(*converted));

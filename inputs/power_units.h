@@ -35,6 +35,7 @@ private:
     void switchUnit(const LinkEndControls& end, PowerUnit target);
     void optionSelected(const LinkEndControls& end, QRadioButton* option, PowerUnit target);
     void showUnit(const LinkEndControls& end, PowerUnit unit);
+    static void describeUnit(const LinkEndControls& end, PowerUnit unit);
 
     LinkEndControls m_end1;
     LinkEndControls m_end2;
