@@ -18,6 +18,8 @@ template <typename T> struct Outcome {
 
     bool ok() const { return error == EngineError::None; }
     static Outcome failure(EngineError e) { return Outcome{T{}, e}; }
+    // What a guarded function shows: the value, or 0 on any failure.
+    T orZero() const { return ok() ? value : T{}; }
 };
 
 } // namespace tarvanel

@@ -13,9 +13,6 @@ struct NumberLocale {
     std::string minus = "-";
     std::string plus = "+";
     std::string exponent = "e";
-
-    static NumberLocale decimalPoint() { return {}; }
-    static NumberLocale decimalComma() { return {",", "-", "+", "e"}; }
 };
 
 } // namespace tarvanel

@@ -1,7 +1,5 @@
 #include "result_text.h"
 
-#include "link_readings.h"
-
 namespace tarvanel {
 
 std::string resultLabelText(float value, DisplayPattern pattern, std::string_view suffix,
@@ -12,18 +10,14 @@ std::string resultLabelText(float value, DisplayPattern pattern, std::string_vie
 }
 
 ResultTexts computeResultTexts(const LinkFields& link, const NumberLocale& locale) {
-    // One reading of the fields serves all five results: they are what the
-    // five functions give for the same texts, without parsing them five times.
-    const LinkReadings readings = readLink(link, locale);
-    const Outcome<float> distance = distanceOf(readings);
+    // One reading of the fields serves all five results.
+    const LinkResults results = evaluateLink(link, locale);
     return {
-        resultLabelText(orZero(eirpOf(readings.end1)), DisplayPattern::TwoDecimals, " dBm", locale),
-        resultLabelText(orZero(eirpOf(readings.end2)), DisplayPattern::TwoDecimals, " dBm", locale),
-        resultLabelText(orZero(distance), DisplayPattern::ThreeDecimals, " Km", locale),
-        resultLabelText(orZero(freeSpaceLossOf(readings, distance)), DisplayPattern::OneDecimal,
-                        " dB", locale),
-        resultLabelText(orZero(fresnelRadiusOf(readings, distance)), DisplayPattern::TwoDecimals,
-                        " m", locale),
+        resultLabelText(results.end1.eirp.orZero(), DisplayPattern::TwoDecimals, " dBm", locale),
+        resultLabelText(results.end2.eirp.orZero(), DisplayPattern::TwoDecimals, " dBm", locale),
+        resultLabelText(results.distance.orZero(), DisplayPattern::ThreeDecimals, " Km", locale),
+        resultLabelText(results.freeSpaceLoss.orZero(), DisplayPattern::OneDecimal, " dB", locale),
+        resultLabelText(results.fresnelRadius.orZero(), DisplayPattern::TwoDecimals, " m", locale),
     };
 }
 

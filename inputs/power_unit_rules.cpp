@@ -1,8 +1,7 @@
 #include "power_unit_rules.h"
 
 #include "number_text.h"
-
-#include <cmath>
+#include "power_conversion.h"
 
 namespace tarvanel {
 
@@ -35,8 +34,9 @@ std::optional<std::string> dbmTextToMilliwatts(std::string_view dbmText,
                                                const NumberLocale& locale) {
     const Outcome<float> dbm = toSingle(dbmText, locale);
     if (!dbm.ok()) return std::nullopt;
-    const double milliwatts = std::pow(10.0, static_cast<double>(dbm.value) / 10.0);
-    if (!std::isfinite(milliwatts) || !(milliwatts > 0.0)) return std::nullopt;
+    const Outcome<double> power = dbmToMilliwatts(dbm.value);
+    if (!power.ok() || !(power.value > 0.0)) return std::nullopt;
+    const double milliwatts = power.value;
 
     std::string text = milliwatts >= 1.0
                            ? formatPattern(milliwatts, DisplayPattern::TwoDecimals, locale)
@@ -48,10 +48,11 @@ std::optional<std::string> dbmTextToMilliwatts(std::string_view dbmText,
 std::optional<std::string> milliwattTextToDbm(std::string_view milliwattText,
                                               const NumberLocale& locale) {
     const Outcome<float> milliwatts = toSingle(milliwattText, locale);
-    if (!milliwatts.ok() || !(milliwatts.value > 0.0f)) return std::nullopt;
-    // Multiplied before dividing, as the power reading does.
-    const double dbm = 10.0 * std::log(static_cast<double>(milliwatts.value)) / std::log(10.0);
-    std::string text = formatPattern(dbm, DisplayPattern::TwoDecimals, locale);
+    if (!milliwatts.ok()) return std::nullopt;
+    // The conversion of the power reading, so both give the same dBm.
+    const Outcome<double> dbm = milliwattsToDbm(milliwatts.value);
+    if (!dbm.ok()) return std::nullopt;
+    std::string text = formatPattern(dbm.value, DisplayPattern::TwoDecimals, locale);
     if (!readsBack(text, locale, false)) return std::nullopt;
     return text;
 }

@@ -9,6 +9,19 @@
 
 namespace tarvanel {
 
+// The window keeps a link end's power unit as the position of the red
+// underline under "dBm" or "mW"; x1 alone tells the unit. Twips, 15 a pixel.
+inline constexpr float kUnderlineDbmX1 = 2920.0f;
+inline constexpr float kUnderlineDbmX2 = 3380.0f;
+inline constexpr float kUnderlineMwX1 = 3700.0f;
+inline constexpr float kUnderlineMwX2 = 4080.0f;
+
+constexpr PowerUnit powerUnitFromUnderline(float x1) {
+    if (x1 == kUnderlineDbmX1) return PowerUnit::dBm;
+    if (x1 == kUnderlineMwX1) return PowerUnit::mW;
+    return PowerUnit::None;
+}
+
 // Where a link end's underline lies for a unit, in twips.
 struct UnderlineEnds {
     float x1;
@@ -32,8 +45,8 @@ std::string_view unitWord(PowerUnit unit);
 std::optional<std::string> dbmTextToMilliwatts(std::string_view dbmText,
                                                const NumberLocale& locale);
 
-// A milliwatt text as dBm, 10 log10(p), "##0.00". Nothing when the text is not
-// numeric or the power is not positive.
+// A milliwatt text as dBm, 10 log10(p) as the power reading converts it,
+// "##0.00". Nothing when the text is not numeric or the power is not positive.
 std::optional<std::string> milliwattTextToDbm(std::string_view milliwattText,
                                               const NumberLocale& locale);
 

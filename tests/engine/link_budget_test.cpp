@@ -1,4 +1,5 @@
 #include "example_link.h"
+#include "power_unit_rules.h"
 #include "result_text.h"
 
 #include <gtest/gtest.h>

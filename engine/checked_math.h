@@ -1,0 +1,41 @@
+#pragma once
+
+// Checked double-precision arithmetic for the engine's own .cpp files: every
+// step reports division by zero, an invalid operation or overflow where it
+// happens instead of carrying an infinity or NaN along.
+
+#include "engine_error.h"
+
+#include <cmath>
+
+namespace tarvanel::checked {
+
+inline Outcome<double> value(double v) {
+    if (std::isnan(v)) return Outcome<double>::failure(EngineError::InvalidOperation);
+    if (std::isinf(v)) return Outcome<double>::failure(EngineError::Overflow);
+    return {v};
+}
+
+inline Outcome<double> divide(double numerator, double denominator) {
+    if (denominator == 0.0) {
+        return Outcome<double>::failure(numerator == 0.0 ? EngineError::InvalidOperation
+                                                         : EngineError::DivisionByZero);
+    }
+    return value(numerator / denominator);
+}
+
+inline Outcome<double> squareRoot(double v) {
+    if (v < 0.0) return Outcome<double>::failure(EngineError::InvalidOperation);
+    return value(std::sqrt(v));
+}
+
+// Stores a double-precision intermediate as a single-precision result.
+inline Outcome<float> toSingle(double v) {
+    const Outcome<double> finite = value(v);
+    if (!finite.ok()) return Outcome<float>::failure(finite.error);
+    const auto single = static_cast<float>(v);
+    if (std::isinf(single)) return Outcome<float>::failure(EngineError::Overflow);
+    return {single};
+}
+
+} // namespace tarvanel::checked
