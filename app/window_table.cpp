@@ -1,5 +1,7 @@
 #include "window_table.h"
 
+#include "power_unit_rules.h"
+
 #include <QString>
 
 #include <array>
@@ -13,6 +15,10 @@ namespace {
 constexpr int kCaptionLeft = 195;
 constexpr int kUnitLeft = 2970;
 constexpr int kResultCaptionLeft = 5310;
+
+// The underlines start under "dBm"; the power-unit rules keep both places.
+constexpr int kDbmUnderlineLeft = static_cast<int>(kUnderlineDbmX1);
+constexpr int kDbmUnderlineLength = static_cast<int>(kUnderlineDbmX2 - kUnderlineDbmX1);
 
 constexpr TwipsBox kUnitLabelBox{2880, 360, 975, 255};
 constexpr TwipsBox kDbmOptionBox{3840, 360, 975, 255};
@@ -50,10 +56,10 @@ constexpr std::array kRows = {
 
     ControlRow{.name = "Imgdbm", .role = R::DbmPicture, .end = E::One, .box = {2955, 1320, 420, 150}, .fontPixels = kFont8_25pt, .text = "dBm", .accessibleName = "Power in dBm,"},
     ControlRow{.name = "imgMw", .role = R::MwPicture, .end = E::One, .box = {3720, 1320, 420, 150}, .fontPixels = kFont8_25pt, .text = "mW", .accessibleName = "Power in mW,"},
-    ControlRow{.name = "lnUnderline1", .role = R::Underline, .end = E::One, .box = {2920, 1500, 460, 0}},
+    ControlRow{.name = "lnUnderline1", .role = R::Underline, .end = E::One, .box = {kDbmUnderlineLeft, 1500, kDbmUnderlineLength, 0}},
     ControlRow{.name = "ImgDbm2", .role = R::DbmPicture, .end = E::Two, .box = {2955, 3300, 420, 150}, .fontPixels = kFont8_25pt, .text = "dBm", .accessibleName = "Power in dBm,"},
     ControlRow{.name = "ImgMw2", .role = R::MwPicture, .end = E::Two, .box = {3720, 3300, 420, 150}, .fontPixels = kFont8_25pt, .text = "mW", .accessibleName = "Power in mW,"},
-    ControlRow{.name = "lnUnderline2", .role = R::Underline, .end = E::Two, .box = {2920, 3480, 460, 0}},
+    ControlRow{.name = "lnUnderline2", .role = R::Underline, .end = E::Two, .box = {kDbmUnderlineLeft, 3480, kDbmUnderlineLength, 0}},
 
     // Input controls, back to front.
     ControlRow{.name = "txtFrequency", .role = R::Frequency, .box = {1200, 510, 615, 285}, .fontPixels = kFont9pt, .text = "0", .caption = "Συχνότητα", .captionLeft = 210, .unit = "MHz", .unitLeft = 1860, .tabPosition = 1},
