@@ -65,7 +65,8 @@ std::optional<ScannedNumber> scan(std::string_view text, const NumberLocale& loc
     ScannedNumber number;
     number.negative = consumeSign(text, locale);
     number.integerDigits = consumeDigits(text);
-    if (consume(text, locale.decimal)) number.fractionDigits = consumeDigits(text);
+    if (consume(text, locale.decimal) || consume(text, ".") || consume(text, ","))
+        number.fractionDigits = consumeDigits(text);
     if (number.integerDigits.empty() && number.fractionDigits.empty()) return std::nullopt;
     if (!text.empty() &&
         (consume(text, "e") || consume(text, "E") || consume(text, locale.exponent))) {

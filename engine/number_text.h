@@ -12,10 +12,13 @@ namespace tarvanel {
 // Reading numbers typed by the user.
 //
 // A text is numeric when, after surrounding blanks (space, tab), it is an
-// optional sign (ASCII or the locale's), digits with at most one locale decimal
-// separator (at least one digit in all), and an optional exponent ("e" or "E",
-// optional sign, digits). Nothing else counts: no digit grouping, no currency,
-// no "inf"/"nan", no hexadecimal, no non-ASCII digits.
+// optional sign (ASCII or the locale's), digits with at most one decimal mark
+// (at least one digit in all), and an optional exponent ("e" or "E", optional
+// sign, digits). The decimal mark is a point, a comma or the locale's own
+// separator, in every locale: datasheets write "0.22" whatever the user's
+// settings. Nothing else counts: a second mark, no digit grouping ("1.234,5"
+// is not a number), no currency, no "inf"/"nan", no hexadecimal, no non-ASCII
+// digits.
 bool isNumeric(std::string_view text, const NumberLocale& locale);
 
 // Nearest single-precision value. NotNumeric or Overflow; a value too small for
