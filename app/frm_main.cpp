@@ -92,7 +92,7 @@ FrmMain::FrmMain(QWidget* parent)
     connect(m_c.lblMinimize, &ClickArea::clicked, this, &FrmMain::lblMinimize_Click);
     connect(m_c.lblexit, &ClickArea::clicked, this, &FrmMain::lblexit_Click);
     // "X" has no keyboard path of its own: Ctrl+Q quits like other programs.
-    connect(new QShortcut(QKeySequence::Quit, this), &QShortcut::activated, this,
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this), &QShortcut::activated, this,
             &FrmMain::lblexit_Click);
 
     installBehaviours();
