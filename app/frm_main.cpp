@@ -7,6 +7,7 @@
 #include "click_area.h"
 #include "decimal_point_key.h"
 #include "form_drag.h"
+#include "link_summary.h"
 #include "power_unit_rules.h"
 #include "power_units.h"
 #include "product_name.h"
@@ -21,8 +22,11 @@
 #include "window_palette.h"
 #include "window_table.h"
 
+#include <QAction>
+#include <QClipboard>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
@@ -94,6 +98,11 @@ FrmMain::FrmMain(QWidget* parent)
     // "X" has no keyboard path of its own: Ctrl+Q quits like other programs.
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this), &QShortcut::activated, this,
             &FrmMain::lblexit_Click);
+    auto* copy = new QAction(QStringLiteral("Αντιγραφή σύνοψης"), this); // copy summary
+    copy->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    connect(copy, &QAction::triggered, this, &FrmMain::copySummary);
+    addAction(copy);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
 
     installBehaviours();
 
@@ -202,6 +211,13 @@ void FrmMain::lbltitle_MouseDown(QPointF globalPosition) {
 
 void FrmMain::lblMinimize_Click() {
     showMinimized();
+}
+
+// The summary is of the figures as they are now, not as the last tick left them.
+void FrmMain::copySummary() {
+    Timer1_Timer();
+    Timer2_Timer();
+    QGuiApplication::clipboard()->setText(linkSummary(*this));
 }
 
 // Ends the program at once: no question, nothing saved.

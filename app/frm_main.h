@@ -39,6 +39,12 @@ public:
         ResultLabel* lblFSL = nullptr;
         ResultLabel* lblFrensel = nullptr;
 
+        // The installer's read-outs at the link's real distance.
+        QLineEdit* txtLinkDistance = nullptr; // km
+        ResultLabel* lblReceived = nullptr;   // at link end 2, dBm
+        ResultLabel* lblMargin = nullptr;     // above sensitivity, dB
+        ResultLabel* lblClearance = nullptr;  // needed at mid-path, m
+
         // Over the drawn title strip.
         TitleStrip* lbltitle = nullptr;
         ClickArea* lblMinimize = nullptr;
@@ -71,6 +77,7 @@ private:
     void lbltitle_MouseDown(QPointF globalPosition);
     void lblMinimize_Click();
     void lblexit_Click();
+    void copySummary();
 
     Controls m_c;
 };

@@ -26,7 +26,9 @@ void FrmMain::nameForAssistiveTechnology() {
         if (!row.caption && !row.accessibleName && !row.toolTip) continue;
         auto* widget = findChild<QWidget*>(QLatin1String(row.name));
         widget->setAccessibleName(accessibleNameOf(row));
-        if (row.unit && isTextBox(row.role))
+        if (row.toolTip)
+            widget->setAccessibleDescription(QString::fromUtf8(row.toolTip));
+        else if (row.unit && isTextBox(row.role))
             widget->setAccessibleDescription(QString::fromUtf8(row.unit));
     }
     nameWarning(m_c.end1.warning, LinkEnd::One);

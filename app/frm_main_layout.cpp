@@ -93,6 +93,10 @@ QWidget* createWidget(const ControlRow& row, QWidget* window, QWidget* parent) {
     case Role::FreeSpaceLoss:
     case Role::FresnelRadius:
     case Role::Eirp:
+    case Role::LegalPower:
+    case Role::ReceivedLevel:
+    case Role::ReceiveMargin:
+    case Role::Clearance:
         return resultLabel(row, parent);
     case Role::CableLoss: {
         // Right-aligned against the unit drawn after it.
@@ -167,6 +171,8 @@ void keepInEnd(LinkEndControls& end, Role role, QWidget* w) {
         return keep(end.mwOption, w);
     case Role::UnitLabel:
         return keep(end.unitLabel, w);
+    case Role::LegalPower:
+        return keep(end.legalPower, w);
     default:
         return;
     }
@@ -196,6 +202,14 @@ void keepInWindow(FrmMain::Controls& c, Role role, QWidget* w) {
         return keep(c.lblMinimize, w);
     case Role::Exit:
         return keep(c.lblexit, w);
+    case Role::LinkDistance:
+        return keep(c.txtLinkDistance, w);
+    case Role::ReceivedLevel:
+        return keep(c.lblReceived, w);
+    case Role::ReceiveMargin:
+        return keep(c.lblMargin, w);
+    case Role::Clearance:
+        return keep(c.lblClearance, w);
     default:
         return;
     }

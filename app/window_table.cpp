@@ -30,6 +30,13 @@ constexpr const char* kGainCaption = "Απολαβή κεραίας (Gain)";
 constexpr const char* kLossCaption = "Απώλειες καλωδίου";
 constexpr const char* kLengthCaption = "Μήκος καλωδίου";
 constexpr const char* kConnectorsCaption = "Αριθμός συνδετήρων";
+constexpr const char* kGainTip = "Απολαβή κεραίας σε dBi (όχι dBd)";
+constexpr const char* kLossTip = "Απώλειες του καλωδίου ανά μέτρο στα 2,4 GHz, σε dB/m";
+constexpr const char* kConnectorsTip = "Κάθε συνδετήρας μετρά 0,25 dB";
+constexpr const char* kWarningTip =
+    "Το νόμιμο όριο είναι 20 dBm EIRP, μετρώντας καλώδιο και κεραία";
+constexpr int kReadoutLeft = 7080;
+constexpr int kLegalPowerLeft = 6420;
 constexpr const char* kCableLossName = "Συνολικές απώλειες καλωδίου";
 
 using R = Role;
@@ -41,14 +48,20 @@ constexpr std::array kRows = {
     ControlRow{.name = "lblEIRP2", .role = R::Eirp, .end = E::Two, .box = {7080, 1770, 1095, 375}, .fontPixels = kFont9pt, .bold = true, .colour = TextColour::Green, .text = "0", .caption = "Interface 2 EIRP", .captionLeft = kResultCaptionLeft},
     // Reaches past the window's right edge.
     ControlRow{.name = "lblEIRP1", .role = R::Eirp, .end = E::One, .box = {7080, 1260, 3495, 375}, .fontPixels = kFont9pt, .bold = true, .colour = TextColour::Green, .text = "0", .caption = "Interface 1 EIRP", .captionLeft = kResultCaptionLeft},
-    ControlRow{.name = "lblBlink1", .role = R::Warning, .end = E::One, .box = {5280, 1440, 2295, 375}, .fontPixels = kFont9pt, .bold = true, .text = kWarningText},
-    ControlRow{.name = "lblBlink2", .role = R::Warning, .end = E::Two, .box = {5280, 2040, 2295, 375}, .fontPixels = kFont9pt, .bold = true, .text = kWarningText},
+    ControlRow{.name = "lblBlink1", .role = R::Warning, .end = E::One, .box = {5280, 1440, 2295, 375}, .fontPixels = kFont9pt, .bold = true, .text = kWarningText, .toolTip = kWarningTip},
+    ControlRow{.name = "lblBlink2", .role = R::Warning, .end = E::Two, .box = {5280, 2040, 2295, 375}, .fontPixels = kFont9pt, .bold = true, .text = kWarningText, .toolTip = kWarningTip},
     ControlRow{.name = "lblDistance", .role = R::Distance, .box = {7080, 2370, 1215, 255}, .fontPixels = kFont9pt, .bold = true, .colour = TextColour::Green, .text = "0", .caption = "Μέγιστη απόσταση", .captionLeft = kResultCaptionLeft},
     ControlRow{.name = "lblFSL", .role = R::FreeSpaceLoss, .box = {7080, 2640, 1455, 375}, .fontPixels = kFont9_75pt, .bold = true, .colour = TextColour::Green, .text = "0", .caption = "Free Space Loss", .captionLeft = kResultCaptionLeft},
     ControlRow{.name = "lblFrensel", .role = R::FresnelRadius, .box = {7080, 2940, 1095, 375}, .fontPixels = kFont9pt, .bold = true, .colour = TextColour::Green, .text = "0", .caption = "Fresnel Zone Radius", .captionLeft = kResultCaptionLeft},
     // The unit "dB" of the cable losses is drawn just after each label's right edge.
     ControlRow{.name = "lblCableLoss", .role = R::CableLoss, .end = E::One, .box = {3960, 2200, 735, 255}, .fontPixels = kFont8_25pt, .bold = true, .text = "0", .unit = "dB", .accessibleName = kCableLossName},
     ControlRow{.name = "lblCableLoss2", .role = R::CableLoss, .end = E::Two, .box = {3960, 4160, 975, 375}, .fontPixels = kFont8_25pt, .bold = true, .text = "0", .unit = "dB", .accessibleName = kCableLossName},
+    // The installer's read-outs, in the lower right corner.
+    ControlRow{.name = "lblLegalPower1", .role = R::LegalPower, .end = E::One, .box = {kLegalPowerLeft, 3360, 1770, 255}, .fontPixels = kFont8_25pt, .bold = true, .colour = TextColour::Green, .caption = "Νόμιμη ισχύς 1", .captionLeft = kResultCaptionLeft},
+    ControlRow{.name = "lblLegalPower2", .role = R::LegalPower, .end = E::Two, .box = {kLegalPowerLeft, 3630, 1770, 255}, .fontPixels = kFont8_25pt, .bold = true, .colour = TextColour::Green, .caption = "Νόμιμη ισχύς 2", .captionLeft = kResultCaptionLeft},
+    ControlRow{.name = "lblReceived", .role = R::ReceivedLevel, .box = {kReadoutLeft, 4260, 1095, 255}, .fontPixels = kFont9pt, .bold = true, .colour = TextColour::Green, .caption = "Στάθμη λήψης", .captionLeft = kResultCaptionLeft},
+    ControlRow{.name = "lblMargin", .role = R::ReceiveMargin, .box = {kReadoutLeft, 4560, 1095, 255}, .fontPixels = kFont9pt, .bold = true, .colour = TextColour::Green, .caption = "Περιθώριο λήψης", .captionLeft = kResultCaptionLeft},
+    ControlRow{.name = "lblClearance", .role = R::Clearance, .box = {kReadoutLeft, 4860, 1095, 255}, .fontPixels = kFont9pt, .bold = true, .colour = TextColour::Green, .caption = "Ελεύθερο ύψος", .captionLeft = kResultCaptionLeft},
 
     ControlRow{.name = "lbltitle", .role = R::TitleStrip, .box = {30, 30, 7455, 255}, .accessibleName = "Move window"},
     ControlRow{.name = "lblexit", .role = R::Exit, .box = {7950, 45, 225, 210}, .toolTip = "Exit"},
@@ -76,22 +89,23 @@ constexpr std::array kRows = {
     ControlRow{.name = "Option4", .role = R::DbmOption, .end = E::Two, .box = kDbmOptionBox, .fontPixels = kFont9_75pt, .bold = true, .text = "dBm", .accessibleName = "Power in dBm,", .tabPosition = 5},
 
     ControlRow{.name = "Text2", .role = R::Power, .end = E::One, .box = {2250, 1250, 650, 280}, .fontPixels = kFont8_25pt, .caption = kPowerCaption, .captionLeft = kCaptionLeft, .tabPosition = 7},
-    ControlRow{.name = "Text3", .role = R::Gain, .end = E::One, .box = {2250, 1560, 650, 280}, .fontPixels = kFont8_25pt, .caption = kGainCaption, .captionLeft = kCaptionLeft, .unit = "dBi", .unitLeft = kUnitLeft, .tabPosition = 8},
-    ControlRow{.name = "Text4", .role = R::LossPerMetre, .end = E::One, .box = {2250, 1870, 650, 280}, .fontPixels = kFont8_25pt, .caption = kLossCaption, .captionLeft = kCaptionLeft, .unit = "dB/m", .unitLeft = kUnitLeft, .tabPosition = 9},
+    ControlRow{.name = "Text3", .role = R::Gain, .end = E::One, .box = {2250, 1560, 650, 280}, .fontPixels = kFont8_25pt, .caption = kGainCaption, .captionLeft = kCaptionLeft, .unit = "dBi", .unitLeft = kUnitLeft, .toolTip = kGainTip, .tabPosition = 8},
+    ControlRow{.name = "Text4", .role = R::LossPerMetre, .end = E::One, .box = {2250, 1870, 650, 280}, .fontPixels = kFont8_25pt, .caption = kLossCaption, .captionLeft = kCaptionLeft, .unit = "dB/m", .unitLeft = kUnitLeft, .toolTip = kLossTip, .tabPosition = 9},
     ControlRow{.name = "Text5", .role = R::Length, .end = E::One, .box = {2250, 2180, 650, 280}, .fontPixels = kFont8_25pt, .caption = kLengthCaption, .captionLeft = kCaptionLeft, .unit = "m", .unitLeft = kUnitLeft, .tabPosition = 10},
-    ControlRow{.name = "Text6", .role = R::Connectors, .end = E::One, .box = {2250, 2470, 650, 280}, .fontPixels = kFont8_25pt, .caption = kConnectorsCaption, .captionLeft = kCaptionLeft, .tabPosition = 11},
-    ControlRow{.name = "Text12", .role = R::Margin, .box = {2250, 5085, 650, 280}, .fontPixels = kFont8_25pt, .caption = "Fade Margin", .captionLeft = kCaptionLeft, .unit = "dB", .unitLeft = kUnitLeft, .tabPosition = 12},
-    ControlRow{.name = "Text11", .role = R::Sensitivity, .box = {2250, 4780, 650, 280}, .fontPixels = kFont8_25pt, .caption = "Ευαισθησία δέκτη", .captionLeft = kCaptionLeft, .unit = "dBm", .unitLeft = kUnitLeft, .tabPosition = 13},
-    ControlRow{.name = "Text1", .role = R::Connectors, .end = E::Two, .box = {2250, 4440, 650, 280}, .fontPixels = kFont8_25pt, .caption = kConnectorsCaption, .captionLeft = kCaptionLeft, .tabPosition = 14},
+    ControlRow{.name = "Text6", .role = R::Connectors, .end = E::One, .box = {2250, 2470, 650, 280}, .fontPixels = kFont8_25pt, .caption = kConnectorsCaption, .captionLeft = kCaptionLeft, .toolTip = kConnectorsTip, .tabPosition = 11},
+    ControlRow{.name = "Text12", .role = R::Margin, .box = {2250, 5085, 650, 280}, .fontPixels = kFont8_25pt, .caption = "Fade Margin", .captionLeft = kCaptionLeft, .unit = "dB", .unitLeft = kUnitLeft, .toolTip = "Περιθώριο εξασθένισης σε dB· συνήθως 10 έως 15 dB", .tabPosition = 12},
+    ControlRow{.name = "Text11", .role = R::Sensitivity, .box = {2250, 4780, 650, 280}, .fontPixels = kFont8_25pt, .caption = "Ευαισθησία δέκτη", .captionLeft = kCaptionLeft, .unit = "dBm", .unitLeft = kUnitLeft, .toolTip = "Το κατώφλι λήψης του δέκτη στον ρυθμό δεδομένων της ζεύξης, ως μέτρο σε dBm (80 για -80 dBm)", .tabPosition = 13},
+    ControlRow{.name = "Text1", .role = R::Connectors, .end = E::Two, .box = {2250, 4440, 650, 280}, .fontPixels = kFont8_25pt, .caption = kConnectorsCaption, .captionLeft = kCaptionLeft, .toolTip = kConnectorsTip, .tabPosition = 14},
     ControlRow{.name = "Text7", .role = R::Length, .end = E::Two, .box = {2250, 4140, 650, 280}, .fontPixels = kFont8_25pt, .caption = kLengthCaption, .captionLeft = kCaptionLeft, .unit = "m", .unitLeft = kUnitLeft, .tabPosition = 15},
-    ControlRow{.name = "Text8", .role = R::LossPerMetre, .end = E::Two, .box = {2250, 3830, 650, 280}, .fontPixels = kFont8_25pt, .caption = kLossCaption, .captionLeft = kCaptionLeft, .unit = "dB/m", .unitLeft = kUnitLeft, .tabPosition = 16},
-    ControlRow{.name = "Text9", .role = R::Gain, .end = E::Two, .box = {2250, 3520, 650, 280}, .fontPixels = kFont8_25pt, .caption = kGainCaption, .captionLeft = kCaptionLeft, .unit = "dBi", .unitLeft = kUnitLeft, .tabPosition = 17},
+    ControlRow{.name = "Text8", .role = R::LossPerMetre, .end = E::Two, .box = {2250, 3830, 650, 280}, .fontPixels = kFont8_25pt, .caption = kLossCaption, .captionLeft = kCaptionLeft, .unit = "dB/m", .unitLeft = kUnitLeft, .toolTip = kLossTip, .tabPosition = 16},
+    ControlRow{.name = "Text9", .role = R::Gain, .end = E::Two, .box = {2250, 3520, 650, 280}, .fontPixels = kFont8_25pt, .caption = kGainCaption, .captionLeft = kCaptionLeft, .unit = "dBi", .unitLeft = kUnitLeft, .toolTip = kGainTip, .tabPosition = 17},
     ControlRow{.name = "Text10", .role = R::Power, .end = E::Two, .box = {2250, 3210, 650, 280}, .fontPixels = kFont8_25pt, .caption = kPowerCaption, .captionLeft = kCaptionLeft, .tabPosition = 18},
 
     ControlRow{.name = "cmdChoose", .role = R::ChooseCable, .end = E::One, .box = {1820, 1890, 375, 255}, .fontPixels = kFont8_25pt, .text = "...", .tabPosition = 19},
     ControlRow{.name = "cmdchoose2", .role = R::ChooseCable, .end = E::Two, .box = {1820, 3848, 375, 255}, .fontPixels = kFont8_25pt, .text = "...", .tabPosition = 20},
+    ControlRow{.name = "txtLinkDistance", .role = R::LinkDistance, .box = {kReadoutLeft, 3930, 650, 280}, .fontPixels = kFont8_25pt, .caption = "Απόσταση ζεύξης", .captionLeft = kResultCaptionLeft, .unit = "km", .unitLeft = kReadoutLeft + 700, .toolTip = "Η πραγματική απόσταση της ζεύξης σε km", .tabPosition = 21},
     // Above every text box it covers when shown.
-    ControlRow{.name = "List1", .role = R::CableList, .box = {2160, 2640, 2295, 1005}, .accessibleName = "Cable types", .tabPosition = 21},
+    ControlRow{.name = "List1", .role = R::CableList, .box = {2160, 2640, 2295, 1005}, .accessibleName = "Cable types", .tabPosition = 22},
 };
 // clang-format on
 
@@ -110,6 +124,7 @@ const ControlRow& rowOf(Role role, LinkEnd end) {
 
 bool isTextBox(Role role) {
     switch (role) {
+    case Role::LinkDistance:
     case Role::Frequency:
     case Role::Sensitivity:
     case Role::Margin:
@@ -125,8 +140,20 @@ bool isTextBox(Role role) {
 }
 
 bool isResultLabel(Role role) {
-    return role == Role::Eirp || role == Role::CableLoss || role == Role::Distance ||
-           role == Role::FreeSpaceLoss || role == Role::FresnelRadius;
+    switch (role) {
+    case Role::Eirp:
+    case Role::CableLoss:
+    case Role::Distance:
+    case Role::FreeSpaceLoss:
+    case Role::FresnelRadius:
+    case Role::LegalPower:
+    case Role::ReceivedLevel:
+    case Role::ReceiveMargin:
+    case Role::Clearance:
+        return true;
+    default:
+        return false;
+    }
 }
 
 const char* headingOf(LinkEnd end) {
@@ -139,7 +166,7 @@ QString accessibleNameOf(const ControlRow& row) {
                                            : row.toolTip;
     QString name = QString::fromUtf8(own ? own : "");
     // A result's caption already says its end; the fields' captions do not.
-    if (row.end != LinkEnd::None && row.role != Role::Eirp)
+    if (row.end != LinkEnd::None && !(row.caption && isResultLabel(row.role)))
         name += QLatin1Char(' ') + QString::fromUtf8(headingOf(row.end));
     return name;
 }

@@ -21,6 +21,11 @@ enum class Role {
     TitleStrip,
     Minimize,
     Exit,
+    // The installer's read-outs.
+    LinkDistance,
+    ReceivedLevel,
+    ReceiveMargin,
+    Clearance,
     // One link end (the row's `end` says which).
     Power,
     Gain,
@@ -38,6 +43,7 @@ enum class Role {
     DbmOption,
     MwOption,
     UnitLabel,
+    LegalPower,
 };
 
 enum class LinkEnd { None, One, Two };
@@ -66,6 +72,7 @@ struct ControlRow {
     int unitLeft = 0;
     // For controls that no drawn caption names.
     const char* accessibleName = nullptr;
+    // Also the control's accessible description.
     const char* toolTip = nullptr;
     int tabPosition = 0; // 1, 2, ...: the order of the Tab key; 0: not in it
 };
