@@ -172,6 +172,7 @@ INSTANTIATE_TEST_SUITE_P(Paths, LinkTest,
 constexpr auto kNotNumeric = EngineError::NotNumeric;
 constexpr auto kOverflow = EngineError::Overflow;
 constexpr auto kInvalid = EngineError::InvalidOperation;
+constexpr auto kOk = EngineError::None;
 
 struct PowerCase {
     PowerUnit unit;
@@ -205,7 +206,7 @@ INSTANTIATE_TEST_SUITE_P(Units, PowerTest,
 struct CableCase {
     const char *loss, *length, *connectors;
     float db;
-    EngineError error = EngineError::None;
+    EngineError error;
 };
 
 using CableLossTest = LocaleTest<CableCase>;
@@ -221,16 +222,12 @@ TEST_P(CableLossTest, AddsCableAndConnectors) {
 }
 
 // Connector counts halve to even: 2.5 is two connectors, 3.5 four.
-const CableCase kCableCases[] = {{"0.22", "10", "2", 2.7f},
-                                 {"0", "0", "2.5", 0.5f},
-                                 {"0", "0", "3.5", 1.0f},
-                                 {"0.22", "-10", "2", -1.7f},
-                                 {"0.22", "", "2", 0.0f},
-                                 {"0.22", "10", "two", 0.0f},
-                                 {"0.22", "10", "40000", 0, kOverflow},
-                                 {"1e39", "10", "2", 0, kOverflow},
-                                 {"1e39", "10", "two", 0.0f},
-                                 {"1e38", "1e38", "0", 0, kOverflow}};
+const CableCase kCableCases[] = {
+    {"0.22", "10", "2", 2.7f, kOk},        {"0", "0", "2.5", 0.5f, kOk},
+    {"0", "0", "3.5", 1.0f, kOk},          {"0.22", "-10", "2", -1.7f, kOk},
+    {"0.22", "", "2", 0.0f, kOk},          {"0.22", "10", "two", 0.0f, kOk},
+    {"0.22", "10", "40000", 0, kOverflow}, {"1e39", "10", "2", 0, kOverflow},
+    {"1e39", "10", "two", 0.0f, kOk},      {"1e38", "1e38", "0", 0, kOverflow}};
 
 INSTANTIATE_TEST_SUITE_P(Fields, CableLossTest,
                          ::testing::Combine(::testing::ValuesIn(test::kLocales),

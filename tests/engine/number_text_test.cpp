@@ -29,6 +29,7 @@ constexpr std::size_t kMegabyte = 1 << 20;
 constexpr float kFloatMax = std::numeric_limits<float>::max(), kThird = 1.0f / 3.0f;
 const std::string kSevens = repeat("7", kMegabyte), kZeros = repeat("0", kMegabyte);
 const std::string kThirds = "0." + repeat("3", kMegabyte), kBlanks = "5" + repeat(" ", kMegabyte);
+const std::string kNul("5\0", 2), kHugeExponent = "1e" + repeat("9", 25);
 const std::string kLongDigits = "1" + repeat("0", 41) + "e-5";
 const std::string kTiny = "0." + kZeros + "1", kNines = repeat("9", 10'000) + "e-10000";
 
@@ -85,7 +86,7 @@ TEST_P(ReadFailureTest, FailsInEveryPrecision) {
 const ReadFailureCase kReadFailureCases[] = {{"3.5e38", kOverflow},
                                              {"-1e39", kOverflow},
                                              {"1e999999", kOverflow},
-                                             {"1e99999999999999999999999", kOverflow},
+                                             {kHugeExponent, kOverflow},
                                              {kSevens, kOverflow},
                                              {"", kNotNumeric},
                                              {"   ", kNotNumeric},
@@ -114,7 +115,7 @@ const ReadFailureCase kReadFailureCases[] = {{"3.5e38", kOverflow},
                                              {"\u200f20", kNotNumeric},
                                              {"20\u200f", kNotNumeric},
                                              {"20\u037e", kNotNumeric},
-                                             {std::string("5\0", 2), kNotNumeric}};
+                                             {kNul, kNotNumeric}};
 
 INSTANTIATE_TEST_SUITE_P(Texts, ReadFailureTest,
                          ::testing::Combine(::testing::ValuesIn(test::kLocales),
