@@ -2,8 +2,9 @@
 // Timer1 with the fields rewritten at random between them, the cable chooser
 // opened and closed thousands of times. Prints memory after warm-up and at the
 // end and fails (exit 1) when a label is malformed, List1 grows or memory grows
-// by more than 1 MB after warm-up.
-// Usage: soak [ticks, default 20000]
+// by more than 1 MB after warm-up, or when the window no longer gives the
+// example link's results afterwards.
+// Usage: soak [ticks, default 20000] [locale, default el_GR]
 
 #include "frm_main.h"
 #include "memory_use.h"
@@ -57,7 +58,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setFont(QFont(QStringLiteral("DejaVu Sans")));
     const int ticks = argc > 1 ? std::max(std::atoi(argv[1]), kWarmUpTicks + 1) : 20000;
-    QLocale::setDefault(QLocale(QLocale::Greek, QLocale::Greece));
+    QLocale::setDefault(QLocale(argc > 2 ? QString::fromLocal8Bit(argv[2]) : "el_GR"));
 
     FrmMain window;
     window.show();
@@ -104,6 +105,20 @@ int main(int argc, char* argv[]) {
     if (end.residentKb - warm.residentKb > kAllowedGrowthKb ||
         end.heapKb - warm.heapKb > kAllowedGrowthKb) {
         std::printf("FAIL: memory grew by more than 1 MB after warm-up\n");
+        failed = true;
+    }
+    // The window still follows its fields: the example link gives its results.
+    QTest::mouseClick(window.controls().Imgdbm, Qt::LeftButton);
+    QTest::mouseClick(window.controls().ImgDbm2, Qt::LeftButton);
+    typeExampleLink(window, QLocale().decimalPoint());
+    fireTimer(window.controls().Timer1);
+    const QString example = resultTexts(window).join(QLatin1Char('|'));
+    const QString expected = QStringLiteral("32.30 dBm|33.50 dBm|6.061 Km|115.8 dB|13.68 m")
+                                 .replace(QLatin1Char('.'), QLocale().decimalPoint());
+    std::printf("example link afterwards: %s\n", qPrintable(example));
+    if (example != expected) {
+        std::printf("FAIL: the example link gives %s, not %s\n", qPrintable(example),
+                    qPrintable(expected));
         failed = true;
     }
     std::printf(failed ? "soak FAILED\n" : "soak passed\n");

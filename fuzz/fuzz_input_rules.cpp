@@ -17,54 +17,32 @@
 namespace tarvanel::fuzz {
 namespace {
 
+// What a conversion writes reads back (a positive power in mW), only a
+// numeric text converts, and a usual power comes back within the rounding.
 void checkPowerConversion(std::string_view text, const FuzzLocale& l) {
     const NumberLocale& locale = l.locale;
-    const bool numeric = isNumeric(text, locale);
-    const auto milliwatts = dbmTextToMilliwatts(text, locale);
-    const auto dbm = milliwattTextToDbm(text, locale);
-    check(numeric || !milliwatts, "mW from a text that is not numeric", text, l.name);
-    check(numeric || !dbm, "dBm from a text that is not numeric", text, l.name);
-    check(milliwatts == convertPowerText(text, PowerUnit::mW, locale), "convert to mW", text,
-          l.name);
-    check(dbm == convertPowerText(text, PowerUnit::dBm, locale), "convert to dBm", text, l.name);
-    check(!convertPowerText(text, PowerUnit::None, locale), "convert to no unit", text, l.name);
-
-    if (milliwatts) {
-        const Outcome<float> value = toSingle(*milliwatts, locale);
-        check(value.ok() && value.value > 0.0f, "mW text not a positive number", *milliwatts,
-              l.name);
-        // A power in the usual range comes back to itself within the rounding.
-        const Outcome<float> before = toSingle(text, locale);
+    const Outcome<float> before = toSingle(text, locale);
+    if (const auto milliwatts = convertPowerText(text, PowerUnit::mW, locale)) {
+        FUZZ_CHECK(before.ok() && toSingle(*milliwatts, locale).value > 0.0f);
         const auto back = milliwattTextToDbm(*milliwatts, locale);
-        if (before.ok() && std::fabs(before.value) <= 300.0f) {
-            check(back.has_value(), "dBm -> mW -> dBm lost", text, l.name);
-            const Outcome<float> after = toSingle(*back, locale);
-            check(after.ok() && std::fabs(after.value - before.value) <= 0.03f,
-                  "dBm -> mW -> dBm drifts", text, l.name);
-        }
+        FUZZ_CHECK(std::fabs(before.value) > 300.0f ||
+                   (back && std::fabs(toSingle(*back, locale).value - before.value) <= 0.03f));
     }
-    if (dbm) {
-        const Outcome<float> value = toSingle(*dbm, locale);
-        check(value.ok(), "dBm text not a number", *dbm, l.name);
-        check(toSingle(text, locale).value > 0.0f, "dBm from a power that is not positive", text,
-              l.name);
-    }
+    if (const auto dbm = convertPowerText(text, PowerUnit::dBm, locale))
+        FUZZ_CHECK(before.value > 0.0f && toSingle(*dbm, locale).ok());
 }
 
 void checkChannel(std::string_view text, const FuzzLocale& l) {
     const NumberLocale& locale = l.locale;
     const auto frequency = channelFrequencyText(text, locale);
     const Outcome<std::int16_t> channel = toInt16(text, locale);
-    check(frequency.has_value() == (channel.ok() && channelFrequencyMHz(channel.value).has_value()),
-          "channel text and channel number disagree", text, l.name);
+    FUZZ_CHECK(frequency.has_value() ==
+               (channel.ok() && channelFrequencyMHz(channel.value).has_value()));
     if (!frequency) return;
-    check(frequency->size() >= 2 && (frequency->front() == ' ' || frequency->front() == '-'),
-          "frequency text without leading blank or minus", *frequency, l.name);
-    check(std::all_of(frequency->begin() + 1, frequency->end(), isDigit),
-          "frequency text not digits", *frequency, l.name);
+    FUZZ_CHECK(frequency->size() >= 2 && (frequency->front() == ' ' || frequency->front() == '-'));
+    FUZZ_CHECK(std::all_of(frequency->begin() + 1, frequency->end(), isDigit));
     const Outcome<std::int16_t> back = toInt16(*frequency, locale);
-    check(back.ok() && back.value == 2407 + 5 * channel.value, "frequency of the channel",
-          *frequency, l.name);
+    FUZZ_CHECK(back.ok() && back.value == 2407 + 5 * channel.value);
 }
 
 void checkCableLoss(const SplitInput& split, const FuzzLocale& l) {
@@ -72,11 +50,9 @@ void checkCableLoss(const SplitInput& split, const FuzzLocale& l) {
     const LinkEndFields end{"", PowerUnit::dBm, "", split.texts[0], split.texts[1], split.texts[2]};
     const std::string text = cableLossText(end, locale);
     const std::string input = split.texts[0] + '\n' + split.texts[1] + '\n' + split.texts[2];
-    check(isNumeric(text, locale) && toSingle(text, locale).ok(), "cable-loss label not numeric",
-          input, l.name);
+    FUZZ_CHECK(isNumeric(text, locale) && toSingle(text, locale).ok());
     const Outcome<float> loss = ReturnCableLoss(end, locale);
-    if (!loss.ok() || loss.value == 0.0f)
-        check(text == "0", "cable-loss label of 0", input, l.name);
+    if (!loss.ok() || loss.value == 0.0f) FUZZ_CHECK(text == "0");
 }
 
 } // namespace
@@ -85,20 +61,21 @@ void checkCableLoss(const SplitInput& split, const FuzzLocale& l) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace tarvanel;
     using namespace tarvanel::fuzz;
-    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    const std::string_view text = inputText(data, size);
     const SplitInput split = splitLines(text, 3);
     for (const FuzzLocale& l : kLocales) {
+        currentLocale = l.name;
         checkPowerConversion(text, l);
         checkChannel(text, l);
         checkCableLoss(split, l);
         const std::string key = decimalKeyText(text, l.locale);
-        check(key == (text == "." ? l.locale.decimal : std::string(text)), "decimal key", text,
-              l.name);
+        FUZZ_CHECK(key == (text == "." ? l.locale.decimal : std::string(text)));
     }
     const float loss = list_selection(text);
     const bool listed =
         std::any_of(kCableCatalogue.begin(), kCableCatalogue.end(),
                     [&](const CableType& cable) { return cable.displayText == text; });
-    check(listed ? loss > 0.0f : loss == 0.0f, "catalogue lookup", text, "-");
+    currentLocale = "-";
+    FUZZ_CHECK(listed ? loss > 0.0f : loss == 0.0f);
     return 0;
 }

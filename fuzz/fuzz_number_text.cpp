@@ -5,121 +5,75 @@
 #include "number_text.h"
 
 #include <cmath>
-#include <cstdint>
 #include <cstring>
 #include <limits>
 
 namespace tarvanel::fuzz {
 namespace {
 
-constexpr std::array<DisplayPattern, 3> kPatterns{
-    DisplayPattern::OneDecimal, DisplayPattern::TwoDecimals, DisplayPattern::ThreeDecimals};
-
-// A number read must be one of the three outcomes, agreeing with isNumeric.
+// A text reads in every precision or in none, agreeing with isNumeric; a
+// numeric text converts or overflows, to the same number in each precision.
 void checkReading(std::string_view text, const FuzzLocale& l) {
-    const NumberLocale& locale = l.locale;
-    const bool numeric = isNumeric(text, locale);
-    const Outcome<float> single = toSingle(text, locale);
-    const Outcome<double> real = toDouble(text, locale);
-    const Outcome<std::int16_t> integer = toInt16(text, locale);
-
-    check(numeric == (single.error != EngineError::NotNumeric), "isNumeric vs toSingle", text,
-          l.name);
-    check(numeric == (real.error != EngineError::NotNumeric), "isNumeric vs toDouble", text,
-          l.name);
-    check(numeric == (integer.error != EngineError::NotNumeric), "isNumeric vs toInt16", text,
-          l.name);
+    const bool numeric = isNumeric(text, l.locale);
+    const Outcome<float> single = toSingle(text, l.locale);
+    const Outcome<double> real = toDouble(text, l.locale);
+    const Outcome<std::int16_t> integer = toInt16(text, l.locale);
+    for (EngineError error : {single.error, real.error, integer.error}) {
+        FUZZ_CHECK(numeric == (error != EngineError::NotNumeric));
+        FUZZ_CHECK(!numeric || error == EngineError::None || error == EngineError::Overflow);
+    }
     if (!numeric) return;
-
-    // A numeric text always converts or overflows.
-    check(single.ok() || single.error == EngineError::Overflow, "toSingle error kind", text,
-          l.name);
-    check(real.ok() || real.error == EngineError::Overflow, "toDouble error kind", text, l.name);
-    check(integer.ok() || integer.error == EngineError::Overflow, "toInt16 error kind", text,
-          l.name);
-    check(!single.ok() || std::isfinite(single.value), "toSingle finite", text, l.name);
-    check(!real.ok() || std::isfinite(real.value), "toDouble finite", text, l.name);
-
-    // Single and double precision read the same number.
-    if (!real.ok()) check(!single.ok(), "double overflows but single does not", text, l.name);
+    FUZZ_CHECK(!single.ok() || std::isfinite(single.value));
+    FUZZ_CHECK(!real.ok() || std::isfinite(real.value));
+    FUZZ_CHECK(real.ok() || !single.ok());
     if (single.ok()) {
-        check(real.ok(), "single reads but double overflows", text, l.name);
+        // Within one step of the double narrowed, for halfway double rounding.
         const auto narrowed = static_cast<float>(real.value);
         const float s = single.value;
-        if (std::isinf(narrowed)) {
-            check(std::fabs(s) == std::numeric_limits<float>::max(), "single near the top", text,
-                  l.name);
-        } else {
-            const bool withinUlp =
-                narrowed == s || std::nextafter(narrowed, s) == s; // halfway double rounding
-            check(withinUlp, "single and double disagree", text, l.name);
-            check(std::signbit(narrowed) == std::signbit(s), "sign of single and double", text,
-                  l.name);
-        }
+        FUZZ_CHECK(std::isinf(narrowed) ? std::fabs(s) == std::numeric_limits<float>::max()
+                                        : narrowed == s || std::nextafter(narrowed, s) == s);
+        FUZZ_CHECK(std::signbit(narrowed) == std::signbit(s));
     } else if (real.ok()) {
-        check(std::fabs(real.value) > 3.4e38, "single overflows below the single range", text,
-              l.name);
+        FUZZ_CHECK(std::fabs(real.value) > 3.4e38);
     }
-
     // The 16-bit integer is the nearest one, halves to even.
-    if (real.ok()) {
-        const double nearest = std::nearbyint(real.value); // default mode: ties to even
-        const bool fits = nearest >= -32768.0 && nearest <= 32767.0;
-        check(integer.ok() == fits, "toInt16 range", text, l.name);
-        if (integer.ok()) check(integer.value == nearest, "toInt16 rounding", text, l.name);
-    } else {
-        check(!integer.ok(), "toInt16 reads a double overflow", text, l.name);
-    }
+    const double nearest = std::nearbyint(real.value); // default mode: ties to even
+    FUZZ_CHECK(integer.ok() == (real.ok() && nearest >= -32768.0 && nearest <= 32767.0));
+    FUZZ_CHECK(!integer.ok() || integer.value == nearest);
 }
 
 // "-?\d+<separator>\d{decimals}" reading back within the rounding of the pattern.
 template <typename Real> void checkPattern(Real value, double relative, const FuzzLocale& l) {
-    const NumberLocale& locale = l.locale;
-    for (DisplayPattern pattern : kPatterns) {
-        const std::string text = formatPattern(value, pattern, locale);
+    const double v = std::isfinite(value) ? static_cast<double>(value) : 0.0;
+    for (DisplayPattern pattern :
+         {DisplayPattern::OneDecimal, DisplayPattern::TwoDecimals, DisplayPattern::ThreeDecimals}) {
+        const std::string text = formatPattern(value, pattern, l.locale);
         const int decimals = decimalPlaces(pattern);
-        check(isResultText(text, decimals, "", locale), "pattern text shape", text, l.name);
-        check(isNumeric(text, locale), "pattern text not numeric", text, l.name);
-        const Outcome<double> back = toDouble(text, locale);
-        const double v = std::isfinite(value) ? static_cast<double>(value) : 0.0;
+        FUZZ_CHECK(isResultText(text, decimals, "", l.locale));
+        const Outcome<double> back = toDouble(text, l.locale);
         // Doubles within the last 15-digit step below the largest double round
-        // up past the double range ("179769313486232000...0.0"): such a text
-        // overflows. Everything else reads back.
+        // up past the double range: such a text overflows.
         if (back.error == EngineError::Overflow &&
             std::fabs(v) >= std::numeric_limits<double>::max() * (1 - 1e-14))
             continue;
-        check(back.ok(), "pattern text does not read back", text, l.name);
         const double bound = 0.5 * std::pow(10.0, -decimals) + relative * std::fabs(v);
-        check(std::fabs(back.value - v) <= bound * (1 + 1e-9), "pattern text off its value", text,
-              l.name);
+        FUZZ_CHECK(back.ok() && std::fabs(back.value - v) <= bound * (1 + 1e-9));
     }
 }
 
 // At most `digits` significant digits, reading back to the value so rounded.
+// With fewer than 7 digits the largest singles round up past the single
+// range ("3.403E+38"): such a text reads back as a double only.
 void checkGeneral(float value, const FuzzLocale& l) {
-    const NumberLocale& locale = l.locale;
     for (int digits = 1; digits <= 7; ++digits) {
-        const std::string text = formatGeneral(value, locale, digits);
-        check(isNumeric(text, locale), "general text not numeric", text, l.name);
-        // With fewer than 7 digits the largest singles round up past the
-        // single range ("3.403E+38"): such a text reads back as a double only.
-        const Outcome<double> back = toDouble(text, locale);
-        check(back.ok(), "general text does not read back", text, l.name);
-        if (digits == 7) check(toSingle(text, locale).ok(), "general text overflows", text, l.name);
-        if (!std::isfinite(value)) {
-            check(back.value == 0.0, "non-finite value not written as 0", text, l.name);
-            continue;
-        }
-        const double bound = 5.0 * std::pow(10.0, -digits) * std::fabs(value);
-        check(std::fabs(back.value - value) <= bound * (1 + 1e-9), "general text off its value",
-              text, l.name);
+        const std::string text = formatGeneral(value, l.locale, digits);
+        const Outcome<double> back = toDouble(text, l.locale);
+        FUZZ_CHECK(back.ok());
+        FUZZ_CHECK(digits < 7 || toSingle(text, l.locale).ok());
+        const double expected = std::isfinite(value) ? value : 0.0;
+        const double bound = 5.0 * std::pow(10.0, -digits) * std::fabs(expected);
+        FUZZ_CHECK(std::fabs(back.value - expected) <= bound * (1 + 1e-9));
     }
-}
-
-template <typename Real> Real fromBytes(const std::uint8_t* data, std::size_t size) {
-    Real value{};
-    std::memcpy(&value, data, std::min(size, sizeof value));
-    return value;
 }
 
 } // namespace
@@ -128,21 +82,20 @@ template <typename Real> Real fromBytes(const std::uint8_t* data, std::size_t si
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace tarvanel;
     using namespace tarvanel::fuzz;
-    const std::string_view text(reinterpret_cast<const char*>(data), size);
-    const auto rawSingle = fromBytes<float>(data, size);
-    const auto rawDouble = fromBytes<double>(data, size);
+    const std::string_view text = inputText(data, size);
+    float rawSingle = 0; // any bit pattern, infinities and NaN included
+    double rawDouble = 0;
+    std::memcpy(&rawSingle, data, std::min(size, sizeof rawSingle));
+    std::memcpy(&rawDouble, data, std::min(size, sizeof rawDouble));
     for (const FuzzLocale& l : kLocales) {
+        currentLocale = l.name;
         checkReading(text, l);
-        // Values read from the text and values made of the raw bytes (any
-        // bit pattern, infinities and NaN included) are written back.
-        const Outcome<float> single = toSingle(text, l.locale);
-        const Outcome<double> real = toDouble(text, l.locale);
-        for (float value : {single.value, rawSingle}) {
+        for (float value : {toSingle(text, l.locale).value, rawSingle}) {
             checkPattern(value, 5e-7, l);
             checkGeneral(value, l);
         }
         // 15 significant digits, plus the rounding of reading the text back.
-        for (double value : {real.value, rawDouble})
+        for (double value : {toDouble(text, l.locale).value, rawDouble})
             checkPattern(value, 5e-15 + 2.3e-16, l);
     }
     return 0;

@@ -5,7 +5,9 @@
 
 #include "number_locale.h"
 
+#include <algorithm>
 #include <array>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -24,24 +26,31 @@ struct FuzzLocale {
 // fa_IR: U+2212 minus, "×10^", U+066B separator, a left-to-right mark).
 inline const std::array<FuzzLocale, 4> kLocales{{
     {"en_US", {".", "-", "+", "E"}},
-    {"de_DE", {",", "-", "+", "E"}},
+    {"el_GR", {",", "-", "+", "E"}},
     {"sv_SE", {",", "\u2212", "+", "\u00d710^"}},
     {"fa_IR", {"\u066b", "\u200e\u2212", "\u200e+", "\u00d7\u06f1\u06f0^"}},
 }};
 
-// Stops the run (libFuzzer keeps the input) when an invariant does not hold.
-inline void check(bool holds, const char* what, std::string_view input, const char* locale) {
+// The input and locale being checked, for the report of a broken invariant.
+inline std::string_view currentInput;
+inline const char* currentLocale = "-";
+
+// The fuzz input as text, which the checks report.
+inline std::string_view inputText(const std::uint8_t* data, std::size_t size) {
+    currentInput = {reinterpret_cast<const char*>(data), size};
+    return currentInput;
+}
+
+// Stops the run when an invariant does not hold; libFuzzer keeps the input
+// that broke it, and the report shows its first bytes.
+inline void check(bool holds, const char* what) {
     if (holds) return;
-    std::fprintf(stderr, "invariant broken (%s): %s\ninput: \"", locale, what);
-    for (unsigned char c : input) {
-        if (c >= 0x20 && c < 0x7f && c != '"' && c != '\\')
-            std::fputc(c, stderr);
-        else
-            std::fprintf(stderr, "\\x%02x", c);
-    }
-    std::fputs("\"\n", stderr);
+    std::fprintf(stderr, "invariant broken (%s): %s\ninput: %.*s\n", currentLocale, what,
+                 static_cast<int>(std::min<std::size_t>(currentInput.size(), 200)),
+                 currentInput.data());
     std::abort();
 }
+#define FUZZ_CHECK(condition) ::tarvanel::fuzz::check((condition), #condition)
 
 // The fuzz input's first line picks options (one byte each), the rest holds
 // one text per line: "01\n20\n15\n..." is readable in the corpus.
@@ -54,11 +63,10 @@ inline SplitInput splitLines(std::string_view data, std::size_t textCount) {
     SplitInput split;
     std::size_t newline = data.find('\n');
     split.options = std::string(data.substr(0, newline));
-    data = newline == std::string_view::npos ? std::string_view() : data.substr(newline + 1);
     for (std::size_t i = 0; i < textCount; ++i) {
+        data = newline == std::string_view::npos ? std::string_view() : data.substr(newline + 1);
         newline = i + 1 == textCount ? std::string_view::npos : data.find('\n');
         split.texts.emplace_back(data.substr(0, newline));
-        data = newline == std::string_view::npos ? std::string_view() : data.substr(newline + 1);
     }
     return split;
 }

@@ -1,224 +1,207 @@
-#include "example_link.h"
-#include "power_unit_rules.h"
 #include "result_text.h"
+#include "test_support.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <functional>
-#include <limits>
-#include <random>
 
 namespace tarvanel {
 namespace {
 
-using test::exampleLink;
-using test::LinkTexts;
 using test::localized;
+
+template <typename Case>
+using LocaleTest = ::testing::TestWithParam<std::tuple<test::NamedLocale, Case>>;
 
 class ExampleLinkTest : public ::testing::TestWithParam<test::NamedLocale> {};
 
-TEST_P(ExampleLinkTest, GivesTheKnownResults) {
+std::string joined(const ResultTexts& t) {
+    return t.eirp1 + " | " + t.eirp2 + " | " + t.distance + " | " + t.freeSpace + " | " + t.fresnel;
+}
+
+TEST_P(ExampleLinkTest, GivesTheKnownResultTexts) {
     const NumberLocale& locale = GetParam().locale;
-    const LinkTexts link = exampleLink(locale);
-    const ResultTexts texts = computeResultTexts(link.fields(), locale);
-    EXPECT_EQ(texts.eirp1, localized("32.30 dBm", locale));
-    EXPECT_EQ(texts.eirp2, localized("33.50 dBm", locale));
-    EXPECT_EQ(texts.distance, localized("6.061 Km", locale));
-    EXPECT_EQ(texts.freeSpace, localized("115.8 dB", locale));
-    EXPECT_EQ(texts.fresnel, localized("13.68 m", locale));
+    EXPECT_EQ(joined(computeResultTexts(test::exampleLink(locale), locale)),
+              localized("32.30 dBm | 33.50 dBm | 6.061 Km | 115.8 dB | 13.68 m", locale));
+    LinkFields empty;
+    empty.frequency = "0";
+    EXPECT_EQ(joined(computeResultTexts(empty, locale)),
+              localized("0.00 dBm | 0.00 dBm | 0.000 Km | 0.0 dB | 0.00 m", locale));
 }
 
-TEST_P(ExampleLinkTest, CableLossesOfBothEnds) {
-    const NumberLocale& locale = GetParam().locale;
-    const LinkTexts link = exampleLink(locale); // the fields view these texts
-    const LinkFields fields = link.fields();
-    EXPECT_FLOAT_EQ(ReturnCableLoss1(fields, locale).value, 2.7f);
-    EXPECT_FLOAT_EQ(ReturnCableLoss2(fields, locale).value, 1.5f);
+INSTANTIATE_TEST_SUITE_P(Locales, ExampleLinkTest, ::testing::ValuesIn(test::kLocales));
+
+TEST(NamedFunctions, EachReadsItsOwnEnd) {
+    const NumberLocale locale;
+    LinkFields link = test::exampleLink(locale);
+    link.end2.power = "17";
+    EXPECT_EQ(GetPower1(link, locale).value, 20.0f);
+    EXPECT_EQ(GetPower2(link, locale).value, 17.0f);
+    EXPECT_FLOAT_EQ(ReturnCableLoss1(link, locale).value, 2.7f);
+    EXPECT_FLOAT_EQ(ReturnCableLoss2(link, locale).value, 1.5f);
 }
-
-TEST_P(ExampleLinkTest, EmptyFieldsGiveZeroTexts) {
-    const NumberLocale& locale = GetParam().locale;
-    LinkTexts link;
-    link.frequency = "0";
-    const ResultTexts texts = computeResultTexts(link.fields(), locale);
-    EXPECT_EQ(texts.eirp1, localized("0.00 dBm", locale));
-    EXPECT_EQ(texts.eirp2, localized("0.00 dBm", locale));
-    EXPECT_EQ(texts.distance, localized("0.000 Km", locale));
-    EXPECT_EQ(texts.freeSpace, localized("0.0 dB", locale));
-    EXPECT_EQ(texts.fresnel, localized("0.00 m", locale));
-}
-
-INSTANTIATE_TEST_SUITE_P(Locales, ExampleLinkTest,
-                         ::testing::Values(test::kEnUs, test::kElGr, test::kDeDe),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-// One change to the example link and the path results it must give.
-struct PathCase {
-    const char* name;
-    std::function<void(LinkTexts&)> change; // written with "." for the separator
-    float distance, freeSpaceLoss, fresnel;
-};
-
-void PrintTo(const PathCase& c, std::ostream* out) {
-    *out << c.name;
-}
-
-class PathTest : public ::testing::TestWithParam<std::tuple<test::NamedLocale, PathCase>> {};
-
-TEST_P(PathTest, DistanceLossAndRadius) {
-    const auto& [named, c] = GetParam();
-    LinkTexts link = exampleLink(named.locale);
-    c.change(link);
-    test::localizeAll(link, named.locale);
-    const LinkFields fields = link.fields();
-    EXPECT_NEAR(CalcDistance(fields, named.locale), c.distance, 0.0005f);
-    EXPECT_NEAR(Calc_FSL(fields, named.locale), c.freeSpaceLoss, 0.05f);
-    EXPECT_NEAR(Calc_Frensel_Zone(fields, named.locale), c.fresnel, 0.005f);
-}
-
-const PathCase kPathCases[] = {
-    {"example", [](LinkTexts&) {}, 6.061f, 115.8f, 13.68f},
-    {"channel1", [](LinkTexts& l) { l.frequency = " 2412"; }, 6.099f, 115.8f, 13.77f},
-    {"channel13", [](LinkTexts& l) { l.frequency = "2472"; }, 5.951f, 115.8f, 13.43f},
-    {"sensitivity90", [](LinkTexts& l) { l.sensitivity = "90"; }, 19.166f, 125.8f, 24.33f},
-    {"margin0", [](LinkTexts& l) { l.margin = "0"; }, 19.166f, 125.8f, 24.33f},
-    {"sensitivity80_5", [](LinkTexts& l) { l.sensitivity = "80.5"; }, 6.061f, 115.8f, 13.68f},
-    {"sensitivity81_5", [](LinkTexts& l) { l.sensitivity = "81.5"; }, 7.630f, 117.8f, 15.35f},
-    {"signsIgnored",
-     [](LinkTexts& l) {
-         l.sensitivity = "-80";
-         l.margin = "-10";
-     },
-     6.061f, 115.8f, 13.68f},
-    {"end2PowerUnused", [](LinkTexts& l) { l.end2.power = "-40"; }, 6.061f, 115.8f, 13.68f},
-    {"end2UnitUnused",
-     [](LinkTexts& l) {
-         l.end2.unit = PowerUnit::mW;
-         l.end2.power = "";
-     },
-     6.061f, 115.8f, 13.68f},
-    {"negativeFrequency", [](LinkTexts& l) { l.frequency = "-2427"; }, -6.061f, 115.8f, 13.68f},
-    {"frequency0", [](LinkTexts& l) { l.frequency = "0"; }, 0, 0, 0},
-    {"frequencyEmpty", [](LinkTexts& l) { l.frequency = ""; }, 0, 0, 0},
-    {"frequencyLetters", [](LinkTexts& l) { l.frequency = "MHz"; }, 0, 0, 0},
-    {"sensitivityMinimum", [](LinkTexts& l) { l.sensitivity = "-32768"; }, 0, 0, 0},
-    {"sensitivityOverflow", [](LinkTexts& l) { l.sensitivity = "40000"; }, 0, 0, 0},
-    {"sensitivityLetters", [](LinkTexts& l) { l.sensitivity = "x"; }, 0, 0, 0},
-    {"marginEmpty", [](LinkTexts& l) { l.margin = ""; }, 0, 0, 0},
-    {"gain1Empty", [](LinkTexts& l) { l.end1.gain = ""; }, 0, 0, 0},
-    {"gain2Letters", [](LinkTexts& l) { l.end2.gain = "high"; }, 0, 0, 0},
-    {"power1Empty", [](LinkTexts& l) { l.end1.power = ""; }, 0, 0, 0},
-    {"power1ZeroMilliwatts",
-     [](LinkTexts& l) {
-         l.end1.unit = PowerUnit::mW;
-         l.end1.power = "0";
-     },
-     0, 0, 0},
-    {"connectors1Overflow", [](LinkTexts& l) { l.end1.connectors = "40000"; }, 0, 0, 0},
-    {"connectors2Overflow", [](LinkTexts& l) { l.end2.connectors = "40000"; }, 0, 0, 0},
-    {"loss1Overflow", [](LinkTexts& l) { l.end1.lossPerMetre = "1e39"; }, 0, 0, 0},
-    {"budgetOverflow", [](LinkTexts& l) { l.end1.gain = "1e30"; }, 0, 0, 0},
-    // A cable field that is not a number only leaves that cable out.
-    {"loss2Empty", [](LinkTexts& l) { l.end2.lossPerMetre = ""; }, 7.2035f, 117.3f, 14.91f},
-};
-
-INSTANTIATE_TEST_SUITE_P(Changes, PathTest,
-                         ::testing::Combine(::testing::Values(test::kEnUs, test::kElGr,
-                                                              test::kDeDe),
-                                            ::testing::ValuesIn(kPathCases)),
-                         [](const auto& info) {
-                             return std::string(std::get<0>(info.param).name) + "_" +
-                                    std::get<1>(info.param).name;
-                         });
 
 // An EIRP of exactly 0 dBm is a valid EIRP: the loss over the distance shows.
-TEST(PathEdges, ZeroDbmEirpStillGivesTheLoss) {
+TEST(NamedFunctions, ZeroDbmEirpStillGivesTheLoss) {
     const NumberLocale locale;
-    LinkTexts link = exampleLink(locale);
-    link.end1 = {"0", "0", "", "", ""};
-    const LinkFields fields = link.fields();
-    ASSERT_EQ(Calc_EIRP1(fields, locale), 0.0f);
-    // Allowed path loss: 0 + 15 - 1.5 + 80 - 10 = 83.5 dB.
-    EXPECT_NEAR(Calc_FSL(fields, locale), 83.5f, 0.01f);
-    EXPECT_GT(CalcDistance(fields, locale), 0.0f);
-    EXPECT_GT(Calc_Frensel_Zone(fields, locale), 0.0f);
+    LinkFields link = test::exampleLink(locale);
+    link.end1 = {"0", PowerUnit::dBm, "0", "", "", ""};
+    ASSERT_EQ(Calc_EIRP1(link, locale), 0.0f);
+    EXPECT_NEAR(Calc_FSL(link, locale), 83.5f, 5e-4f); // 0 + 15 - 1.5 + 80 - 10
+    EXPECT_NEAR(CalcDistance(link, locale), 0.14708f, 5e-5f);
+    EXPECT_NEAR(Calc_Frensel_Zone(link, locale), 2.13116f, 5e-4f);
 }
 
-// The loss over the greatest distance is the allowed path loss, whatever the link.
-TEST(PathEdges, LossEqualsAllowedPathLoss) {
-    const NumberLocale locale;
-    for (int sensitivity = 60; sensitivity <= 100; sensitivity += 5) {
-        LinkTexts link = exampleLink(locale);
-        link.sensitivity = std::to_string(sensitivity);
-        const float allowed = 32.3f + 15.0f - 1.5f + static_cast<float>(sensitivity) - 10.0f;
-        EXPECT_NEAR(Calc_FSL(link.fields(), locale), allowed, 0.01f) << sensitivity;
-    }
+TEST(LegalLimit, IsStrictlyAboveTwentyDbm) {
+    EXPECT_FALSE(exceedsLegalLimit(20.0f));
+    EXPECT_TRUE(exceedsLegalLimit(std::nextafter(20.0f, 21.0f)));
 }
 
-// The radius is that of the first Fresnel zone at mid-path: sqrt(lambda d / 4).
-TEST(PathEdges, RadiusIsTheFirstFresnelZone) {
-    const NumberLocale locale;
-    const LinkTexts link = exampleLink(locale);
-    const double distanceM = CalcDistance(link.fields(), locale) * 1000.0;
-    const double wavelengthM = 299.792458 / 2427.0;
-    EXPECT_NEAR(Calc_Frensel_Zone(link.fields(), locale), std::sqrt(wavelengthM * distanceM / 4.0),
-                0.01);
+constexpr auto kDbm = PowerUnit::dBm;
+constexpr auto kMw = PowerUnit::mW;
+
+// The fields of the link: end 1, end 2, then the path.
+enum Field { P1, G1, L1, Len1, C1, P2, G2, L2, Len2, C2, Freq, Sens, Margin };
+
+std::string& textOf(LinkFields& link, Field field) {
+    if (field >= Freq)
+        return *std::array{&link.frequency, &link.sensitivity, &link.margin}[field - Freq];
+    LinkEndFields& e = field < P2 ? link.end1 : link.end2;
+    return *std::array{&e.power, &e.gain, &e.lossPerMetre, &e.length, &e.connectors}[field % 5];
 }
+
+// Distance (km), free-space loss (dB) and Fresnel radius (m).
+struct Path {
+    float distance, loss, radius;
+};
+const Path kExample{6.06096f, 115.8f, 13.68094f}; // the radius with sqrt(299.792458)
+const Path kNone{0, 0, 0};
+
+// One field of the example link changed, and every result the link then gives.
+struct LinkCase {
+    Field field;
+    std::string text; // with "." and a leading "-"
+    float eirp1, eirp2;
+    Path path;
+    PowerUnit unit = PowerUnit::dBm; // of the changed field's end
+};
+
+using LinkTest = LocaleTest<LinkCase>;
+
+TEST_P(LinkTest, GivesEveryResult) {
+    const auto& [named, c] = GetParam();
+    const NumberLocale& locale = named.locale;
+    LinkFields link = test::exampleLink(locale);
+    textOf(link, c.field) = localized(c.text, locale);
+    if (c.unit != PowerUnit::dBm) (c.field < P2 ? link.end1 : link.end2).unit = c.unit;
+    EXPECT_NEAR(Calc_EIRP1(link, locale), c.eirp1, 5e-4f);
+    EXPECT_NEAR(Calc_EIRP2(link, locale), c.eirp2, 5e-4f);
+    EXPECT_NEAR(CalcDistance(link, locale), c.path.distance, 5e-5f);
+    EXPECT_NEAR(Calc_FSL(link, locale), c.path.loss, 5e-4f);
+    EXPECT_NEAR(Calc_Frensel_Zone(link, locale), c.path.radius, 5e-4f);
+}
+
+const std::string kNines(1 << 20, '9');     // a megabyte of them
+const std::string kWide24 = "\uff12\uff14"; // full-width digits
+std::string megabyteOfAlphas() {
+    std::string text;
+    while (text.size() < 1 << 20)
+        text += "\u03b1";
+    return text;
+}
+
+const LinkCase kLinkCases[] = {
+    {Margin, "10", 32.3f, 33.5f, kExample},
+    {Freq, " 2412", 32.3f, 33.5f, {6.09865f, 115.8f, 13.76602f}}, // channel 1
+    {Freq, "2472", 32.3f, 33.5f, {5.95062f, 115.8f, 13.4319f}},   // channel 13
+    {Freq, "-2427", 32.3f, 33.5f, {-6.06096f, 115.8f, 13.68094f}},
+    {Sens, "90", 32.3f, 33.5f, {19.16642f, 125.8f, 24.32854f}},
+    {Margin, "0", 32.3f, 33.5f, {19.16642f, 125.8f, 24.32854f}},
+    {Sens, "80.5", 32.3f, 33.5f, kExample},                      // halves to even: 80
+    {Sens, "81.5", 32.3f, 33.5f, {7.63029f, 117.8f, 15.35027f}}, // 82
+    {Sens, "-80", 32.3f, 33.5f, kExample},                       // magnitudes count
+    {Margin, "-10", 32.3f, 33.5f, kExample},
+    // End 2's power is not in the path.
+    {P2, "-40", 32.3f, -26.5f, kExample},
+    {P2, "", 32.3f, 0, kExample, PowerUnit::mW},
+    // A cable field that is not a number leaves that cable out.
+    {L2, "", 32.3f, 35.0f, {7.20346f, 117.3f, 14.91475f}},
+    {L1, "", 35.0f, 33.5f, {8.27068f, 118.5f, 15.98144f}},
+    {Len1, megabyteOfAlphas(), 35.0f, 33.5f, {8.27068f, 118.5f, 15.98144f}},
+};
+
+// A field that fails the path: distance, loss and radius show 0, and so does
+// the EIRP of the field's end unless given (1e30 dBi only overflows the path).
+struct FailureCase {
+    Field field;
+    std::string text;
+    float eirp;
+    PowerUnit unit;
+};
+
+using LinkFailureTest = LocaleTest<FailureCase>;
+
+TEST_P(LinkFailureTest, ShowsZero) {
+    const auto& [named, c] = GetParam();
+    const NumberLocale& locale = named.locale;
+    LinkFields link = test::exampleLink(locale);
+    textOf(link, c.field) = localized(c.text, locale);
+    link.end1.unit = c.field == P1 ? c.unit : PowerUnit::dBm;
+    EXPECT_EQ(Calc_EIRP1(link, locale), c.field < P2 ? c.eirp : 32.3f);
+    EXPECT_EQ(Calc_EIRP2(link, locale), c.field >= P2 && c.field < Freq ? c.eirp : 33.5f);
+    EXPECT_EQ(CalcDistance(link, locale), 0.0f);
+    EXPECT_EQ(Calc_FSL(link, locale), 0.0f);
+    EXPECT_EQ(Calc_Frensel_Zone(link, locale), 0.0f);
+}
+
+const FailureCase kFailureCases[] = {
+    {P1, "0", 0, kMw},         {G1, "", 0, kDbm},         {G2, "high", 0, kDbm},
+    {C1, "40000", 0, kDbm},    {C2, "40000", 0, kDbm},    {L1, "1e39", 0, kDbm},
+    {Len1, kNines, 0, kDbm},   {G1, "1e30", 1e30f, kDbm}, {Freq, "0", 0, kDbm},
+    {Freq, "MHz", 0, kDbm},    {Freq, kNines, 0, kDbm},   {Freq, kWide24, 0, kDbm},
+    {Sens, "-32768", 0, kDbm}, {Sens, "40000", 0, kDbm},  {Sens, "x", 0, kDbm},
+    {Margin, "", 0, kDbm}};
+
+INSTANTIATE_TEST_SUITE_P(Fields, LinkFailureTest,
+                         ::testing::Combine(::testing::ValuesIn(test::kLocales),
+                                            ::testing::ValuesIn(kFailureCases)));
+INSTANTIATE_TEST_SUITE_P(Paths, LinkTest,
+                         ::testing::Combine(::testing::ValuesIn(test::kLocales),
+                                            ::testing::ValuesIn(kLinkCases)));
+
+constexpr auto kNotNumeric = EngineError::NotNumeric;
+constexpr auto kOverflow = EngineError::Overflow;
+constexpr auto kInvalid = EngineError::InvalidOperation;
+constexpr auto kOk = EngineError::None;
 
 struct PowerCase {
     PowerUnit unit;
     const char* text;
     float dbm;
-    EngineError error;
+    EngineError error = EngineError::None;
 };
 
-class PowerTest : public ::testing::TestWithParam<std::tuple<test::NamedLocale, PowerCase>> {};
+using PowerTest = LocaleTest<PowerCase>;
 
 TEST_P(PowerTest, ReadsDbmOrConvertsMilliwatts) {
     const auto& [named, c] = GetParam();
-    const std::string text = localized(c.text, named.locale);
-    const LinkEndFields end{text, c.unit, "", "", "", ""};
-    const auto power = GetPower(end, named.locale);
-    ASSERT_EQ(power.error, c.error) << c.text;
-    if (c.error == EngineError::None) {
-        EXPECT_EQ(power.value, c.dbm) << c.text;
-    }
+    const auto power =
+        GetPower({localized(c.text, named.locale), c.unit, "", "", "", ""}, named.locale);
+    EXPECT_EQ(power.error, c.error);
+    EXPECT_EQ(power.value, c.dbm);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Units, PowerTest,
-    ::testing::Combine(
-        ::testing::Values(test::kEnUs, test::kElGr, test::kDeDe),
-        ::testing::Values(PowerCase{PowerUnit::dBm, "20", 20.0f, EngineError::None},
-                          PowerCase{PowerUnit::dBm, "-5", -5.0f, EngineError::None},
-                          PowerCase{PowerUnit::dBm, "0", 0.0f, EngineError::None},
-                          PowerCase{PowerUnit::dBm, "17.355", 17.355f, EngineError::None},
-                          PowerCase{PowerUnit::dBm, "", 0, EngineError::NotNumeric},
-                          PowerCase{PowerUnit::dBm, "1e39", 0, EngineError::Overflow},
-                          PowerCase{PowerUnit::mW, "100", 20.0f, EngineError::None},
-                          PowerCase{PowerUnit::mW, "1", 0.0f, EngineError::None},
-                          PowerCase{PowerUnit::mW, "1000", 30.0f, EngineError::None},
-                          PowerCase{PowerUnit::mW, "50", 16.99f, EngineError::None},
-                          PowerCase{PowerUnit::mW, "3", 4.77f, EngineError::None},
-                          PowerCase{PowerUnit::mW, "2.5", 3.98f, EngineError::None},
-                          PowerCase{PowerUnit::mW, "0.5", -3.01f, EngineError::None},
-                          PowerCase{PowerUnit::mW, "0.001", -30.0f, EngineError::None},
-                          PowerCase{PowerUnit::mW, "0", 0, EngineError::InvalidOperation},
-                          PowerCase{PowerUnit::mW, "-5", 0, EngineError::InvalidOperation},
-                          PowerCase{PowerUnit::mW, "", 0, EngineError::NotNumeric},
-                          PowerCase{PowerUnit::None, "", 0.0f, EngineError::None},
-                          PowerCase{PowerUnit::None, "20", 0.0f, EngineError::None})),
-    [](const auto& info) {
-        return std::string(std::get<0>(info.param).name) + "_" + std::to_string(info.index);
-    });
+const PowerCase kPowerCases[] = {
+    {kDbm, "20", 20.0f},        {kDbm, "-5", -5.0f},          {kDbm, "17.355", 17.355f},
+    {kDbm, "", 0, kNotNumeric}, {kDbm, "1e39", 0, kOverflow}, {kMw, "100", 20.0f},
+    {kMw, "1", 0.0f},           {kMw, "1000", 30.0f},         {kMw, "50", 16.99f},
+    {kMw, "3", 4.77f},          {kMw, "2.5", 3.98f},          {kMw, "0.5", -3.01f},
+    {kMw, "0.001", -30.0f},     {kMw, "0", 0, kInvalid},      {kMw, "-5", 0, kInvalid},
+    {kMw, "", 0, kNotNumeric},  {PowerUnit::None, "20", 0.0f}};
 
-TEST(PowerUnitMapping, UnderlinePositions) {
-    EXPECT_EQ(powerUnitFromUnderline(2920.0f), PowerUnit::dBm);
-    EXPECT_EQ(powerUnitFromUnderline(3700.0f), PowerUnit::mW);
-    EXPECT_EQ(powerUnitFromUnderline(2921.0f), PowerUnit::None);
-    EXPECT_EQ(powerUnitFromUnderline(0.0f), PowerUnit::None);
-}
+INSTANTIATE_TEST_SUITE_P(Units, PowerTest,
+                         ::testing::Combine(::testing::ValuesIn(test::kLocales),
+                                            ::testing::ValuesIn(kPowerCases)));
 
 struct CableCase {
     const char *loss, *length, *connectors;
@@ -226,114 +209,29 @@ struct CableCase {
     EngineError error;
 };
 
-class CableLossTest : public ::testing::TestWithParam<std::tuple<test::NamedLocale, CableCase>> {};
+using CableLossTest = LocaleTest<CableCase>;
 
 TEST_P(CableLossTest, AddsCableAndConnectors) {
     const auto& [named, c] = GetParam();
-    const std::string loss = localized(c.loss, named.locale);
-    const std::string length = localized(c.length, named.locale);
-    const std::string connectors = localized(c.connectors, named.locale);
-    const LinkEndFields end{"", PowerUnit::dBm, "", loss, length, connectors};
-    const auto result = ReturnCableLoss(end, named.locale);
-    ASSERT_EQ(result.error, c.error);
-    if (c.error == EngineError::None) {
-        EXPECT_FLOAT_EQ(result.value, c.db);
-    }
+    const NumberLocale& l = named.locale;
+    const auto result = ReturnCableLoss(
+        {"", kDbm, "", localized(c.loss, l), localized(c.length, l), localized(c.connectors, l)},
+        l);
+    EXPECT_EQ(result.error, c.error);
+    EXPECT_FLOAT_EQ(result.value, c.db);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Fields, CableLossTest,
-    ::testing::Combine(::testing::Values(test::kEnUs, test::kElGr, test::kDeDe),
-                       ::testing::Values(CableCase{"0.22", "10", "2", 2.7f, EngineError::None},
-                                         CableCase{"0.10", "10", "2", 1.5f, EngineError::None},
-                                         CableCase{"0.22", "0", "0", 0.0f, EngineError::None},
-                                         CableCase{"0", "0", "2.5", 0.5f, EngineError::None},
-                                         CableCase{"0", "0", "3.5", 1.0f, EngineError::None},
-                                         CableCase{"0.22", "-10", "2", -1.7f, EngineError::None},
-                                         CableCase{"0.22", "", "2", 0.0f, EngineError::None},
-                                         CableCase{"", "10", "2", 0.0f, EngineError::None},
-                                         CableCase{"0.22", "10", "two", 0.0f, EngineError::None},
-                                         CableCase{"0.22", "10", "40000", 0, EngineError::Overflow},
-                                         CableCase{"1e39", "10", "2", 0, EngineError::Overflow},
-                                         CableCase{"1e39", "10", "two", 0.0f, EngineError::None},
-                                         CableCase{"1e38", "1e38", "0", 0, EngineError::Overflow})),
-    [](const auto& info) {
-        return std::string(std::get<0>(info.param).name) + "_" + std::to_string(info.index);
-    });
+// Connector counts halve to even: 2.5 is two connectors, 3.5 four.
+const CableCase kCableCases[] = {
+    {"0.22", "10", "2", 2.7f, kOk},        {"0", "0", "2.5", 0.5f, kOk},
+    {"0", "0", "3.5", 1.0f, kOk},          {"0.22", "-10", "2", -1.7f, kOk},
+    {"0.22", "", "2", 0.0f, kOk},          {"0.22", "10", "two", 0.0f, kOk},
+    {"0.22", "10", "40000", 0, kOverflow}, {"1e39", "10", "2", 0, kOverflow},
+    {"1e39", "10", "two", 0.0f, kOk},      {"1e38", "1e38", "0", 0, kOverflow}};
 
-TEST(Eirp, GuardedAgainstEveryFailure) {
-    const NumberLocale locale;
-    LinkTexts link = exampleLink(locale);
-    EXPECT_FLOAT_EQ(Calc_EIRP1(link.fields(), locale), 32.3f);
-    link.end1.gain = "";
-    EXPECT_EQ(Calc_EIRP1(link.fields(), locale), 0.0f);
-    link = exampleLink(locale);
-    link.end1.unit = PowerUnit::mW;
-    link.end1.power = "0";
-    EXPECT_EQ(Calc_EIRP1(link.fields(), locale), 0.0f);
-    link = exampleLink(locale);
-    link.end1.lossPerMetre = "";
-    EXPECT_FLOAT_EQ(Calc_EIRP1(link.fields(), locale), 35.0f); // gain + power, no cable
-    link = exampleLink(locale);
-    link.end2.connectors = "40000";
-    EXPECT_EQ(Calc_EIRP2(link.fields(), locale), 0.0f);
-    EXPECT_FLOAT_EQ(Calc_EIRP1(link.fields(), locale), 32.3f);
-    link.end1 = {"3e38", "3e38", "", "", ""};
-    EXPECT_EQ(Calc_EIRP1(link.fields(), locale), 0.0f); // leaves single precision
-}
-
-TEST(Eirp, LegalLimitIsStrictlyAboveTwenty) {
-    EXPECT_FALSE(exceedsLegalLimit(20.0f));
-    EXPECT_TRUE(exceedsLegalLimit(std::nextafter(20.0f, 100.0f)));
-    EXPECT_FALSE(exceedsLegalLimit(-3.5f));
-    EXPECT_EQ(resultLabelText(-3.5f, DisplayPattern::TwoDecimals, " dBm", NumberLocale{}),
-              "-3.50 dBm");
-    EXPECT_EQ(resultLabelText(1234.5678f, DisplayPattern::ThreeDecimals, " Km", NumberLocale{}),
-              "1234.568 Km");
-}
-
-} // namespace
-} // namespace tarvanel
-
-namespace tarvanel {
-namespace {
-
-// The refresh reads the fields once for all five results; it must write
-// exactly what the five functions give one by one, whatever the fields hold.
-TEST(RefreshTexts, MatchTheFunctionsOneByOne) {
-    const char* samples[] = {"",     "0",   "20",  "-5",    "0.5",   "2427",
-                             "80.5", "1e3", "abc", "40000", "1e39",  "-32768",
-                             "0.22", "15",  "10",  "2",     "-2427", "0.001"};
-    std::mt19937 random(7);
-    std::uniform_int_distribution<std::size_t> pick(0, std::size(samples) - 1);
-    const NumberLocale locale;
-    for (int i = 0; i < 4000; ++i) {
-        LinkTexts link = exampleLink(locale);
-        for (auto* text :
-             {&link.end1.power, &link.end1.gain, &link.end1.lossPerMetre, &link.end1.length,
-              &link.end1.connectors, &link.end2.power, &link.end2.gain, &link.end2.lossPerMetre,
-              &link.end2.length, &link.end2.connectors, &link.frequency, &link.sensitivity,
-              &link.margin}) {
-            if (random() % 3 == 0) *text = samples[pick(random)];
-        }
-        link.end1.unit = random() % 4 == 0 ? PowerUnit::mW : PowerUnit::dBm;
-        const LinkFields fields = link.fields();
-        const ResultTexts texts = computeResultTexts(fields, locale);
-        const auto text = [&](float v, DisplayPattern p, const char* suffix) {
-            return resultLabelText(v, p, suffix, locale);
-        };
-        ASSERT_EQ(texts.eirp1,
-                  text(Calc_EIRP1(fields, locale), DisplayPattern::TwoDecimals, " dBm"));
-        ASSERT_EQ(texts.eirp2,
-                  text(Calc_EIRP2(fields, locale), DisplayPattern::TwoDecimals, " dBm"));
-        ASSERT_EQ(texts.distance,
-                  text(CalcDistance(fields, locale), DisplayPattern::ThreeDecimals, " Km"));
-        ASSERT_EQ(texts.freeSpace,
-                  text(Calc_FSL(fields, locale), DisplayPattern::OneDecimal, " dB"));
-        ASSERT_EQ(texts.fresnel,
-                  text(Calc_Frensel_Zone(fields, locale), DisplayPattern::TwoDecimals, " m"));
-    }
-}
+INSTANTIATE_TEST_SUITE_P(Fields, CableLossTest,
+                         ::testing::Combine(::testing::ValuesIn(test::kLocales),
+                                            ::testing::ValuesIn(kCableCases)));
 
 } // namespace
 } // namespace tarvanel

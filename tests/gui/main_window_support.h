@@ -1,13 +1,14 @@
 #pragma once
 
-// Helpers shared by the main window tests: driving fields through real key
-// and mouse events and waiting for the window's timers to tick.
+// Helpers for the window tests (and the screenshot tool): controls found by
+// their objectName only, keys and clicks as a user sends them, timer ticks.
 
 #include "frm_main.h"
 
+#include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QSignalSpy>
+#include <QStringList>
 #include <QTest>
 #include <QTimer>
 
@@ -15,65 +16,87 @@
 
 namespace tarvanel::testing {
 
-// Shows the window and waits until it is the active window, so that focus
-// and keyboard handling behave as for a user.
-[[nodiscard]] inline bool showActive(FrmMain& window) {
+// The thirteen input fields.
+inline const QStringList kFields = {"txtFrequency", "Text2",  "Text3", "Text4", "Text5",
+                                    "Text6",        "Text10", "Text9", "Text8", "Text7",
+                                    "Text1",        "Text11", "Text12"};
+
+// The window's control named `name`; aborts the test program when there is none.
+template <typename T = QWidget> T* control(const QWidget& window, const QString& name) {
+    T* found = window.findChild<T*>(name);
+    if (found == nullptr) qFatal("no control named %s", qPrintable(name));
+    return found;
+}
+
+// The name at link end `end` of the control that link end 1 calls `name`.
+inline QString atEnd(int end, const QString& name) {
+    static const QStringList one = {"Text2",     "Text3",        "Text4",          "Text5",
+                                    "Text6",     "Imgdbm",       "imgMw",          "Option1",
+                                    "Option2",   "lnUnderline1", "lblUnitOfPower", "lblCableLoss",
+                                    "lblBlink1", "cmdChoose"};
+    static const QStringList two = {
+        "Text10",           "Text9",         "Text8",     "Text7",     "Text1",
+        "ImgDbm2",          "ImgMw2",        "Option4",   "Option3",   "lnUnderline2",
+        "lblUnitOfPower_2", "lblCableLoss2", "lblBlink2", "cmdchoose2"};
+    return end == 1 || !one.contains(name) ? name : two[one.indexOf(name)];
+}
+
+[[nodiscard]] inline bool showActive(QWidget& window) {
     window.show();
     window.activateWindow();
     return QTest::qWaitForWindowActive(&window);
 }
 
-// The window as a user of `localeName` ("en_US", "de_DE", "el_GR") sees it,
-// shown and active; null when it never became active.
-[[nodiscard]] inline std::unique_ptr<FrmMain> openWindowIn(const QString& localeName) {
-    QLocale::setDefault(QLocale(localeName));
-    auto window = std::make_unique<FrmMain>();
-    if (!showActive(*window)) return nullptr;
-    return window;
-}
-
-// Closes the window and gives the next test the C locale back.
-inline void closeWindow(std::unique_ptr<FrmMain>& window) {
-    window.reset();
-    QLocale::setDefault(QLocale::c());
-}
-
-// Clicks into the field, selects all it holds and types `text` over it (an
-// empty text deletes the selection). ASCII only: see QTest::keyClicks.
+// Clicks into the field, selects what it holds and types `text` over it key by
+// key (any characters, not only the ASCII ones QTest::keyClicks takes).
 inline void typeInto(QLineEdit* field, const QString& text) {
     QTest::mouseClick(field, Qt::LeftButton);
     QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
-    if (text.isEmpty())
-        QTest::keyClick(field, Qt::Key_Delete);
-    else
-        QTest::keyClicks(field, text);
+    QTest::keyClick(field, Qt::Key_Delete);
+    for (QChar ch : text)
+        QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+}
+inline void typeInto(const QWidget& window, const QString& name, const QString& text) {
+    typeInto(control<QLineEdit>(window, name), text);
 }
 
-// Waits for the next tick of a timer. The window's own handler is connected
-// first, so it has run when this returns true.
-[[nodiscard]] inline bool waitForTick(QTimer* timer) {
-    QSignalSpy tick(timer, &QTimer::timeout);
-    return tick.wait(5000);
+// Waits for the next timeout of the window's timer `name` ("Timer1", "Timer2");
+// the window's own handler has run when this returns true.
+[[nodiscard]] inline bool waitForTick(const QWidget& window, const QString& name) {
+    QSignalSpy tick(control<QTimer>(window, name), &QTimer::timeout);
+    return tick.wait(2000);
 }
 
-// The example link: 2427 MHz; both ends 20 dBm, 15 dBi, 10 m of cable with 2
-// connectors, 0.22 dB/m at end 1 and 0.10 dB/m at end 2; sensitivity 80,
+// lblEIRP1, lblEIRP2, lblDistance, lblFSL, lblFrensel.
+inline QStringList resultTexts(const QWidget& window) {
+    QStringList texts;
+    for (const char* name : {"lblEIRP1", "lblEIRP2", "lblDistance", "lblFSL", "lblFrensel"})
+        texts << control<QLabel>(window, QLatin1String(name))->text();
+    return texts;
+}
+
+// The example link (README): 2427 MHz; both ends 20 dBm, 15 dBi, 10 m of cable
+// with 2 connectors, 0.22 dB/m at end 1 and 0.10 dB/m at end 2; sensitivity 80,
 // margin 10. `decimal` is the separator the user types.
 inline void typeExampleLink(FrmMain& window, const QString& decimal) {
-    const auto& c = window.controls();
-    typeInto(c.txtFrequency, QStringLiteral("2427"));
-    typeInto(c.Text2, QStringLiteral("20"));
-    typeInto(c.Text3, QStringLiteral("15"));
-    typeInto(c.Text4, QStringLiteral("0") + decimal + QStringLiteral("22"));
-    typeInto(c.Text5, QStringLiteral("10"));
-    typeInto(c.Text6, QStringLiteral("2"));
-    typeInto(c.Text10, QStringLiteral("20"));
-    typeInto(c.Text9, QStringLiteral("15"));
-    typeInto(c.Text8, QStringLiteral("0") + decimal + QStringLiteral("10"));
-    typeInto(c.Text7, QStringLiteral("10"));
-    typeInto(c.Text1, QStringLiteral("2"));
-    typeInto(c.Text11, QStringLiteral("80"));
-    typeInto(c.Text12, QStringLiteral("10"));
+    const QStringList texts = {"2427", "20",   "15", "0.22", "10", "2", "20",
+                               "15",   "0.10", "10", "2",    "80", "10"};
+    for (qsizetype i = 0; i < kFields.size(); ++i)
+        typeInto(window, kFields[i], QString(texts[i]).replace(QLatin1Char('.'), decimal));
 }
+
+// Base of the window test classes: one window per test function (and row).
+class WindowTest : public QObject {
+protected:
+    std::unique_ptr<FrmMain> m_window;
+    void openWindow(bool shown) {
+        QLocale::setDefault(QLocale("en_US"));
+        m_window = std::make_unique<FrmMain>();
+        if (shown) QVERIFY(showActive(*m_window));
+    }
+    template <typename T = QWidget> T* get(const QString& name, int end = 1) {
+        return control<T>(*m_window, atEnd(end, name));
+    }
+};
 
 } // namespace tarvanel::testing

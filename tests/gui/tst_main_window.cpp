@@ -1,170 +1,239 @@
-// The main window as the user first sees it: the window itself, the controls'
-// initial state, which control lies above which, the tab order and the timers.
+// The window as a whole: its state at start-up, the refresh of the results and
+// warnings, the tab order, what assistive technology reads, the painted
+// surface, hostile pastes, the title strip and the end of the program.
 
 #include "frm_main.h"
 #include "main_window_support.h"
-#include "result_label.h"
-#include "underline_line.h"
+#include "quit_on_signal.h"
 
+#include <QAccessible>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
+#include <QImage>
 #include <QRadioButton>
-#include <QTest>
-#include <QTimer>
+#include <QRegularExpression>
+#include <QSet>
 
-#include <memory>
+#include <csignal>
 
-using tarvanel::FrmMain;
+using namespace tarvanel::testing;
 
-namespace {
-
-// The named control that holds the focus (an editable combo box focuses its own
-// line edit).
-QString focusedControl() {
-    for (QWidget* w = QApplication::focusWidget(); w != nullptr; w = w->parentWidget()) {
-        if (!w->objectName().isEmpty() && !w->objectName().startsWith(QLatin1String("qt_")))
-            return w->objectName();
-    }
-    return QStringLiteral("<none>");
-}
-
-} // namespace
-
-class TestMainWindow : public QObject {
+class TestMainWindow : public WindowTest {
     Q_OBJECT
 
 private slots:
-    void init() {
-        m_window = std::make_unique<FrmMain>();
-        m_window->show(); // no event is processed: the timers have not ticked
-    }
+    void initTestCase() { QVERIFY(tarvanel::quitOnTerminationSignals()); }
+    void init() { openWindow(false); }
     void cleanup() { m_window.reset(); }
 
-    void window() {
-        FrmMain& w = *m_window;
-        QVERIFY(w.windowFlags().testFlag(Qt::FramelessWindowHint));
-        QCOMPARE(w.size(), QSize(550, 362));
-        QCOMPARE(w.minimumSize(), QSize(550, 362));
-        QCOMPARE(w.maximumSize(), QSize(550, 362));
-        QCOMPARE(w.windowTitle(), QStringLiteral("Tarvanel 0.1"));
-        QVERIFY(w.windowIcon().availableSizes().contains(QSize(32, 32)));
-        for (QWidget* control : w.findChildren<QWidget*>())
-            QVERIFY2(control->font().family() == QLatin1String("DejaVu Sans"),
-                     qPrintable(control->objectName()));
-    }
-
-    // A few controls' places, in pixels (15 twips each).
-    void spotGeometry_data() {
-        QTest::addColumn<QRect>("geometry");
-        QTest::newRow("txtFrequency") << QRect(80, 34, 41, 19);
-        QTest::newRow("Text12") << QRect(150, 339, 43, 19);
-        QTest::newRow("List1") << QRect(144, 176, 153, 67);
-        QTest::newRow("lblEIRP1") << QRect(472, 84, 233, 25); // reaches past the right edge
-    }
-    void spotGeometry() {
-        QFETCH(QRect, geometry);
-        auto* control = m_window->findChild<QWidget*>(QString::fromLatin1(QTest::currentDataTag()));
-        QVERIFY(control != nullptr);
-        QCOMPARE(control->geometry(), geometry);
-    }
-
-    void initialState() {
-        const auto& c = m_window->controls();
-        QCOMPARE(c.txtFrequency->text(), QStringLiteral("0"));
-        const auto fields = m_window->findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly);
-        QCOMPARE(fields.size(), 13);
-        for (QLineEdit* field : fields)
-            if (field != c.txtFrequency)
-                QVERIFY2(field->text().isEmpty(), qPrintable(field->objectName()));
-        const auto results = m_window->findChildren<tarvanel::ResultLabel*>();
-        QCOMPARE(results.size(), 7);
-        for (QLabel* result : results)
-            QCOMPARE(result->text(), QStringLiteral("0"));
-
-        QCOMPARE(c.Combo1->count(), 13);
+    // Before any event is processed: the channel list filled without a channel
+    // handler writing a frequency, the fields empty, both ends in dBm.
+    void startUp() {
+        auto* combo = get<QComboBox>("Combo1");
+        QCOMPARE(combo->count(), 13);
         for (int n = 1; n <= 13; ++n)
-            QCOMPARE(c.Combo1->itemText(n - 1), QStringLiteral(" %1").arg(n));
-        QCOMPARE(c.Combo1->currentText(), QString());
+            QCOMPARE(combo->itemText(n - 1), QStringLiteral(" %1").arg(n));
+        QCOMPARE(combo->currentText(), QString());
+        QCOMPARE(get<QLineEdit>("txtFrequency")->text(), "0");
+        for (const QString& name : kFields.mid(1))
+            QVERIFY2(get<QLineEdit>(name)->text().isEmpty(), qPrintable(name));
+        for (int end : {1, 2})
+            QVERIFY(get<QRadioButton>("Option1", end)->isChecked() &&
+                    get("lblBlink1", end)->isHidden());
+        QVERIFY(get("List1")->isHidden());
+    }
 
-        QVERIFY(c.List1->isHidden());
-        QCOMPARE(c.List1->count(), 0); // filled when the chooser first opens
-        QCOMPARE(c.cmdChoose->text(), QStringLiteral("..."));
-        QCOMPARE(c.cmdchoose2->text(), QStringLiteral("..."));
-        QVERIFY(c.lblBlink1->isHidden());
-        QVERIFY(c.lblBlink2->isHidden());
+    void exampleLink_data() {
+        QTest::addColumn<QLocale>("locale");
+        QTest::newRow("en_US") << QLocale("en_US");
+        QTest::newRow("el_GR") << QLocale("el_GR");
+    }
+    void exampleLink() {
+        QFETCH(QLocale, locale);
+        QLocale::setDefault(locale);
+        QVERIFY(showActive(*m_window));
+        typeExampleLink(*m_window, locale.decimalPoint());
+        QVERIFY(waitForTick(*m_window, "Timer1"));
+        QStringList results = {"32.30 dBm", "33.50 dBm", "6.061 Km", "115.8 dB", "13.68 m"};
+        QCOMPARE(resultTexts(*m_window), results.replaceInStrings(".", locale.decimalPoint()));
+    }
 
-        // Both link ends start in dBm.
-        QCOMPARE(c.lnUnderline1->x1(), 2920.0f);
-        QCOMPARE(c.lnUnderline2->x1(), 2920.0f);
-        QVERIFY(c.Option1->isChecked() && !c.Option2->isChecked());
-        QVERIFY(c.Option4->isChecked() && !c.Option3->isChecked());
-        QCOMPARE(c.lblUnitOfPower->text(), QStringLiteral("dBm"));
-        QCOMPARE(c.lblUnitOfPower_2->text(), QStringLiteral("dBm"));
-
-        for (auto [timer, interval] : {std::pair{c.Timer1, 200}, std::pair{c.Timer2, 600}}) {
-            QVERIFY(timer->isActive());
-            QCOMPARE(timer->interval(), interval);
+    // An end's warning shows, in red, while its EIRP (power + gain) is above
+    // 20 dBm; it starts shown at 30 dBm so that hiding it is seen too.
+    void legalLimitWarning_data() {
+        QTest::addColumn<int>("end");
+        QTest::addColumn<QStringList>("typed"); // power, gain
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("end 1 at 20") << 1 << QStringList{"20", "0"} << false;
+        QTest::newRow("end 1 at 20.01") << 1 << QStringList{"20", "0.01"} << true;
+        QTest::newRow("end 2 at 20") << 2 << QStringList{"19.5", "0.5"} << false;
+        QTest::newRow("end 2 at 20.000002") << 2 << QStringList{"20.000002", "0"} << true;
+    }
+    void legalLimitWarning() {
+        QFETCH(int, end);
+        QFETCH(QStringList, typed);
+        QFETCH(bool, shown);
+        QVERIFY(showActive(*m_window));
+        auto* warning = get<QLabel>("lblBlink1", end);
+        for (const QStringList& texts : {QStringList{"30", "0"}, typed}) {
+            typeInto(get<QLineEdit>("Text2", end), texts[0]);
+            typeInto(get<QLineEdit>("Text3", end), texts[1]);
+            QVERIFY(waitForTick(*m_window, "Timer2"));
+            QCOMPARE(warning->isVisible(), texts == typed ? shown : true);
+            QCOMPARE(warning->palette().color(QPalette::WindowText), QColor(Qt::red));
+            QVERIFY(get("lblBlink1", 3 - end)->isHidden());
         }
     }
 
-    // No label lies over an input: a click on an input's middle reaches it.
-    void inputsAreNotCoveredByLabels() {
-        int checked = 0;
-        for (QWidget* input : m_window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-            if (!input->isVisible() || input->focusPolicy() == Qt::NoFocus ||
-                !m_window->rect().contains(input->geometry()))
-                continue;
-            QWidget* hit = m_window->childAt(input->geometry().center());
-            QVERIFY2(hit == input || input->isAncestorOf(hit), qPrintable(input->objectName()));
-            ++checked;
-        }
-        QCOMPARE(checked, 16); // the text boxes, Combo1 and the two "..." buttons
-    }
-
-    void shownChooserListCoversTextBoxes() {
-        const auto& c = m_window->controls();
-        c.List1->show();
-        int covered = 0;
-        for (QLineEdit* box : m_window->findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly)) {
-            const QRect overlap = box->geometry() & c.List1->geometry();
-            if (overlap.isEmpty()) continue;
-            ++covered;
-            QWidget* hit = m_window->childAt(overlap.center());
-            QVERIFY2(hit == c.List1 || c.List1->isAncestorOf(hit), qPrintable(box->objectName()));
-        }
-        QCOMPARE(covered, 3); // Text6, Text10 and Text9
-    }
-
+    // Tab from txtFrequency, after clicking the named controls: only the
+    // selected option of each end is a stop, the list only while it is open.
     void tabOrder_data() {
-        QTest::addColumn<bool>("chooserOpen");
+        QTest::addColumn<QStringList>("clicks");
         QTest::addColumn<QStringList>("visits");
-        const QStringList start = {"Combo1",    "Option1",   "Option4", "Text2",  "Text3",
-                                   "Text4",     "Text5",     "Text6",   "Text12", "Text11",
-                                   "Text1",     "Text7",     "Text8",   "Text9",  "Text10",
-                                   "cmdChoose", "cmdchoose2"};
-        QTest::newRow("at start") << false << start + QStringList{"txtFrequency"};
-        QTest::newRow("chooser open") << true << start + QStringList{"List1", "txtFrequency"};
+        const QStringList fields = {"Text2",  "Text3",  "Text4",     "Text5",     "Text6",
+                                    "Text12", "Text11", "Text1",     "Text7",     "Text8",
+                                    "Text9",  "Text10", "cmdChoose", "cmdchoose2"};
+        QTest::newRow("at start") << QStringList{}
+                                  << QStringList{"Combo1", "Option1", "Option4"} + fields +
+                                         QStringList{"txtFrequency"};
+        QTest::newRow("mW, chooser open")
+            << QStringList{"imgMw", "ImgMw2", "cmdChoose"}
+            << QStringList{"Combo1", "Option2", "Option3"} + fields + QStringList{"List1"};
     }
     void tabOrder() {
-        QFETCH(bool, chooserOpen);
+        QFETCH(QStringList, clicks);
         QFETCH(QStringList, visits);
-        const auto& c = m_window->controls();
-        if (chooserOpen) c.List1->show();
-        QVERIFY(tarvanel::testing::showActive(*m_window));
-        c.txtFrequency->setFocus(Qt::MouseFocusReason);
-        QCOMPARE(focusedControl(), QStringLiteral("txtFrequency"));
+        QVERIFY(showActive(*m_window));
+        for (const QString& name : clicks + QStringList{"txtFrequency"})
+            QTest::mouseClick(get(name), Qt::LeftButton);
         for (const QString& expected : visits) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QCOMPARE(focusedControl(), expected);
+            QWidget* focused = QApplication::focusWidget();
+            if (qobject_cast<QComboBox*>(focused->parentWidget()))
+                focused = focused->parentWidget();
+            QCOMPARE(focused->objectName(), expected);
         }
     }
 
-private:
-    std::unique_ptr<FrmMain> m_window;
+    // Every field has a name of its own; a field is named by its drawn caption
+    // and end, a result by its caption and current value.
+    void accessibleNames_data() {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("Text2") << "Ισχύς εκπομπής Interface No.1";
+        QTest::newRow("Text8") << "Απώλειες καλωδίου Interface No.2";
+        QTest::newRow("lblEIRP1") << "Interface 1 EIRP 32.50 dBm";
+        QTest::newRow("lblCableLoss") << "Συνολικές απώλειες καλωδίου Interface No.1 2.5 dB";
+    }
+    void accessibleNames() {
+        QFETCH(QString, name);
+        QVERIFY(showActive(*m_window));
+        const auto nameOf = [this](const QString& control) {
+            return QAccessible::queryAccessibleInterface(get(control))->text(QAccessible::Name);
+        };
+        QSet<QString> names = {QString()};
+        for (const QString& field : kFields)
+            names.insert(nameOf(field));
+        QCOMPARE(names.size(), 14);
+        for (const auto& [field, text] : {std::pair{"Text2", "20"},
+                                          {"Text3", "15"},
+                                          {"Text4", "0.25"},
+                                          {"Text5", "10"},
+                                          {"Text6", "0"}})
+            typeInto(*m_window, field, text);
+        QVERIFY(waitForTick(*m_window, "Timer1"));
+        QCOMPARE(nameOf(QTest::currentDataTag()), name);
+    }
+
+    // The window paints every pixel, and at scale 2 in finer detail than its
+    // scale-1 picture blown up.
+    void paintsCrispAtScaleTwo() {
+        QImage images[2];
+        for (int scale : {1, 2}) {
+            images[scale - 1] = QImage(m_window->size() * scale, QImage::Format_RGB32);
+            images[scale - 1].setDevicePixelRatio(scale);
+            images[scale - 1].fill(Qt::magenta);
+            m_window->render(&images[scale - 1], {}, {}, QWidget::DrawChildren);
+        }
+        const QImage blownUp = images[0].scaled(images[1].size()); // magenta stays magenta
+        const QRgb magenta = QColor(Qt::magenta).rgb();
+        int different = 0, unpainted = 0;
+        for (int y = 0; y < blownUp.height(); ++y)
+            for (int x = 0; x < blownUp.width(); ++x) {
+                const QRgb sharp = images[1].pixel(x, y), blurred = blownUp.pixel(x, y);
+                different += std::abs(qGray(sharp) - qGray(blurred)) > 64;
+                unpainted += sharp == magenta || blurred == magenta;
+            }
+        QCOMPARE(unpainted, 0);
+        QVERIFY2(different > 2000, qPrintable(QString::number(different)));
+    }
+
+    // Garbage pasted into every field: each keeps what a line edit takes, the
+    // window keeps ticking and every result reads as a number with its unit.
+    void hostilePaste_data() {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("megabyte of digits") << QString(1 << 20, '9');
+        QTest::newRow("megabyte of Greek") << QString(1 << 20, QChar(0x03b1));
+        QTest::newRow("invisible and look-alike") << "1e999999\u200f\uff12\u0662\u00a0-0";
+    }
+    void hostilePaste() {
+        QFETCH(QString, text);
+        QVERIFY(showActive(*m_window));
+        typeExampleLink(*m_window, ".");
+        QGuiApplication::clipboard()->setText(text);
+        for (const QString& name : kFields) {
+            auto* field = get<QLineEdit>(name);
+            QTest::mouseClick(field, Qt::LeftButton);
+            QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+            QCOMPARE(field->text(), text.left(field->maxLength()));
+        }
+        QVERIFY(waitForTick(*m_window, "Timer1"));
+        QVERIFY(waitForTick(*m_window, "Timer2"));
+        const QStringList texts = resultTexts(*m_window);
+        const QStringList units = {"\\d{2} dBm", "\\d{2} dBm", "\\d{3} Km", "\\d dB", "\\d{2} m"};
+        for (int i = 0; i < 5; ++i)
+            QVERIFY2(
+                QRegularExpression("\\A-?\\d+\\." + units[i] + "\\z").match(texts[i]).hasMatch(),
+                qPrintable(texts[i]));
+    }
+
+    // "_" minimizes. Offscreen there is no system move, so the window follows
+    // the pointer while a button is held on the title strip, and stays after.
+    void titleStrip() {
+        QVERIFY(showActive(*m_window));
+        QWidget* title = get("lbltitle");
+        m_window->move(100, 80);
+        QTRY_COMPARE(m_window->pos(), QPoint(100, 80));
+        QTest::mousePress(title, Qt::LeftButton, {}, QPoint(40, 8));
+        QTest::mouseMove(title, QPoint(75, 30));
+        QTRY_COMPARE(m_window->pos(), QPoint(135, 102));
+        QTest::mouseRelease(title, Qt::LeftButton, {}, QPoint(75, 30));
+        QTest::mouseMove(title, QPoint(95, 50));
+        QCoreApplication::processEvents();
+        QCOMPARE(m_window->pos(), QPoint(135, 102));
+        QCOMPARE(get("lblMinimize")->toolTip(), "Minimize");
+        QTest::mouseClick(get("lblMinimize"), Qt::LeftButton);
+        QTRY_VERIFY(m_window->isMinimized());
+    }
+
+    // "X", SIGTERM and SIGINT each end the event loop with exit code 0.
+    void quit_data() {
+        QTest::addColumn<int>("signal"); // 0: a click on "X"
+        QTest::newRow("X") << 0;
+        QTest::newRow("SIGTERM") << SIGTERM;
+        QTest::newRow("SIGINT") << SIGINT;
+    }
+    void quit() {
+        QFETCH(int, signal);
+        QVERIFY(showActive(*m_window));
+        QTimer::singleShot(0, m_window.get(), [&] {
+            signal ? void(::raise(signal)) : QTest::mouseClick(get("lblexit"), Qt::LeftButton);
+        });
+        QTimer::singleShot(5000, m_window.get(), [] { QCoreApplication::exit(1); });
+        QCOMPARE(QCoreApplication::exec(), 0);
+        QCOMPARE(m_window->isVisible(), signal != 0);
+    }
 };
 
 QTEST_MAIN(TestMainWindow)

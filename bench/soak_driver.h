@@ -4,14 +4,13 @@
 // random (typed or set from code, sometimes with texts that are not numbers or
 // far too long), units switched, channels typed, the cable chooser opened and
 // closed, and the window's timers fired between the changes. After every step
-// it checks what must always hold. Used by the soak test and bench/soak.
+// it checks what must always hold. Used by bench/soak.
 
 #include "cable_catalogue.h"
 #include "frm_main.h"
 #include "link_fields_snapshot.h"
 #include "main_window_support.h"
 #include "qt_number_locale.h"
-#include "result_label_shape.h"
 #include "result_text.h"
 #include "timer_tick.h"
 #include "underline_line.h"
@@ -23,6 +22,7 @@
 #include <QListWidget>
 #include <QLocale>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 
@@ -162,9 +162,21 @@ private:
         return {};
     }
 
+    // Every result label reads as an optional minus, digits, the separator, the
+    // label's decimals and its unit, e.g. "-3.50 dBm" or "6,061 Km".
     QString checkAlways() {
-        if (QString label = malformedResultLabel(m_window, QLocale()); !label.isEmpty())
-            return QStringLiteral("malformed result label %1").arg(label);
+        const QLocale locale;
+        const QStringList texts = resultTexts(m_window);
+        const char* units[] = {"{2} dBm", "{2} dBm", "{3} Km", "{1} dB", "{2} m"};
+        for (int i = 0; i < 5; ++i) {
+            const QRegularExpression shape(
+                QStringLiteral("\\A(%1)?[0-9]+%2[0-9]%3\\z")
+                    .arg(QRegularExpression::escape(locale.negativeSign()),
+                         QRegularExpression::escape(locale.decimalPoint()),
+                         QLatin1String(units[i])));
+            if (!shape.match(texts[i]).hasMatch())
+                return QStringLiteral("malformed result label \"%1\"").arg(texts[i]);
+        }
         const int count = m_c.List1->count();
         if (count != 0 && count != int(kCableCatalogue.size()))
             return QStringLiteral("List1 holds %1 entries").arg(count);
