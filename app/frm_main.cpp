@@ -124,11 +124,7 @@ void FrmMain::installBehaviours() {
     const LocaleSource locale = [] { return numberLocaleFrom(QLocale()); };
     new PowerUnits(c.end1, c.end2, locale, this);
     new CableLossLabels(c.end1, c.end2, locale, this);
-    new SelectAllOnFocus({c.txtFrequency, c.end1.power, c.end1.gain, c.end1.lossPerMetre,
-                          c.end1.length, c.end1.connectors, c.end2.power, c.end2.gain,
-                          c.end2.lossPerMetre, c.end2.length, c.end2.connectors, c.Text11,
-                          c.Text12},
-                         this);
+    new SelectAllOnFocus(textFields(), this);
     new DecimalPointKey(c.end1.length, locale, this);
     new ChannelSelector(c.Combo1, c.txtFrequency, locale, this);
     new CableChooser(
@@ -138,6 +134,13 @@ void FrmMain::installBehaviours() {
         locale, this);
     for (const LinkEndControls* end : {&c.end1, &c.end2})
         new UnitFocusFrame(*end, this);
+}
+
+QList<QLineEdit*> FrmMain::textFields() const {
+    QList<QLineEdit*> fields;
+    for (const ControlRow* row : rowsInTabOrder())
+        if (isTextBox(row->role)) fields << findChild<QLineEdit*>(QLatin1String(row->name));
+    return fields;
 }
 
 LinkFields FrmMain::linkFields() const {
@@ -151,12 +154,7 @@ void FrmMain::paintEvent(QPaintEvent*) {
 }
 
 void FrmMain::chainTabOrder() {
-    std::vector<const ControlRow*> chain;
-    for (const ControlRow& row : windowTable())
-        if (row.tabPosition != 0) chain.push_back(&row);
-    std::sort(chain.begin(), chain.end(), [](const ControlRow* a, const ControlRow* b) {
-        return a->tabPosition < b->tabPosition;
-    });
+    const std::vector<const ControlRow*> chain = rowsInTabOrder();
     for (std::size_t i = 1; i < chain.size(); ++i)
         QWidget::setTabOrder(findChild<QWidget*>(QLatin1String(chain[i - 1]->name)),
                              findChild<QWidget*>(QLatin1String(chain[i]->name)));

@@ -59,6 +59,9 @@ public:
 
     const Controls& controls() const { return m_c; }
 
+    // Every text box, in the order of the Tab key.
+    QList<QLineEdit*> textFields() const;
+
     // The texts and units of every input, as the engine reads them.
     LinkFields linkFields() const;
 

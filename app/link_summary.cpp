@@ -8,9 +8,6 @@
 #include <QLineEdit>
 #include <QStringList>
 
-#include <algorithm>
-#include <vector>
-
 namespace tarvanel {
 
 namespace {
@@ -35,14 +32,9 @@ QString inputLine(const ControlRow& row, const QWidget& widget) {
 QString linkSummary(const QWidget& window) {
     QStringList lines{productTitle()};
 
-    std::vector<const ControlRow*> inputs;
-    for (const ControlRow& row : windowTable())
-        if (isTextBox(row.role) || row.role == Role::Channel) inputs.push_back(&row);
-    std::sort(inputs.begin(), inputs.end(), [](const ControlRow* a, const ControlRow* b) {
-        return a->tabPosition < b->tabPosition;
-    });
-    for (const ControlRow* row : inputs)
-        lines << inputLine(*row, *window.findChild<QWidget*>(QLatin1String(row->name)));
+    for (const ControlRow* row : rowsInTabOrder())
+        if (isTextBox(row->role) || row->role == Role::Channel)
+            lines << inputLine(*row, *window.findChild<QWidget*>(QLatin1String(row->name)));
 
     for (const ControlRow& row : windowTable()) {
         QWidget* widget = window.findChild<QWidget*>(QLatin1String(row.name));

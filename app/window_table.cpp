@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <algorithm>
 #include <array>
 #include <stdexcept>
 
@@ -113,6 +114,16 @@ constexpr std::array kRows = {
 
 std::span<const ControlRow> windowTable() {
     return kRows;
+}
+
+std::vector<const ControlRow*> rowsInTabOrder() {
+    std::vector<const ControlRow*> rows;
+    for (const ControlRow& row : kRows)
+        if (row.tabPosition != 0) rows.push_back(&row);
+    std::sort(rows.begin(), rows.end(), [](const ControlRow* a, const ControlRow* b) {
+        return a->tabPosition < b->tabPosition;
+    });
+    return rows;
 }
 
 const ControlRow& rowOf(Role role, LinkEnd end) {

@@ -3,6 +3,7 @@
 #include "twips.h"
 
 #include <span>
+#include <vector>
 
 namespace tarvanel {
 
@@ -80,6 +81,9 @@ struct ControlRow {
 // Every control, from the back of the stack to the front: first what is painted
 // on the window's surface, then the input controls above it.
 std::span<const ControlRow> windowTable();
+
+// The rows of the controls in the Tab key's order.
+std::vector<const ControlRow*> rowsInTabOrder();
 
 // The row of a role (of a link end), which the table holds exactly once.
 const ControlRow& rowOf(Role role, LinkEnd end = LinkEnd::None);

@@ -39,8 +39,7 @@ struct Memory {
 // pending deletions done, so that what is compared is what the session kept.
 Memory settledMemory(FrmMain& window) {
     const auto& c = window.controls();
-    for (QLineEdit* field : {c.txtFrequency, c.Text2, c.Text3, c.Text4, c.Text5, c.Text6, c.Text10,
-                             c.Text9, c.Text8, c.Text7, c.Text1, c.Text11, c.Text12})
+    for (QLineEdit* field : window.textFields())
         field->setText(QString());
     c.Combo1->clearEditText();
     fireTimer(c.Timer1);
@@ -108,8 +107,8 @@ int main(int argc, char* argv[]) {
         failed = true;
     }
     // The window still follows its fields: the example link gives its results.
-    QTest::mouseClick(window.controls().Imgdbm, Qt::LeftButton);
-    QTest::mouseClick(window.controls().ImgDbm2, Qt::LeftButton);
+    QTest::mouseClick(window.controls().end1.dbmPicture, Qt::LeftButton);
+    QTest::mouseClick(window.controls().end2.dbmPicture, Qt::LeftButton);
     typeExampleLink(window, QLocale().decimalPoint());
     fireTimer(window.controls().Timer1);
     const QString example = resultTexts(window).join(QLatin1Char('|'));

@@ -7,14 +7,14 @@
 // it checks what must always hold. Used by bench/soak.
 
 #include "cable_catalogue.h"
+#include "click_area.h"
 #include "frm_main.h"
-#include "link_fields_snapshot.h"
 #include "main_window_support.h"
+#include "power_unit_rules.h"
 #include "qt_number_locale.h"
 #include "result_text.h"
 #include "timer_tick.h"
 #include "underline_line.h"
-#include "unit_picture.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -45,9 +45,7 @@ public:
                    "NaN", "1e999999", "-0", QStringLiteral("\u0662\u0660"),
                    QStringLiteral("\uff12\uff10"), QStringLiteral("\u200f20"),
                    QStringLiteral("\u03b1\u03b2"), d, "-", "40000", "1e39", "abc"};
-        m_fields = {m_c.txtFrequency, m_c.Text2,  m_c.Text3, m_c.Text4, m_c.Text5,
-                    m_c.Text6,        m_c.Text10, m_c.Text9, m_c.Text8, m_c.Text7,
-                    m_c.Text1,        m_c.Text11, m_c.Text12};
+        m_fields = m_window.textFields();
     }
 
     // One step: a few changes, then a tick of Timer1 (and of Timer2 every third
@@ -59,7 +57,7 @@ public:
         if (chance(25)) {
             if (QString fault = useChooser(); !fault.isEmpty()) return fault;
         }
-        if (chance(5)) clickUnitPicture();
+        if (chance(5)) clickClickArea();
         if (chance(5)) typeChannel();
         if (chance(5)) stepChannel();
 
@@ -92,7 +90,8 @@ private:
     bool chance(int percent) { return pick(1, 100) <= percent; }
 
     void changeField() {
-        QLineEdit* field = m_fields[static_cast<std::size_t>(pick(0, 12))];
+        QLineEdit* field =
+            m_fields[static_cast<std::size_t>(pick(0, static_cast<int>(m_fields.size()) - 1))];
         // Now and then a flood, as long as a field takes.
         if (chance(1)) {
             field->setText(QString(field->maxLength(), QLatin1Char('9')));
@@ -110,8 +109,8 @@ private:
     // Opens the list from one "..." button, clicks a cable and closes it with
     // one of the two buttons: the clicked end's loss field gets that cable.
     QString useChooser() {
-        QPushButton* buttons[] = {m_c.cmdChoose, m_c.cmdchoose2};
-        QLineEdit* lossFields[] = {m_c.Text4, m_c.Text8};
+        QPushButton* buttons[] = {m_c.end1.chooseCable, m_c.end2.chooseCable};
+        QLineEdit* lossFields[] = {m_c.end1.lossPerMetre, m_c.end2.lossPerMetre};
         QTest::mouseClick(buttons[pick(0, 1)], Qt::LeftButton);
         if (m_c.List1->isHidden()) return QStringLiteral("the chooser did not open");
         if (m_c.List1->count() != int(kCableCatalogue.size()))
@@ -135,8 +134,9 @@ private:
         return {};
     }
 
-    void clickUnitPicture() {
-        UnitPicture* pictures[] = {m_c.Imgdbm, m_c.imgMw, m_c.ImgDbm2, m_c.ImgMw2};
+    void clickClickArea() {
+        ClickArea* pictures[] = {m_c.end1.dbmPicture, m_c.end1.mwPicture, m_c.end2.dbmPicture,
+                                 m_c.end2.mwPicture};
         QTest::mouseClick(pictures[pick(0, 3)], Qt::LeftButton);
     }
 
@@ -153,11 +153,11 @@ private:
 
     // The warnings show exactly while an EIRP is above the legal limit.
     QString checkWarnings() {
-        const LinkFieldsSnapshot snapshot(m_window.linkSources());
+        const LinkFields fields = m_window.linkFields();
         const NumberLocale locale = numberLocaleFrom(QLocale());
-        const bool above1 = exceedsLegalLimit(Calc_EIRP1(snapshot.fields(), locale));
-        const bool above2 = exceedsLegalLimit(Calc_EIRP2(snapshot.fields(), locale));
-        if (m_c.lblBlink1->isHidden() == above1 || m_c.lblBlink2->isHidden() == above2)
+        const bool above1 = exceedsLegalLimit(Calc_EIRP1(fields, locale));
+        const bool above2 = exceedsLegalLimit(Calc_EIRP2(fields, locale));
+        if (m_c.end1.warning->isHidden() == above1 || m_c.end2.warning->isHidden() == above2)
             return QStringLiteral("a warning disagrees with its EIRP");
         return {};
     }
@@ -180,7 +180,7 @@ private:
         const int count = m_c.List1->count();
         if (count != 0 && count != int(kCableCatalogue.size()))
             return QStringLiteral("List1 holds %1 entries").arg(count);
-        for (UnderlineLine* line : {m_c.lnUnderline1, m_c.lnUnderline2}) {
+        for (UnderlineLine* line : {m_c.end1.underline, m_c.end2.underline}) {
             if (powerUnitFromUnderline(line->x1()) == PowerUnit::None)
                 return QStringLiteral("an underline at x1 = %1").arg(line->x1());
         }
@@ -191,7 +191,7 @@ private:
     const FrmMain::Controls& m_c;
     std::mt19937 m_random;
     std::vector<QString> m_texts;
-    std::vector<QLineEdit*> m_fields;
+    QList<QLineEdit*> m_fields;
     int m_ticks = 0;
     int m_chooserCycles = 0;
 };

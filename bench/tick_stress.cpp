@@ -77,15 +77,14 @@ void engineTick(const Flood& flood) {
 void windowTick(FrmMain& window, const Flood& flood, int maxLength) {
     const auto& c = window.controls();
     const QString text = QString::fromStdString(flood.text);
-    for (QLineEdit* field : {c.txtFrequency, c.Text2, c.Text3, c.Text4, c.Text5, c.Text6, c.Text10,
-                             c.Text9, c.Text8, c.Text7, c.Text1, c.Text11, c.Text12}) {
+    for (QLineEdit* field : window.textFields()) {
         field->setMaxLength(maxLength);
         field->setText(text);
     }
     QCoreApplication::processEvents();
     const auto [median, worst] = timeTicks([&] { testing::fireTimer(c.Timer1); });
     std::printf("  window  %-32s median %8.3f ms  worst %8.3f ms  (%lld chars per field)\n",
-                flood.name, median, worst, static_cast<long long>(c.Text2->text().size()));
+                flood.name, median, worst, static_cast<long long>(c.end1.power->text().size()));
 }
 
 } // namespace

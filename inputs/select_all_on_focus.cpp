@@ -6,7 +6,7 @@
 
 namespace tarvanel {
 
-SelectAllOnFocus::SelectAllOnFocus(std::initializer_list<QLineEdit*> fields, QObject* parent)
+SelectAllOnFocus::SelectAllOnFocus(const QList<QLineEdit*>& fields, QObject* parent)
     : QObject(parent) {
     for (QLineEdit* field : fields)
         field->installEventFilter(this);

@@ -2,7 +2,7 @@
 
 #include <QObject>
 
-#include <initializer_list>
+#include <QList>
 
 class QLineEdit;
 
@@ -13,7 +13,7 @@ namespace tarvanel {
 class SelectAllOnFocus : public QObject {
     Q_OBJECT
 public:
-    SelectAllOnFocus(std::initializer_list<QLineEdit*> fields, QObject* parent = nullptr);
+    SelectAllOnFocus(const QList<QLineEdit*>& fields, QObject* parent = nullptr);
 
     // The GotFocus handler of every field.
     static void GotFocus(QLineEdit* field);

@@ -147,8 +147,8 @@ INSTANTIATE_TEST_SUITE_P(Fields, CableLabelTest,
                          ::testing::Combine(::testing::ValuesIn(test::kLocales),
                                             ::testing::ValuesIn(kCableLabelCases)));
 
-// Other rules of the decimal separator: a typed point becomes it, and the
-// other one is not a number.
+// Other rules of the decimal separator: a typed point becomes it, and a point
+// or a comma reads as the decimal mark in every locale (2.5 is channel 2).
 TEST(DecimalSeparator, TypedPointBecomesTheLocaleOne) {
     EXPECT_EQ(decimalKeyText(".", test::kEnUs.locale), ".");
     EXPECT_EQ(decimalKeyText(".", test::kElGr.locale), ",");
@@ -156,10 +156,11 @@ TEST(DecimalSeparator, TypedPointBecomesTheLocaleOne) {
     EXPECT_EQ(decimalKeyText(",", test::kEnUs.locale), ",");
     EXPECT_EQ(decimalKeyText("..", test::kElGr.locale), "..");
     EXPECT_EQ(decimalKeyText("", test::kElGr.locale), "");
-    EXPECT_EQ(channelFrequencyText("2,5", test::kEnUs.locale), std::nullopt);
-    EXPECT_EQ(channelFrequencyText("2.5", test::kElGr.locale), std::nullopt);
-    EXPECT_EQ(dbmTextToMilliwatts("1.5", test::kElGr.locale), std::nullopt);
-    EXPECT_EQ(milliwattTextToDbm("31,62", test::kEnUs.locale), std::nullopt);
+    EXPECT_EQ(channelFrequencyText("2,5", test::kEnUs.locale), " 2417");
+    EXPECT_EQ(channelFrequencyText("2.5", test::kElGr.locale), " 2417");
+    EXPECT_EQ(dbmTextToMilliwatts("1.5", test::kElGr.locale), "1,41");
+    EXPECT_EQ(milliwattTextToDbm("31,62", test::kEnUs.locale), "15.00");
+    EXPECT_EQ(milliwattTextToDbm("31.6,2", test::kEnUs.locale), std::nullopt);
 }
 
 } // namespace

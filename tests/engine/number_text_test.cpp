@@ -2,6 +2,8 @@
 #include "test_support.h"
 
 #include <gtest/gtest.h>
+#include <optional>
+#include <utility>
 
 #include <cmath>
 #include <limits>
@@ -121,12 +123,23 @@ INSTANTIATE_TEST_SUITE_P(Texts, ReadFailureTest,
                          ::testing::Combine(::testing::ValuesIn(test::kLocales),
                                             ::testing::ValuesIn(kReadFailureCases)));
 
-// Digit grouping is never read: with a decimal comma "1.5" is not a number.
-TEST(NumberReading, OnlyTheLocaleSeparatorAndSigns) {
-    EXPECT_FALSE(isNumeric("1.5", test::kElGr.locale));
-    EXPECT_FALSE(isNumeric("1.500,25", test::kElGr.locale));
-    EXPECT_FALSE(isNumeric("1,5", test::kEnUs.locale));
-    EXPECT_FALSE(isNumeric("1,000.5", test::kEnUs.locale));
+// One point, one comma or the locale's own separator is the decimal mark in
+// every locale; digit grouping is never read, so two marks are not a number.
+TEST(NumberReading, APointOrACommaIsTheDecimalMark) {
+    const std::pair<const char*, std::optional<float>> cases[] = {
+        {"0.22", 0.22f}, {"0,22", 0.22f}, {",5", 0.5f},     {"5.", 5.0f},
+        {"1.5", 1.5f},   {"1.234,5", {}}, {"1..5", {}},     {"1,,5", {}},
+        {"1.5,2", {}},   {"1,000.5", {}}, {"1.500,25", {}}, {".,5", {}}};
+    for (const test::NamedLocale& named : test::kLocales) {
+        for (const auto& [text, value] : cases) {
+            const Outcome<float> read = toSingle(text, named.locale);
+            EXPECT_EQ(read.ok(), value.has_value()) << text << " in " << named.name;
+            if (value) EXPECT_EQ(read.value, *value) << text << " in " << named.name;
+        }
+    }
+}
+
+TEST(NumberReading, OnlyTheLocaleSignsAndExponent) {
     EXPECT_EQ(toSingle("-2,5", test::kSvSe.locale).value, -2.5f); // the ASCII minus too
     EXPECT_EQ(toSingle("1\u00d710^3", test::kSvSe.locale).value, 1000.0f);
     EXPECT_EQ(toSingle("1\u00d710^999999", test::kSvSe.locale).error, kOverflow);

@@ -91,9 +91,10 @@ private slots:
     void tabOrder_data() {
         QTest::addColumn<QStringList>("clicks");
         QTest::addColumn<QStringList>("visits");
-        const QStringList fields = {"Text2",  "Text3",  "Text4",     "Text5",     "Text6",
-                                    "Text12", "Text11", "Text1",     "Text7",     "Text8",
-                                    "Text9",  "Text10", "cmdChoose", "cmdchoose2"};
+        const QStringList fields = {"Text2",     "Text3",      "Text4",          "Text5",
+                                    "Text6",     "Text12",     "Text11",         "Text1",
+                                    "Text7",     "Text8",      "Text9",          "Text10",
+                                    "cmdChoose", "cmdchoose2", "txtLinkDistance"};
         QTest::newRow("at start") << QStringList{}
                                   << QStringList{"Combo1", "Option1", "Option4"} + fields +
                                          QStringList{"txtFrequency"};
