@@ -22,6 +22,9 @@ expected_installed_files() {
         echo "share/applications/$app_id.desktop"
         echo "share/metainfo/$app_id.metainfo.xml"
         echo "share/icons/hicolor/scalable/apps/$app_id.svg"
+        echo share/man/man1/tarvanel.1.gz
+        echo share/doc/tarvanel/copyright
+        echo share/doc/tarvanel/changelog.gz
         for size in "${icon_sizes[@]}"; do
             echo "share/icons/hicolor/${size}x${size}/apps/$app_id.png"
         done

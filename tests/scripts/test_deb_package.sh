@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds the Debian package with cpack and checks it without installing it:
 # control fields and dependencies, no maintainer scripts, file ownership and
-# modes, the same files as `cmake --install`, and that the packaged program
-# starts, shows its window and ends with exit code 0 on SIGTERM.
+# modes, the same files as `cmake --install`, lintian, the manual page and the
+# changelog, and that the packaged program starts, shows its window and ends
+# with exit code 0 on SIGTERM.
 # Usage: test_deb_package.sh BUILD_DIR SOURCE_DIR
 set -euo pipefail
 build=$(realpath "$1")
@@ -78,6 +79,22 @@ check_file_list "$root/usr"
 program=$root/usr/bin/tarvanel
 file -b "$program" | grep -q ', stripped' || fail "program is not stripped: $(file -b "$program")"
 if readelf --dynamic "$program" | grep -E 'R(UN)?PATH'; then fail "program carries an rpath"; fi
+
+# --- Debian's policy checker, the manual page and the changelog.
+if ! lintian --fail-on error,warning "$deb" >"$work/lintian.log" 2>&1; then
+    fail "lintian reports errors or warnings:"
+    cat "$work/lintian.log" >&2
+fi
+man_page=$root/usr/share/man/man1/tarvanel.1.gz
+if ! LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings=w -l "$man_page" >"$work/man.txt" 2>"$work/man.log" ||
+    [ -s "$work/man.log" ]; then
+    fail "man -l does not render $man_page cleanly:"
+    cat "$work/man.log" >&2
+fi
+grep -qF "Tarvanel $version" "$work/man.txt" || fail "the manual page is not for version $version"
+changelog_version=$(zcat "$root/usr/share/doc/tarvanel/changelog.gz" | dpkg-parsechangelog -l - -S Version) ||
+    fail "the changelog does not parse"
+[ "$changelog_version" = "$version" ] || fail "newest changelog entry is '$changelog_version'"
 
 # --- The packaged program runs headless until told to stop.
 QT_QPA_PLATFORM=offscreen "$program" >"$work/offscreen.log" 2>&1 &
