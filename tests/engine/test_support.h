@@ -2,6 +2,8 @@
 
 #include "link_budget.h"
 
+#include <gtest/gtest.h>
+
 #include <array>
 #include <ostream>
 #include <string>
@@ -25,6 +27,17 @@ inline const NamedLocale kElGr{"el_GR", {",", "-", "+", "e"}};
 // As Qt reports it: U+2212 minus and "×10^" as the exponent mark.
 inline const NamedLocale kSvSe{"sv_SE", {",", "\u2212", "+", "\u00d710^"}};
 inline const std::array<NamedLocale, 3> kLocales{kEnUs, kElGr, kSvSe};
+
+template <typename Case> using LocaleTest = ::testing::TestWithParam<std::tuple<NamedLocale, Case>>;
+// Runs a LocaleTest on every case in every locale.
+#define TARVANEL_IN_EVERY_LOCALE(prefix, suite, cases)                                             \
+    INSTANTIATE_TEST_SUITE_P(prefix, suite,                                                        \
+                             ::testing::Combine(::testing::ValuesIn(::tarvanel::test::kLocales),   \
+                                                ::testing::ValuesIn(cases)))
+
+constexpr auto kDbm = PowerUnit::dBm, kMw = PowerUnit::mW;
+constexpr auto kNotNumeric = EngineError::NotNumeric, kOverflow = EngineError::Overflow;
+constexpr auto kInvalid = EngineError::InvalidOperation, kOk = EngineError::None;
 
 // A text written with "." and a leading "-" as a user of `locale` types it.
 inline std::string localized(std::string_view text, const NumberLocale& locale) {
