@@ -7,6 +7,7 @@
 #include "click_area.h"
 #include "decimal_point_key.h"
 #include "form_drag.h"
+#include "installer_readouts.h"
 #include "link_summary.h"
 #include "power_unit_rules.h"
 #include "power_units.h"
@@ -49,17 +50,41 @@ void showText(QLabel* label, const std::string& utf8) {
     if (label->text() != text) label->setText(text);
 }
 
+void showColour(QWidget* label, const QColor& colour) {
+    if (label->palette().color(QPalette::WindowText) == colour) return;
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+}
+
 void showWarning(QLabel* warning, bool show) {
     if (show) {
         warning->show();
-        if (warning->palette().color(QPalette::WindowText) != kWarningRed) {
-            QPalette palette = warning->palette();
-            palette.setColor(QPalette::WindowText, kWarningRed);
-            warning->setPalette(palette);
-        }
+        showColour(warning, kWarningRed);
     } else {
         warning->hide();
     }
+}
+
+QString limitingDirection(LimitingDirection limiting) {
+    switch (limiting) {
+    case LimitingDirection::End1ToEnd2:
+        return QStringLiteral("Περιορίζει η κατεύθυνση 1 → 2.");
+    case LimitingDirection::End2ToEnd1:
+        return QStringLiteral("Περιορίζει η κατεύθυνση 2 → 1.");
+    case LimitingDirection::Neither:
+        return QStringLiteral("Οι δύο κατευθύνσεις φτάνουν το ίδιο.");
+    case LimitingDirection::Unknown:
+        break;
+    }
+    return {};
+}
+
+// A tooltip that assistive technology hears as the description too.
+void explain(QWidget* widget, const QString& text) {
+    if (widget->toolTip() == text) return;
+    widget->setToolTip(text);
+    widget->setAccessibleDescription(text);
 }
 
 std::string textOf(const QLineEdit* field) {
@@ -188,12 +213,37 @@ void FrmMain::Form_Load() {
 }
 
 void FrmMain::Timer1_Timer() {
-    const ResultTexts texts = computeResultTexts(linkFields(), numberLocaleFrom(QLocale()));
+    const LinkFields fields = linkFields();
+    const NumberLocale locale = numberLocaleFrom(QLocale());
+    const ResultTexts texts = computeResultTexts(fields, locale);
     showText(m_c.end1.eirp, texts.eirp1);
     showText(m_c.end2.eirp, texts.eirp2);
     showText(m_c.lblDistance, texts.distance);
     showText(m_c.lblFSL, texts.freeSpace);
     showText(m_c.lblFrensel, texts.fresnel);
+    showReadouts(installerReadoutTexts(fields, textOf(m_c.txtLinkDistance), locale));
+}
+
+void FrmMain::showReadouts(const InstallerReadoutTexts& readouts) {
+    const auto q = [](const std::string& utf8) { return QString::fromStdString(utf8); };
+    showText(m_c.end1.legalPower, readouts.legalPower1);
+    showText(m_c.end2.legalPower, readouts.legalPower2);
+    showText(m_c.lblReceived, readouts.received);
+    showText(m_c.lblMargin, readouts.margin);
+    showColour(m_c.lblMargin, readouts.marginMet ? kResultGreen : kWarningRed);
+    showText(m_c.lblClearance, readouts.clearance);
+    explain(
+        m_c.lblClearance,
+        readouts.clearance.empty()
+            ? QString()
+            : QStringLiteral("0,6 × Fresnel %1 (Fresnel %2) + καμπυλότητα γης %3")
+                  .arg(q(readouts.fresnelPart), q(readouts.fresnelRadius), q(readouts.earthBulge)));
+    // The other direction: link end 2 transmitting to link end 1.
+    explain(m_c.lblDistance, readouts.reverseDistance.empty()
+                                 ? QString()
+                                 : QStringLiteral("Αντίστροφα (Interface 2 → Interface 1): ") +
+                                       q(readouts.reverseDistance) + QStringLiteral(". ") +
+                                       limitingDirection(readouts.limiting));
 }
 
 void FrmMain::Timer2_Timer() {

@@ -15,6 +15,7 @@ namespace tarvanel {
 class ClickArea;
 class ResultLabel;
 class TitleStrip;
+struct InstallerReadoutTexts;
 
 // The program's only window: a fixed 550 x 362 borderless panel whose captions
 // are drawn in the background picture, with every control of the program on
@@ -77,6 +78,7 @@ private:
     void Form_Load();
     void Timer1_Timer();
     void Timer2_Timer();
+    void showReadouts(const InstallerReadoutTexts& readouts);
     void lbltitle_MouseDown(QPointF globalPosition);
     void lblMinimize_Click();
     void lblexit_Click();

@@ -104,7 +104,10 @@ PathReadouts pathOf(const LinkFields& link, const LinkResults& results, std::str
     const Double fadeMargin = widened(toSingle(link.margin, locale));
     path.margin =
         fadeMargin.ok() ? sum(path.received, sensitivityMagnitude(link, locale)) : fadeMargin;
-    path.marginMet = path.margin.ok() && path.margin.value >= std::fabs(fadeMargin.value);
+    // Judged on the margin as shown (two decimals), so that at the greatest
+    // distance, where it shows the fade margin itself, it reads as met.
+    path.marginMet = path.margin.ok() &&
+                     std::round(path.margin.value * 100.0) / 100.0 >= std::fabs(fadeMargin.value);
     path.fresnelRadius = fresnelRadiusAt(frequency, distance);
     path.fresnelPart = path.fresnelRadius.ok()
                            ? checked::value(kFresnelPart * path.fresnelRadius.value)

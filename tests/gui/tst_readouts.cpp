@@ -1,0 +1,61 @@
+// The installer's read-outs through the window: a typed link distance gives the
+// received level, the margin in green or red and the clearance; the summary on
+// the clipboard holds inputs and results.
+
+#include "frm_main.h"
+#include "main_window_support.h"
+
+#include <QApplication>
+#include <QClipboard>
+
+using namespace tarvanel::testing;
+
+class TestReadouts : public WindowTest {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        openWindow(true);
+        typeExampleLink(*m_window, QStringLiteral("."));
+    }
+    void cleanup() { m_window.reset(); }
+
+    void readoutsAtTheLinkDistance_data() {
+        QTest::addColumn<QString>("distance");
+        QTest::addColumn<QStringList>("texts"); // received, margin, clearance
+        QTest::addColumn<QColor>("marginColour");
+        QTest::newRow("5 km") << "5" << QStringList{"-68.33 dBm", "11.67 dB", "7.82 m"}
+                              << QColor(0, 128, 0);
+        QTest::newRow("10 km") << "10" << QStringList{"-74.35 dBm", "5.65 dB", "12.02 m"}
+                               << QColor(255, 0, 0);
+        QTest::newRow("no distance") << "-5" << QStringList{"", "", ""} << QColor(0, 128, 0);
+    }
+    void readoutsAtTheLinkDistance() {
+        QFETCH(QString, distance);
+        QFETCH(QStringList, texts);
+        QFETCH(QColor, marginColour);
+        typeInto(*m_window, "txtLinkDistance", distance);
+        QVERIFY(waitForTick(*m_window, "Timer1"));
+        QCOMPARE(get<QLabel>("lblLegalPower1")->text(), "7.70 dBm (5.89 mW)");
+        QCOMPARE(get<QLabel>("lblLegalPower2")->text(), "6.50 dBm (4.47 mW)");
+        QCOMPARE(get<QLabel>("lblReceived")->text(), texts[0]);
+        QCOMPARE(get<QLabel>("lblMargin")->text(), texts[1]);
+        QCOMPARE(get<QLabel>("lblClearance")->text(), texts[2]);
+        if (!texts[1].isEmpty())
+            QCOMPARE(get<QLabel>("lblMargin")->palette().color(QPalette::WindowText), marginColour);
+        QVERIFY(get("lblDistance")->toolTip().contains("6.061 Km")); // the way back
+    }
+
+    void copiesASummary() {
+        typeInto(*m_window, "txtLinkDistance", "5");
+        QTest::keyClick(m_window.get(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        const QString summary = QApplication::clipboard()->text();
+        QVERIFY(summary.startsWith("Tarvanel "));
+        for (const char* line : {"Συχνότητα: 2427 MHz", "Ισχύς εκπομπής Interface No.1: 20 dBm",
+                                 "Interface 1 EIRP 32.30 dBm", "Στάθμη λήψης -68.33 dBm"})
+            QVERIFY2(summary.contains(QString::fromUtf8(line)), line);
+    }
+};
+
+QTEST_MAIN(TestReadouts)
+#include "tst_readouts.moc"
