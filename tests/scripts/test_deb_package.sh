@@ -1,21 +1,15 @@
 #!/usr/bin/env bash
 # Builds the Debian package with cpack and checks it without installing it:
-# control fields and dependencies, no maintainer scripts, file ownership and
-# modes, the same files as `cmake --install`, lintian, the manual page and the
-# changelog, and that the packaged program starts, shows its window and ends
-# with exit code 0 on SIGTERM.
+# control fields and dependencies, no maintainer scripts, the same files as
+# `cmake --install`, lintian, the manual page and the changelog, and that the
+# packaged program shows its window and ends with exit code 0 on SIGTERM.
 # Usage: test_deb_package.sh BUILD_DIR SOURCE_DIR
 set -euo pipefail
 build=$(realpath "$1")
 source "$(realpath "$2")/tests/scripts/installed_layout.sh"
 
 work=$(mktemp -d)
-program_pid=
-cleanup() {
-    if [ -n "$program_pid" ]; then kill -KILL "$program_pid" 2>/dev/null || true; fi
-    rm -rf "$work"
-}
-trap cleanup EXIT
+trap 'rm -rf "$work"' EXIT
 
 # Qt wants a private runtime directory; give it one that goes away with the test.
 export XDG_RUNTIME_DIR=$work/runtime
@@ -39,14 +33,6 @@ field() { dpkg-deb --field "$deb" "$1"; }
 [ "$(field Package)" = tarvanel ] || fail "Package is '$(field Package)'"
 [ "$(field Version)" = "$version" ] || fail "Version is '$(field Version)', the project is $version"
 [ "$(field Architecture)" = "$arch" ] || fail "Architecture is '$(field Architecture)'"
-field Maintainer | grep -Eq '^[^<>]+ <[^<>@ ]+@[^<>@ ]+>$' ||
-    fail "Maintainer is not 'Name <address>': '$(field Maintainer)'"
-[ -n "$(field Section)" ] || fail "no Section"
-[ "$(field Description | wc -l)" -ge 2 ] || fail "Description has no long description"
-if field Description | awk 'length > 80 { bad = 1 } END { exit !bad }'; then
-    fail "Description has lines over 80 characters"
-fi
-
 depends=$(field Depends)
 for package in libqt6core6 libqt6gui6 libqt6widgets6 libstdc++6 libc6 fonts-dejavu-core \
     qt6-qpa-plugins; do
@@ -60,27 +46,13 @@ dpkg-deb --control "$deb" "$work/control"
 extra=$(cd "$work/control" && ls | grep -vxE 'control|md5sums' || true)
 [ -z "$extra" ] || fail "control archive holds more than control and md5sums: $extra"
 
-# --- Payload: root-owned, ordinary modes, only under /usr.
-dpkg-deb --contents "$deb" >"$work/contents"
-if awk '$2 != "root/root"' "$work/contents" | grep .; then fail "files not owned by root"; fi
-if awk '$6 !~ /^\.\/usr\//' "$work/contents" | grep .; then fail "files outside /usr"; fi
-if awk '$1 ~ /^d/ && $1 != "drwxr-xr-x"' "$work/contents" | grep .; then
-    fail "directories without mode 755"
-fi
-if awk '$1 ~ /^-/ && $1 != "-rw-r--r--" && $6 != "./usr/bin/tarvanel"' "$work/contents" | grep .; then
-    fail "data files without mode 644"
-fi
-grep -q '^-rwxr-xr-x .* \./usr/bin/tarvanel$' "$work/contents" || fail "usr/bin/tarvanel is not 755"
-
 root=$work/root
 dpkg-deb --extract "$deb" "$root"
 check_file_list "$root/usr"
-(cd "$root" && md5sum --quiet --check "$work/control/md5sums") || fail "md5sums do not match"
 program=$root/usr/bin/tarvanel
-file -b "$program" | grep -q ', stripped' || fail "program is not stripped: $(file -b "$program")"
-if readelf --dynamic "$program" | grep -E 'R(UN)?PATH'; then fail "program carries an rpath"; fi
 
-# --- Debian's policy checker, the manual page and the changelog.
+# --- Debian's policy checker (file modes and owners, stripping, rpath, md5sums,
+# the description's form), the manual page and the changelog.
 if ! lintian --fail-on error,warning "$deb" >"$work/lintian.log" 2>&1; then
     fail "lintian reports errors or warnings:"
     cat "$work/lintian.log" >&2
@@ -96,23 +68,6 @@ changelog_version=$(zcat "$root/usr/share/doc/tarvanel/changelog.gz" | dpkg-pars
     fail "the changelog does not parse"
 [ "$changelog_version" = "$version" ] || fail "newest changelog entry is '$changelog_version'"
 
-# --- The packaged program runs headless until told to stop.
-QT_QPA_PLATFORM=offscreen "$program" >"$work/offscreen.log" 2>&1 &
-program_pid=$!
-sleep 2
-if kill -0 "$program_pid" 2>/dev/null; then
-    kill -TERM "$program_pid"
-    status=0
-    wait "$program_pid" || status=$?
-    [ "$status" -eq 0 ] || fail "offscreen: exit code $status after SIGTERM"
-else
-    status=0
-    wait "$program_pid" || status=$?
-    fail "offscreen: the program ended by itself within 2 s (exit code $status)"
-fi
-program_pid=
-if [ "$failures" -ne 0 ]; then cat "$work/offscreen.log" >&2; fi
-
 # --- On an X server the program maps its window, with the class the menu
 # entry names and an icon, and still ends cleanly on SIGTERM.
 window_check=$work/window_check.sh
@@ -123,13 +78,13 @@ QT_QPA_PLATFORM=xcb "$program" &
 pid=$!
 window=
 for _ in $(seq 1 100); do
-    window=$(xwininfo -root -tree | awk '/"Tarvanel 0\.1"/ { print $1; exit }')
+    window=$(xwininfo -root -tree | awk '/"Tarvanel [0-9]+\.[0-9]+"/ { print $1; exit }')
     [ -n "$window" ] && break
     sleep 0.2
 done
 bad=0
 if [ -z "$window" ]; then
-    echo "FAIL: no window titled 'Tarvanel 0.1' appeared" >&2
+    echo "FAIL: no window titled 'Tarvanel <version>' appeared" >&2
     bad=1
 else
     sleep 2
