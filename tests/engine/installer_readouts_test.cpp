@@ -21,58 +21,42 @@ struct Case {
     Limit limiting;
 };
 
-void PrintTo(const Case& c, std::ostream* out) {
-    *out << c.name;
-}
-
-void none(LinkFields&) {}
-void channel6(LinkFields& link) {
-    link.frequency = "2437";
-}
-void noGain2(LinkFields& link) {
-    link.end2.gain = "";
-}
-void noFrequency(LinkFields& link) {
-    link.frequency = "";
-}
-void power1Is17(LinkFields& link) {
-    link.end1.power = "17";
-}
-void power2Is17(LinkFields& link) {
-    link.end2.power = "17";
-}
-
 #define LEGAL "7.70 dBm (5.89 mW)|6.50 dBm (4.47 mW)|"
 const Case kCases[] = {
-    {"5km", test::kEnUs, none, "5",
+    {"5km", test::kEnUs, +[](LinkFields&) {}, "5",
      LEGAL "114.13 dB|-68.33 dBm|11.67 dB|7.82 m|12.43 m|7.46 m|0.37 m|6.061 Km", true,
      Limit::Neither},
-    {"10km", test::kEnUs, none, "10",
+    {"10km", test::kEnUs, +[](LinkFields&) {}, "10",
      LEGAL "120.15 dB|-74.35 dBm|5.65 dB|12.02 m|17.57 m|10.54 m|1.47 m|6.061 Km", false,
      Limit::Neither},
     // At the greatest distance (6.06095 km) the margin shows the fade margin and is met.
-    {"greatestDistance", test::kEnUs, none, "6.061",
+    {"greatestDistance", test::kEnUs, +[](LinkFields&) {}, "6.061",
      LEGAL "115.80 dB|-70.00 dBm|10.00 dB|8.75 m|13.68 m|8.21 m|0.54 m|6.061 Km", true,
      Limit::Neither},
-    {"channel6", test::kEnUs, channel6, "10",
+    {"channel6", test::kEnUs, +[](LinkFields& l) { l.frequency = "2437"; }, "10",
      LEGAL "120.18 dB|-74.38 dBm|5.62 dB|11.99 m|17.54 m|10.52 m|1.47 m|6.036 Km", false,
      Limit::Neither},
-    {"decimalComma", test::kElGr, none, "10",
+    {"decimalComma", test::kElGr, +[](LinkFields&) {}, "10",
      LEGAL "120.15 dB|-74.35 dBm|5.65 dB|12.02 m|17.57 m|10.54 m|1.47 m|6.061 Km", false,
      Limit::Neither},
-    {"end1Limits", test::kEnUs, power1Is17, "5",
+    {"end1Limits", test::kEnUs, +[](LinkFields& l) { l.end1.power = "17"; }, "5",
      LEGAL "114.13 dB|-71.33 dBm|8.67 dB|7.82 m|12.43 m|7.46 m|0.37 m|6.061 Km", false,
      Limit::End1ToEnd2},
-    {"end2Limits", test::kEnUs, power2Is17, "5",
+    {"end2Limits", test::kEnUs, +[](LinkFields& l) { l.end2.power = "17"; }, "5",
      LEGAL "114.13 dB|-68.33 dBm|11.67 dB|7.82 m|12.43 m|7.46 m|0.37 m|4.291 Km", true,
      Limit::End2ToEnd1},
-    {"noDistance", test::kEnUs, none, "", LEGAL "|||||||6.061 Km", false, Limit::Neither},
-    {"zeroDistance", test::kEnUs, none, "0", LEGAL "|||||||6.061 Km", false, Limit::Neither},
-    {"negativeDistance", test::kEnUs, none, "-5", LEGAL "|||||||6.061 Km", false, Limit::Neither},
-    {"lettersDistance", test::kEnUs, none, "abc", LEGAL "|||||||6.061 Km", false, Limit::Neither},
-    {"noGain2", test::kEnUs, noGain2, "5",
+    {"noDistance", test::kEnUs, +[](LinkFields&) {}, "", LEGAL "|||||||6.061 Km", false,
+     Limit::Neither},
+    {"zeroDistance", test::kEnUs, +[](LinkFields&) {}, "0", LEGAL "|||||||6.061 Km", false,
+     Limit::Neither},
+    {"negativeDistance", test::kEnUs, +[](LinkFields&) {}, "-5", LEGAL "|||||||6.061 Km", false,
+     Limit::Neither},
+    {"lettersDistance", test::kEnUs, +[](LinkFields&) {}, "abc", LEGAL "|||||||6.061 Km", false,
+     Limit::Neither},
+    {"noGain2", test::kEnUs, +[](LinkFields& l) { l.end2.gain = ""; }, "5",
      "7.70 dBm (5.89 mW)||114.13 dB|||7.82 m|12.43 m|7.46 m|0.37 m|", false, Limit::Unknown},
-    {"noFrequency", test::kEnUs, noFrequency, "5", LEGAL "||||||0.37 m|", false, Limit::Unknown},
+    {"noFrequency", test::kEnUs, +[](LinkFields& l) { l.frequency = ""; }, "5",
+     LEGAL "||||||0.37 m|", false, Limit::Unknown},
 };
 #undef LEGAL
 

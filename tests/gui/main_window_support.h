@@ -4,6 +4,7 @@
 // their objectName only, keys and clicks as a user sends them, timer ticks.
 
 #include "frm_main.h"
+#include "window_table.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -30,15 +31,11 @@ template <typename T = QWidget> T* control(const QWidget& window, const QString&
 
 // The name at link end `end` of the control that link end 1 calls `name`.
 inline QString atEnd(int end, const QString& name) {
-    static const QStringList one = {"Text2",     "Text3",        "Text4",          "Text5",
-                                    "Text6",     "Imgdbm",       "imgMw",          "Option1",
-                                    "Option2",   "lnUnderline1", "lblUnitOfPower", "lblCableLoss",
-                                    "lblBlink1", "cmdChoose"};
-    static const QStringList two = {
-        "Text10",           "Text9",         "Text8",     "Text7",     "Text1",
-        "ImgDbm2",          "ImgMw2",        "Option4",   "Option3",   "lnUnderline2",
-        "lblUnitOfPower_2", "lblCableLoss2", "lblBlink2", "cmdchoose2"};
-    return end == 1 || !one.contains(name) ? name : two[one.indexOf(name)];
+    for (const ControlRow& row : windowTable()) {
+        if (end == 2 && row.end == LinkEnd::One && name == QLatin1String(row.name))
+            return QString::fromUtf8(rowOf(row.role, LinkEnd::Two).name);
+    }
+    return name;
 }
 
 [[nodiscard]] inline bool showActive(QWidget& window) {

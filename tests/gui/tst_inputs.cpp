@@ -74,7 +74,6 @@ private slots:
         QTest::addColumn<QString>("label");
         QTest::newRow("end 1") << 1 << QStringList{"0.22", "10", "2"} << "2.7";
         QTest::newRow("end 2") << 2 << QStringList{"0.025", "100", "2"} << "3";
-        QTest::newRow("end 2, no connectors") << 2 << QStringList{"0.22", "10", ""} << "0";
     }
     void cableLossLabels() {
         QFETCH(int, end);

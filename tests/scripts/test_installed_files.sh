@@ -26,15 +26,6 @@ check_desktop_entry "$prefix_dir"
 check_icons "$prefix_dir"
 check_metainfo "$prefix_dir" "$version"
 
-# The screenshot the metainfo links to is the one kept in the repository.
-metainfo=$prefix_dir/share/metainfo/$app_id.metainfo.xml
-screenshot=$(sed -n 's|.*<image[^>]*>https://[^<]*/main/\([^<]*\)</image>.*|\1|p' "$metainfo")
-if [ -z "$screenshot" ]; then
-    fail "metainfo screenshot is not a file on the repository's main branch"
-elif ! file -b "$source_dir/$screenshot" | grep -q '^PNG image data'; then
-    fail "metainfo shows $screenshot, which is not a PNG in the source tree"
-fi
-
 # AppStream's own view of the installed tree: metainfo, menu entry and icons together.
 if ! appstreamcli validate-tree --no-net "$work/root" >"$work/tree.log" 2>&1; then
     fail "appstreamcli validate-tree rejects the installed tree"
