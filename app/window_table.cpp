@@ -37,7 +37,9 @@ constexpr const char* kConnectorsTip = "Κάθε συνδετήρας μετρά
 constexpr const char* kWarningTip =
     "Το νόμιμο όριο είναι 20 dBm EIRP, μετρώντας καλώδιο και κεραία";
 constexpr int kReadoutLeft = 7080;
-constexpr int kLegalPowerLeft = 6420;
+constexpr int kLegalPowerLeft = 6480;
+// The legal powers carry both units: a smaller size fits them inside the border.
+constexpr int kLegalPowerPixels = 10;
 constexpr const char* kCableLossName = "Συνολικές απώλειες καλωδίου";
 
 using R = Role;
@@ -58,8 +60,8 @@ constexpr std::array kRows = {
     ControlRow{.name = "lblCableLoss", .role = R::CableLoss, .end = E::One, .box = {3960, 2200, 735, 255}, .fontPixels = kFont8_25pt, .bold = true, .text = "0", .unit = "dB", .accessibleName = kCableLossName},
     ControlRow{.name = "lblCableLoss2", .role = R::CableLoss, .end = E::Two, .box = {3960, 4160, 975, 375}, .fontPixels = kFont8_25pt, .bold = true, .text = "0", .unit = "dB", .accessibleName = kCableLossName},
     // The installer's read-outs, in the lower right corner.
-    ControlRow{.name = "lblLegalPower1", .role = R::LegalPower, .end = E::One, .box = {kLegalPowerLeft, 3360, 1770, 255}, .fontPixels = kFont8_25pt, .bold = true, .colour = TextColour::Green, .caption = "Νόμιμη ισχύς 1", .captionLeft = kResultCaptionLeft},
-    ControlRow{.name = "lblLegalPower2", .role = R::LegalPower, .end = E::Two, .box = {kLegalPowerLeft, 3630, 1770, 255}, .fontPixels = kFont8_25pt, .bold = true, .colour = TextColour::Green, .caption = "Νόμιμη ισχύς 2", .captionLeft = kResultCaptionLeft},
+    ControlRow{.name = "lblLegalPower1", .role = R::LegalPower, .end = E::One, .box = {kLegalPowerLeft, 3360, 1740, 255}, .fontPixels = kLegalPowerPixels, .bold = false, .colour = TextColour::Green, .caption = "Νόμιμη ισχύς 1", .captionLeft = kResultCaptionLeft},
+    ControlRow{.name = "lblLegalPower2", .role = R::LegalPower, .end = E::Two, .box = {kLegalPowerLeft, 3630, 1740, 255}, .fontPixels = kLegalPowerPixels, .bold = false, .colour = TextColour::Green, .caption = "Νόμιμη ισχύς 2", .captionLeft = kResultCaptionLeft},
     ControlRow{.name = "lblReceived", .role = R::ReceivedLevel, .box = {kReadoutLeft, 4260, 1095, 255}, .fontPixels = kFont9pt, .bold = true, .colour = TextColour::Green, .caption = "Στάθμη λήψης", .captionLeft = kResultCaptionLeft},
     ControlRow{.name = "lblMargin", .role = R::ReceiveMargin, .box = {kReadoutLeft, 4560, 1095, 255}, .fontPixels = kFont9pt, .bold = true, .colour = TextColour::Green, .caption = "Περιθώριο λήψης", .captionLeft = kResultCaptionLeft},
     ControlRow{.name = "lblClearance", .role = R::Clearance, .box = {kReadoutLeft, 4860, 1095, 255}, .fontPixels = kFont9pt, .bold = true, .colour = TextColour::Green, .caption = "Ελεύθερο ύψος", .captionLeft = kResultCaptionLeft},
