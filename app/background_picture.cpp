@@ -26,7 +26,6 @@ constexpr double centreOf(const TwipsBox& box) {
 }
 
 // Drawn lines and heading places, in twips.
-constexpr double kCaptionLeft = 195;
 constexpr double kReceiverRuleTop = 4725;
 constexpr double kReceiverRuleRight = 3975;
 constexpr double kStripHeight = 315;
@@ -193,7 +192,7 @@ void drawControlCaptions(QPainter& painter) {
 // A link end's heading above its first field, and the brace that gathers loss
 // per metre, length and connectors into the cable loss shown at its point.
 void drawLinkEnd(QPainter& painter, LinkEnd end) {
-    drawCaption(painter, headingFont(), px(kCaptionLeft),
+    drawCaption(painter, headingFont(), px(rowOf(Role::Power, end).captionLeft),
                 px(rowOf(Role::Power, end).box.top) - kHeadingRaise, headingOf(end));
 
     const double braceTop = px(rowOf(Role::LossPerMetre, end).box.top) + 1;
@@ -203,8 +202,9 @@ void drawLinkEnd(QPainter& painter, LinkEnd end) {
 
 // The thin rule above receiver sensitivity and fade margin.
 void drawReceiverRule(QPainter& painter) {
+    const double ruleLeft = rowOf(Role::Sensitivity).captionLeft; // under the captions
     painter.fillRect(
-        QRectF(px(kCaptionLeft), px(kReceiverRuleTop), px(kReceiverRuleRight - kCaptionLeft), 1),
+        QRectF(px(ruleLeft), px(kReceiverRuleTop), px(kReceiverRuleRight - ruleLeft), 1),
         Qt::black);
 }
 
