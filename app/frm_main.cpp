@@ -215,13 +215,15 @@ void FrmMain::Form_Load() {
 void FrmMain::Timer1_Timer() {
     const LinkFields fields = linkFields();
     const NumberLocale locale = numberLocaleFrom(QLocale());
-    const ResultTexts texts = computeResultTexts(fields, locale);
+    // One evaluation of the link serves the results and the read-outs.
+    const LinkResults results = evaluateLink(fields, locale);
+    const ResultTexts texts = resultTextsOf(results, locale);
     showText(m_c.end1.eirp, texts.eirp1);
     showText(m_c.end2.eirp, texts.eirp2);
     showText(m_c.lblDistance, texts.distance);
     showText(m_c.lblFSL, texts.freeSpace);
     showText(m_c.lblFrensel, texts.fresnel);
-    showReadouts(installerReadoutTexts(fields, textOf(m_c.txtLinkDistance), locale));
+    showReadouts(installerReadoutTexts(fields, results, textOf(m_c.txtLinkDistance), locale));
 }
 
 void FrmMain::showReadouts(const InstallerReadoutTexts& readouts) {

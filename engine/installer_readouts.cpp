@@ -150,9 +150,12 @@ PathReadouts pathReadouts(const LinkFields& link, std::string_view distanceKm,
     return pathOf(link, evaluateLink(link, locale), distanceKm, locale);
 }
 
-Directions linkDirections(const LinkFields& link, const NumberLocale& locale) {
-    Directions directions{evaluateLink(link, locale).distance,
-                          evaluateLink(reversed(link), locale).distance};
+namespace {
+
+// The forward distance is the one the link's own evaluation already holds.
+Directions directionsFrom(const Outcome<float>& forward, const LinkFields& link,
+                          const NumberLocale& locale) {
+    Directions directions{forward, evaluateLink(reversed(link), locale).distance};
     if (!directions.forward.ok() || !directions.reverse.ok()) return directions;
     // Compared as lblDistance shows them, to the metre.
     const NumberLocale plain;
@@ -168,11 +171,22 @@ Directions linkDirections(const LinkFields& link, const NumberLocale& locale) {
     return directions;
 }
 
+} // namespace
+
+Directions linkDirections(const LinkFields& link, const NumberLocale& locale) {
+    return directionsFrom(evaluateLink(link, locale).distance, link, locale);
+}
+
 InstallerReadoutTexts installerReadoutTexts(const LinkFields& link, std::string_view distanceKm,
                                             const NumberLocale& locale) {
-    const LinkResults results = evaluateLink(link, locale);
+    return installerReadoutTexts(link, evaluateLink(link, locale), distanceKm, locale);
+}
+
+InstallerReadoutTexts installerReadoutTexts(const LinkFields& link, const LinkResults& results,
+                                            std::string_view distanceKm,
+                                            const NumberLocale& locale) {
     const PathReadouts path = pathOf(link, results, distanceKm, locale);
-    const Directions directions = linkDirections(link, locale);
+    const Directions directions = directionsFrom(results.distance, link, locale);
     InstallerReadoutTexts texts;
     texts.legalPower1 =
         legalPowerText(legalPowerOf(results.end1, toSingle(link.end1.gain, locale)), locale);

@@ -72,5 +72,9 @@ struct InstallerReadoutTexts {
 };
 InstallerReadoutTexts installerReadoutTexts(const LinkFields& link, std::string_view distanceKm,
                                             const NumberLocale& locale);
+// The same from the link's evaluation already at hand (the refresh has one).
+InstallerReadoutTexts installerReadoutTexts(const LinkFields& link, const LinkResults& results,
+                                            std::string_view distanceKm,
+                                            const NumberLocale& locale);
 
 } // namespace tarvanel

@@ -11,7 +11,10 @@ std::string resultLabelText(float value, DisplayPattern pattern, std::string_vie
 
 ResultTexts computeResultTexts(const LinkFields& link, const NumberLocale& locale) {
     // One reading of the fields serves all five results.
-    const LinkResults results = evaluateLink(link, locale);
+    return resultTextsOf(evaluateLink(link, locale), locale);
+}
+
+ResultTexts resultTextsOf(const LinkResults& results, const NumberLocale& locale) {
     return {
         resultLabelText(results.end1.eirp.orZero(), DisplayPattern::TwoDecimals, " dBm", locale),
         resultLabelText(results.end2.eirp.orZero(), DisplayPattern::TwoDecimals, " dBm", locale),

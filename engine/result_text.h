@@ -24,6 +24,8 @@ struct ResultTexts {
 
 // Everything the 200 ms refresh writes, each result computed afresh.
 ResultTexts computeResultTexts(const LinkFields& link, const NumberLocale& locale);
+// The same from the link's evaluation already at hand.
+ResultTexts resultTextsOf(const LinkResults& results, const NumberLocale& locale);
 
 // Whether a link end's legal-limit warning shows (EIRP strictly above 20 dBm).
 inline bool exceedsLegalLimit(float eirp) {
