@@ -37,7 +37,7 @@ constexpr double kUnitAfterLabel = 3; // pixels between a label's edge and its u
 // A label shows its text from its top left corner in its own font; captions
 // and units beside it share the baseline of that first line.
 QFontMetricsF labelMetrics(const ControlRow& row) {
-    return QFontMetricsF(windowFont(row.fontPixels, row.bold));
+    return QFontMetricsF(windowFont(row.fontPixels, row.bold, row.condensed));
 }
 
 double labelBaseline(const ControlRow& row) {

@@ -1,9 +1,12 @@
 // Names that assistive technology reads for the window's controls, from the
 // window table: an input is named by the caption drawn beside it in the
 // picture, with its unit as the description; the result labels name themselves
-// from their caption and current text (see ResultLabel).
+// from their caption and current text (see ResultLabel). A result label keeps
+// no fixed accessible name: with one, a change of its text would no longer be
+// announced to screen readers as a change of its name.
 
 #include "frm_main.h"
+#include "result_label.h"
 #include "window_table.h"
 
 #include <QLabel>
@@ -25,7 +28,7 @@ void FrmMain::nameForAssistiveTechnology() {
     for (const ControlRow& row : windowTable()) {
         if (!row.caption && !row.accessibleName && !row.toolTip) continue;
         auto* widget = findChild<QWidget*>(QLatin1String(row.name));
-        widget->setAccessibleName(accessibleNameOf(row));
+        if (!qobject_cast<ResultLabel*>(widget)) widget->setAccessibleName(accessibleNameOf(row));
         if (row.toolTip)
             widget->setAccessibleDescription(QString::fromUtf8(row.toolTip));
         else if (row.unit && isTextBox(row.role))

@@ -237,7 +237,8 @@ void FrmMain::createControls() {
         QWidget* widget = createWidget(row, this, parent);
         widget->setObjectName(QLatin1String(row.name));
         if (row.role != Role::Underline) widget->setGeometry(twipsRect(row.box));
-        if (row.fontPixels != 0) widget->setFont(windowFont(row.fontPixels, row.bold));
+        if (row.fontPixels != 0)
+            widget->setFont(windowFont(row.fontPixels, row.bold, row.condensed));
         if (row.colour == TextColour::Green) setTextColour(widget, kResultGreen);
         if (row.toolTip) widget->setToolTip(QString::fromUtf8(row.toolTip));
         if (end)

@@ -40,6 +40,8 @@ constexpr int kReadoutLeft = 7080;
 constexpr int kLegalPowerLeft = 6480;
 // The legal powers carry both units: a smaller size fits them inside the border.
 constexpr int kLegalPowerPixels = 10;
+// A read-out ends two pixels inside the border (8190 twips).
+constexpr int kLegalPowerWidth = 1695;
 constexpr const char* kCableLossName = "Συνολικές απώλειες καλωδίου";
 
 using R = Role;
@@ -59,12 +61,13 @@ constexpr std::array kRows = {
     // The unit "dB" of the cable losses is drawn just after each label's right edge.
     ControlRow{.name = "lblCableLoss", .role = R::CableLoss, .end = E::One, .box = {3960, 2200, 735, 255}, .fontPixels = kFont8_25pt, .bold = true, .text = "0", .unit = "dB", .accessibleName = kCableLossName},
     ControlRow{.name = "lblCableLoss2", .role = R::CableLoss, .end = E::Two, .box = {3960, 4160, 975, 375}, .fontPixels = kFont8_25pt, .bold = true, .text = "0", .unit = "dB", .accessibleName = kCableLossName},
-    // The installer's read-outs, in the lower right corner.
-    ControlRow{.name = "lblLegalPower1", .role = R::LegalPower, .end = E::One, .box = {kLegalPowerLeft, 3360, 1740, 255}, .fontPixels = kLegalPowerPixels, .bold = false, .colour = TextColour::Green, .caption = "Νόμιμη ισχύς 1", .captionLeft = kResultCaptionLeft},
-    ControlRow{.name = "lblLegalPower2", .role = R::LegalPower, .end = E::Two, .box = {kLegalPowerLeft, 3630, 1740, 255}, .fontPixels = kLegalPowerPixels, .bold = false, .colour = TextColour::Green, .caption = "Νόμιμη ισχύς 2", .captionLeft = kResultCaptionLeft},
-    ControlRow{.name = "lblReceived", .role = R::ReceivedLevel, .box = {kReadoutLeft, 4260, 1095, 255}, .fontPixels = kFont9pt, .bold = true, .colour = TextColour::Green, .caption = "Στάθμη λήψης", .captionLeft = kResultCaptionLeft},
-    ControlRow{.name = "lblMargin", .role = R::ReceiveMargin, .box = {kReadoutLeft, 4560, 1095, 255}, .fontPixels = kFont9pt, .bold = true, .colour = TextColour::Green, .caption = "Περιθώριο λήψης", .captionLeft = kResultCaptionLeft},
-    ControlRow{.name = "lblClearance", .role = R::Clearance, .box = {kReadoutLeft, 4860, 1095, 255}, .fontPixels = kFont9pt, .bold = true, .colour = TextColour::Green, .caption = "Ελεύθερο ύψος", .captionLeft = kResultCaptionLeft},
+    // The installer's read-outs, in the lower right corner, in the condensed
+    // cut so that "-100.00 dBm" and "30.00 dBm (1000.00 mW)" fit inside the border.
+    ControlRow{.name = "lblLegalPower1", .role = R::LegalPower, .end = E::One, .box = {kLegalPowerLeft, 3360, kLegalPowerWidth, 255}, .fontPixels = kLegalPowerPixels, .condensed = true, .colour = TextColour::Green, .caption = "Νόμιμη ισχύς 1", .captionLeft = kResultCaptionLeft},
+    ControlRow{.name = "lblLegalPower2", .role = R::LegalPower, .end = E::Two, .box = {kLegalPowerLeft, 3630, kLegalPowerWidth, 255}, .fontPixels = kLegalPowerPixels, .condensed = true, .colour = TextColour::Green, .caption = "Νόμιμη ισχύς 2", .captionLeft = kResultCaptionLeft},
+    ControlRow{.name = "lblReceived", .role = R::ReceivedLevel, .box = {kReadoutLeft, 4260, 1095, 255}, .fontPixels = kFont9pt, .bold = true, .condensed = true, .colour = TextColour::Green, .caption = "Στάθμη λήψης", .captionLeft = kResultCaptionLeft},
+    ControlRow{.name = "lblMargin", .role = R::ReceiveMargin, .box = {kReadoutLeft, 4560, 1095, 255}, .fontPixels = kFont9pt, .bold = true, .condensed = true, .colour = TextColour::Green, .caption = "Περιθώριο λήψης", .captionLeft = kResultCaptionLeft},
+    ControlRow{.name = "lblClearance", .role = R::Clearance, .box = {kReadoutLeft, 4860, 1095, 255}, .fontPixels = kFont9pt, .bold = true, .condensed = true, .colour = TextColour::Green, .caption = "Ελεύθερο ύψος", .captionLeft = kResultCaptionLeft},
 
     ControlRow{.name = "lbltitle", .role = R::TitleStrip, .box = {30, 30, 7455, 255}, .accessibleName = "Move window"},
     ControlRow{.name = "lblexit", .role = R::Exit, .box = {7950, 45, 225, 210}, .toolTip = "Exit"},

@@ -62,6 +62,7 @@ struct ControlRow {
     TwipsBox box;
     int fontPixels = 0; // 0: the window's font
     bool bold = false;
+    bool condensed = false;
     TextColour colour = TextColour::Default;
     const char* text = ""; // initial text or caption
     // Drawn in the picture: the caption left of the control (at captionLeft),

@@ -14,6 +14,9 @@ ChannelSelector::ChannelSelector(QComboBox* Combo1, QLineEdit* txtFrequency, Loc
     , m_combo(Combo1)
     , m_frequency(txtFrequency)
     , m_locale(std::move(locale)) {
+    // No inline completion: after a typed blank it would write " 1", a channel
+    // the user never chose. The list is thirteen numbers; typing one is quicker.
+    m_combo->setCompleter(nullptr);
     connect(m_combo, &QComboBox::textActivated, this, &ChannelSelector::Combo1_Click);
     connect(m_combo->lineEdit(), &QLineEdit::textEdited, this, [this](const QString& text) {
         m_typedText = text;

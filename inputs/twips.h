@@ -44,10 +44,12 @@ inline constexpr int kFont8_25pt = 11;
 inline constexpr int kFont9pt = 12;
 inline constexpr int kFont9_75pt = 13;
 
-inline QFont windowFont(int pixelSize, bool bold = false) {
+// The condensed cut fits a long figure where the picture leaves little room.
+inline QFont windowFont(int pixelSize, bool bold = false, bool condensed = false) {
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(pixelSize);
     font.setBold(bold);
+    if (condensed) font.setStretch(QFont::Condensed);
     return font;
 }
 

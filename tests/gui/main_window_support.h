@@ -6,12 +6,17 @@
 #include "frm_main.h"
 #include "window_table.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QStringList>
 #include <QTest>
 #include <QTimer>
+
+#include <QtGui/private/qguiapplication_p.h>
+#include <QtGui/qpa/qplatformaccessibility.h>
+#include <QtGui/qpa/qplatformintegration.h>
 
 #include <memory>
 
@@ -81,6 +86,42 @@ inline void typeExampleLink(FrmMain& window, const QString& decimal) {
     for (qsizetype i = 0; i < kFields.size(); ++i)
         typeInto(window, kFields[i], QString(texts[i]).replace(QLatin1Char('.'), decimal));
 }
+
+// Hears what a screen reader hears while it lives: every name change, with
+// the name the control then answers. Offscreen, nothing listens unless
+// accessibility is switched on by hand, as an assistive technology would.
+class AnnouncementSpy {
+public:
+    AnnouncementSpy() {
+        heard().clear();
+        QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
+            if (event->type() == QAccessible::NameChanged)
+                heard() << qMakePair(event->object(),
+                                     event->accessibleInterface()->text(QAccessible::Name));
+        });
+        platform()->setActive(true);
+    }
+    ~AnnouncementSpy() {
+        platform()->setActive(false);
+        QAccessible::installUpdateHandler(nullptr);
+    }
+    // The names `object` announced, in order.
+    QStringList namesOf(const QObject* object) const {
+        QStringList names;
+        for (const auto& [source, name] : heard())
+            if (source == object) names << name;
+        return names;
+    }
+
+private:
+    static QPlatformAccessibility* platform() {
+        return QGuiApplicationPrivate::platformIntegration()->accessibility();
+    }
+    static QList<QPair<QObject*, QString>>& heard() {
+        static QList<QPair<QObject*, QString>> events;
+        return events;
+    }
+};
 
 // Base of the window test classes: one window per test function (and row).
 class WindowTest : public QObject {

@@ -122,24 +122,30 @@ private slots:
         QCOMPARE(get<QLineEdit>("Text7")->text(), "1.5");
     }
 
-    // Typing into the channel box writes the channel's frequency; a text that
-    // is no channel leaves the field; a click in the open list picks a channel.
+    // Typing into the channel box writes the channel's frequency after each
+    // key; a text that is no channel (a blank, letters) leaves the field, and
+    // nothing the user did not type counts; a click in the open list picks a channel.
     void channelSelector_data() {
         QTest::addColumn<QString>("typed");
-        QTest::addColumn<int>("clicked"); // in the open list; -1: none
-        QTest::addColumn<QString>("frequency");
-        QTest::newRow("typed 7") << "7" << -1 << " 2442";
-        QTest::newRow("typed 13") << "13" << -1 << " 2472";
-        QTest::newRow("typed ab") << "ab" << -1 << "0";
-        QTest::newRow("clicked 11") << "" << 10 << " 2462";
+        QTest::addColumn<QStringList>("frequencies"); // after each typed key
+        QTest::addColumn<int>("clicked");             // in the open list; -1: none
+        QTest::newRow("typed 13") << "13" << QStringList{" 2412", " 2472"} << -1;
+        QTest::newRow("typed ab") << "ab" << QStringList{"0", "0"} << -1;
+        QTest::newRow("typed blank 9 blank") << " 9 " << QStringList{"0", " 2452", " 2452"} << -1;
+        QTest::newRow("clicked 11") << "" << QStringList{} << 10;
     }
     void channelSelector() {
         QFETCH(QString, typed);
+        QFETCH(QStringList, frequencies);
         QFETCH(int, clicked);
-        QFETCH(QString, frequency);
         auto* combo = get<QComboBox>("Combo1");
         QTest::mouseClick(combo->lineEdit(), Qt::LeftButton);
-        QTest::keyClicks(combo->lineEdit(), typed);
+        for (qsizetype i = 0; i < typed.size(); ++i) {
+            QTest::keyClick(combo->lineEdit(), typed[i].toLatin1());
+            QCoreApplication::processEvents();
+            QCOMPARE(get<QLineEdit>("txtFrequency")->text(), frequencies[i]);
+        }
+        QCOMPARE(combo->currentText(), typed);
         if (clicked >= 0) {
             QTest::keyClick(combo->lineEdit(), Qt::Key_Down, Qt::AltModifier);
             QAbstractItemView* view = combo->view();
@@ -148,8 +154,8 @@ private slots:
             const QRect item = view->visualRect(view->model()->index(clicked, 0));
             QTest::mouseMove(view->viewport(), item.center());
             QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, item.center());
+            QCOMPARE(get<QLineEdit>("txtFrequency")->text(), " 2462");
         }
-        QCOMPARE(get<QLineEdit>("txtFrequency")->text(), frequency);
     }
 
     // A "..." button opens the list level with itself, captioned "OK"; the next

@@ -141,6 +141,26 @@ private slots:
         QCOMPARE(nameOf(QTest::currentDataTag()), name);
     }
 
+    // A screen reader that caches names hears every new result: each result
+    // label raises one name change per new text, and none for a rewrite of
+    // the same text.
+    void announcesResultChanges() {
+        QVERIFY(showActive(*m_window));
+        typeExampleLink(*m_window, ".");
+        QVERIFY(waitForTick(*m_window, "Timer1"));
+        const AnnouncementSpy spy;
+        typeInto(*m_window, "Text2", "21");
+        QVERIFY(waitForTick(*m_window, "Timer1"));
+        QVERIFY(waitForTick(*m_window, "Timer1")); // the same texts again: nothing to say
+        const QStringList finals = {"33.30 dBm", "6.801 Km", "116.8 dB", "14.49 m"};
+        const QStringList names = {"lblEIRP1", "lblDistance", "lblFSL", "lblFrensel"};
+        for (int i = 0; i < names.size(); ++i) {
+            const QStringList heard = spy.namesOf(get(names[i]));
+            QVERIFY2(!heard.isEmpty() && heard.last().endsWith(finals[i]), qPrintable(names[i]));
+            QCOMPARE(heard.size(), QSet<QString>(heard.begin(), heard.end()).size());
+        }
+    }
+
     // The window paints every pixel, and at scale 2 in finer detail than its
     // scale-1 picture blown up.
     void paintsCrispAtScaleTwo() {

@@ -46,6 +46,31 @@ private slots:
         QVERIFY(get("lblDistance")->toolTip().contains("6.061 Km")); // the way back
     }
 
+    // The widest realistic text of each read-out, in the label's own font,
+    // fits its rectangle, and the rectangle lies inside the two-pixel border.
+    void readoutsFitInsideTheBorder() {
+        const QHash<tarvanel::Role, QStringList> widest = {
+            {tarvanel::Role::LegalPower, {"-10,00 dBm (0,10 mW)", "30,00 dBm (1000,00 mW)"}},
+            {tarvanel::Role::ReceivedLevel, {"-100,00 dBm"}},
+            {tarvanel::Role::ReceiveMargin, {"-20,00 dB"}},
+            {tarvanel::Role::Clearance, {"100,00 m"}}};
+        const QRect inside = m_window->rect().adjusted(2, 2, -2, -2);
+        int checked = 0;
+        for (const tarvanel::ControlRow& row : tarvanel::windowTable()) {
+            if (!widest.contains(row.role)) continue;
+            auto* label = get<QLabel>(row.name);
+            QVERIFY2(inside.contains(label->geometry()), row.name);
+            for (const QString& text : widest[row.role]) {
+                const int width = QFontMetrics(label->font()).horizontalAdvance(text);
+                QVERIFY2(
+                    width <= label->contentsRect().width(),
+                    qPrintable(QString("%1: %2 px for %3").arg(row.name).arg(width).arg(text)));
+            }
+            ++checked;
+        }
+        QCOMPARE(checked, 5);
+    }
+
     void copiesASummary() {
         typeInto(*m_window, "txtLinkDistance", "5");
         QTest::keyClick(m_window.get(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);

@@ -34,7 +34,7 @@ field() { dpkg-deb --field "$deb" "$1"; }
 [ "$(field Version)" = "$version" ] || fail "Version is '$(field Version)', the project is $version"
 [ "$(field Architecture)" = "$arch" ] || fail "Architecture is '$(field Architecture)'"
 depends=$(field Depends)
-for package in libqt6core6 libqt6gui6 libqt6widgets6 libstdc++6 libc6 fonts-dejavu-core \
+for package in libqt6core6 libqt6gui6 libqt6widgets6 libstdc++6 libc6 fonts-dejavu-core fonts-dejavu-extra \
     qt6-qpa-plugins; do
     # a package name stands between list separators, optionally with a version
     echo ", $depends," | grep -Eq ", ${package//+/\\+}( \([^)]*\))?," ||
