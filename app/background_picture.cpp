@@ -1,8 +1,9 @@
-#include "background_picture.h"
+#include "app/background_picture.h"
 
-#include "product_name.h"
-#include "window_colours.h"
-#include "window_table.h"
+#include "app/product_name.h"
+#include "app/window_table.h"
+#include "widgets/window_colours.h"
+#include "widgets/window_fonts.h"
 
 #include <QFont>
 #include <QFontMetricsF>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "tarvanel_emblem.h"
-#include "window_colours.h"
+#include "app/tarvanel_emblem.h"
+#include "widgets/window_colours.h"
 
 class QPainter;
 

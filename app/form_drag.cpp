@@ -1,4 +1,4 @@
-#include "form_drag.h"
+#include "app/form_drag.h"
 
 #include <QCoreApplication>
 #include <QMouseEvent>

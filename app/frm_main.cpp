@@ -1,27 +1,28 @@
-#include "frm_main.h"
+#include "app/frm_main.h"
 
-#include "background_picture.h"
-#include "cable_chooser.h"
-#include "cable_loss_labels.h"
-#include "channel_selector.h"
-#include "click_area.h"
-#include "decimal_point_key.h"
-#include "form_drag.h"
-#include "installer_readouts.h"
-#include "link_summary.h"
-#include "power_unit_rules.h"
-#include "power_units.h"
-#include "product_name.h"
-#include "qt_number_locale.h"
-#include "result_label.h"
-#include "result_text.h"
-#include "select_all_on_focus.h"
-#include "title_strip.h"
-#include "underline_line.h"
-#include "unit_focus_frame.h"
-#include "window_colours.h"
-#include "window_palette.h"
-#include "window_table.h"
+#include "app/background_picture.h"
+#include "app/form_drag.h"
+#include "app/link_summary.h"
+#include "app/product_name.h"
+#include "app/qt_number_locale.h"
+#include "app/title_strip.h"
+#include "app/window_palette.h"
+#include "app/window_table.h"
+#include "engine/installer_readouts.h"
+#include "engine/result_text.h"
+#include "inputs/cable_chooser.h"
+#include "inputs/cable_loss_labels.h"
+#include "inputs/channel_selector.h"
+#include "inputs/decimal_point_key.h"
+#include "inputs/power_units.h"
+#include "inputs/select_all_on_focus.h"
+#include "rules/power_unit_rules.h"
+#include "widgets/click_area.h"
+#include "widgets/result_label.h"
+#include "widgets/underline_line.h"
+#include "widgets/unit_focus_frame.h"
+#include "widgets/window_colours.h"
+#include "widgets/window_fonts.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -158,7 +159,8 @@ void FrmMain::installBehaviours() {
         {c.end2.chooseCable, c.end2.lossPerMetre, QString::fromUtf8(headingOf(LinkEnd::Two))},
         locale, this);
     for (const LinkEndControls* end : {&c.end1, &c.end2})
-        new UnitFocusFrame(*end, this);
+        new UnitFocusFrame({end->dbmPicture, end->mwPicture}, {end->dbmOption, end->mwOption},
+                           this);
 }
 
 QList<QLineEdit*> FrmMain::textFields() const {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "link_budget.h"
-#include "link_end_controls.h"
+#include "engine/link_budget.h"
+#include "inputs/link_end_controls.h"
 
 #include <QWidget>
 

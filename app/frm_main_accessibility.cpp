@@ -5,9 +5,9 @@
 // no fixed accessible name: with one, a change of its text would no longer be
 // announced to screen readers as a change of its name.
 
-#include "frm_main.h"
-#include "result_label.h"
-#include "window_table.h"
+#include "app/frm_main.h"
+#include "app/window_table.h"
+#include "widgets/result_label.h"
 
 #include <QLabel>
 

@@ -2,13 +2,14 @@
 // texts, fonts and colours. Siblings stack in creation order, which is the
 // table's order, back to front.
 
-#include "click_area.h"
-#include "frm_main.h"
-#include "result_label.h"
-#include "title_strip.h"
-#include "underline_line.h"
-#include "window_colours.h"
-#include "window_table.h"
+#include "app/frm_main.h"
+#include "app/title_strip.h"
+#include "app/window_table.h"
+#include "widgets/click_area.h"
+#include "widgets/result_label.h"
+#include "widgets/underline_line.h"
+#include "widgets/window_colours.h"
+#include "widgets/window_fonts.h"
 
 #include <QComboBox>
 #include <QGroupBox>

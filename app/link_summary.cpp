@@ -1,8 +1,8 @@
-#include "link_summary.h"
+#include "app/link_summary.h"
 
-#include "product_name.h"
-#include "result_label.h"
-#include "window_table.h"
+#include "app/product_name.h"
+#include "app/window_table.h"
+#include "widgets/result_label.h"
 
 #include <QComboBox>
 #include <QLineEdit>

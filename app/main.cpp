@@ -1,5 +1,5 @@
-#include "frm_main.h"
-#include "quit_on_signal.h"
+#include "app/frm_main.h"
+#include "app/quit_on_signal.h"
 
 #include <QApplication>
 #include <QFont>

@@ -1,4 +1,4 @@
-#include "qt_number_locale.h"
+#include "app/qt_number_locale.h"
 
 namespace tarvanel {
 

@@ -1,4 +1,4 @@
-#include "quit_on_signal.h"
+#include "app/quit_on_signal.h"
 
 #include <QCoreApplication>
 #include <QSocketNotifier>

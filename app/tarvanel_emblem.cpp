@@ -1,4 +1,4 @@
-#include "tarvanel_emblem.h"
+#include "app/tarvanel_emblem.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,4 +1,4 @@
-#include "title_strip.h"
+#include "app/title_strip.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

@@ -1,6 +1,6 @@
-#include "window_palette.h"
+#include "app/window_palette.h"
 
-#include "window_colours.h"
+#include "widgets/window_colours.h"
 
 namespace tarvanel {
 

@@ -1,6 +1,7 @@
-#include "window_table.h"
+#include "app/window_table.h"
 
-#include "power_unit_rules.h"
+#include "rules/power_unit_rules.h"
+#include "widgets/window_fonts.h"
 
 #include <QString>
 

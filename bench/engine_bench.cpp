@@ -1,7 +1,7 @@
 // Engine cost of the refresh cycle: the five results of the 200 ms tick as
 // label texts, the two EIRPs of the 600 ms tick, and the number rules under them.
-#include "result_text.h"
-#include "test_support.h"
+#include "engine/result_text.h"
+#include "tests/engine/test_support.h"
 
 #include <benchmark/benchmark.h>
 

@@ -6,9 +6,9 @@
 // example link's results afterwards.
 // Usage: soak [ticks, default 20000] [locale, default el_GR]
 
-#include "frm_main.h"
-#include "memory_use.h"
-#include "soak_driver.h"
+#include "app/frm_main.h"
+#include "bench/memory_use.h"
+#include "bench/soak_driver.h"
 
 #include <QApplication>
 #include <QComboBox>

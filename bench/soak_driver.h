@@ -6,15 +6,15 @@
 // closed, and the window's timers fired between the changes. After every step
 // it checks what must always hold. Used by bench/soak.
 
-#include "cable_catalogue.h"
-#include "click_area.h"
-#include "frm_main.h"
-#include "main_window_support.h"
-#include "power_unit_rules.h"
-#include "qt_number_locale.h"
-#include "result_text.h"
-#include "timer_tick.h"
-#include "underline_line.h"
+#include "app/frm_main.h"
+#include "app/qt_number_locale.h"
+#include "bench/timer_tick.h"
+#include "cables/cable_catalogue.h"
+#include "engine/result_text.h"
+#include "rules/power_unit_rules.h"
+#include "tests/gui/main_window_support.h"
+#include "widgets/click_area.h"
+#include "widgets/underline_line.h"
 
 #include <QComboBox>
 #include <QLabel>

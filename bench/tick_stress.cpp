@@ -2,10 +2,10 @@
 // (computeResultTexts on 1 MB texts), then the window's whole Timer1 handler,
 // run offscreen. Prints the time per tick for each kind of flood.
 
-#include "frm_main.h"
-#include "qt_number_locale.h"
-#include "result_text.h"
-#include "timer_tick.h"
+#include "app/frm_main.h"
+#include "app/qt_number_locale.h"
+#include "bench/timer_tick.h"
+#include "engine/result_text.h"
 
 #include <QApplication>
 #include <QFont>

@@ -1,6 +1,6 @@
-#include "cable_catalogue.h"
+#include "cables/cable_catalogue.h"
 
-#include "number_text.h"
+#include "engine/number_text.h"
 
 namespace tarvanel {
 

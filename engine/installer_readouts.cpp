@@ -1,9 +1,9 @@
-#include "installer_readouts.h"
+#include "engine/installer_readouts.h"
 
-#include "checked_math.h"
-#include "number_text.h"
-#include "power_conversion.h"
-#include "result_text.h"
+#include "engine/checked_math.h"
+#include "engine/number_text.h"
+#include "engine/power_conversion.h"
+#include "engine/result_text.h"
 
 #include <cmath>
 #include <cstdint>

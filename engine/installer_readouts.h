@@ -1,8 +1,8 @@
 #pragma once
 
-#include "engine_error.h"
-#include "link_budget.h"
-#include "number_locale.h"
+#include "engine/engine_error.h"
+#include "engine/link_budget.h"
+#include "engine/number_locale.h"
 
 #include <string>
 #include <string_view>

@@ -1,8 +1,8 @@
-#include "link_budget.h"
+#include "engine/link_budget.h"
 
-#include "checked_math.h"
-#include "number_text.h"
-#include "power_conversion.h"
+#include "engine/checked_math.h"
+#include "engine/number_text.h"
+#include "engine/power_conversion.h"
 
 #include <cmath>
 #include <cstdint>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine_error.h"
-#include "number_locale.h"
+#include "engine/engine_error.h"
+#include "engine/number_locale.h"
 
 #include <cstdint>
 #include <string>

@@ -1,6 +1,6 @@
-#include "power_conversion.h"
+#include "engine/power_conversion.h"
 
-#include "checked_math.h"
+#include "engine/checked_math.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine_error.h"
+#include "engine/engine_error.h"
 
 namespace tarvanel {
 

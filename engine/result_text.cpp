@@ -1,4 +1,4 @@
-#include "result_text.h"
+#include "engine/result_text.h"
 
 namespace tarvanel {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "link_budget.h"
-#include "number_text.h"
+#include "engine/link_budget.h"
+#include "engine/number_text.h"
 
 #include <string>
 #include <string_view>

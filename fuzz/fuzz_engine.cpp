@@ -2,8 +2,8 @@
 // locale, and checks what the refresh relies on: every result is finite, a
 // failure carries 0 and the label texts are well formed.
 
-#include "fuzz_support.h"
-#include "result_text.h"
+#include "engine/result_text.h"
+#include "fuzz/fuzz_support.h"
 
 #include <cmath>
 

@@ -2,11 +2,11 @@
 // conversion, the channel selector and the cable-loss labels. Whatever they
 // write into a field must read as a number.
 
-#include "cable_loss_rules.h"
-#include "channel_rules.h"
-#include "fuzz_support.h"
-#include "number_text.h"
-#include "power_unit_rules.h"
+#include "engine/number_text.h"
+#include "fuzz/fuzz_support.h"
+#include "rules/cable_loss_rules.h"
+#include "rules/channel_rules.h"
+#include "rules/power_unit_rules.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
-#include "cable_loss_labels.h"
+#include "inputs/cable_loss_labels.h"
 
-#include "cable_loss_rules.h"
+#include "rules/cable_loss_rules.h"
 
 #include <QLabel>
 #include <QLineEdit>

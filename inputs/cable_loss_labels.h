@@ -1,7 +1,7 @@
 #pragma once
 
-#include "link_end_controls.h"
-#include "locale_source.h"
+#include "inputs/link_end_controls.h"
+#include "inputs/locale_source.h"
 
 #include <QObject>
 

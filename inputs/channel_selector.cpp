@@ -1,6 +1,6 @@
-#include "channel_selector.h"
+#include "inputs/channel_selector.h"
 
-#include "channel_rules.h"
+#include "rules/channel_rules.h"
 
 #include <QComboBox>
 #include <QLineEdit>

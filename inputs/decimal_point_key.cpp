@@ -1,6 +1,6 @@
-#include "decimal_point_key.h"
+#include "inputs/decimal_point_key.h"
 
-#include "decimal_key_rules.h"
+#include "rules/decimal_key_rules.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "locale_source.h"
+#include "inputs/locale_source.h"
 
 #include <QObject>
 

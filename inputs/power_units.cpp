@@ -1,8 +1,8 @@
-#include "power_units.h"
+#include "inputs/power_units.h"
 
-#include "click_area.h"
-#include "power_unit_rules.h"
-#include "underline_line.h"
+#include "rules/power_unit_rules.h"
+#include "widgets/click_area.h"
+#include "widgets/underline_line.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "link_budget.h"
-#include "link_end_controls.h"
-#include "locale_source.h"
+#include "engine/link_budget.h"
+#include "inputs/link_end_controls.h"
+#include "inputs/locale_source.h"
 
 #include <QObject>
 

@@ -1,4 +1,4 @@
-#include "select_all_on_focus.h"
+#include "inputs/select_all_on_focus.h"
 
 #include <QFocusEvent>
 #include <QLineEdit>

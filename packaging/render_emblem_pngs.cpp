@@ -3,7 +3,7 @@
 // writes OUTPUT_DIR/<SIZE>x<SIZE>/apps/ICON_NAME.png for every SIZE.
 // Run it with QT_QPA_PLATFORM=offscreen; it needs no display.
 
-#include "tarvanel_emblem.h"
+#include "app/tarvanel_emblem.h"
 
 #include <QDir>
 #include <QGuiApplication>

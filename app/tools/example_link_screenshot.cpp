@@ -2,7 +2,7 @@
 // for the results and warnings to refresh, and saves a picture of the window.
 // Used by scripts/screenshot: example_link_screenshot OUTPUT.png [DISTANCE_KM]
 
-#include "frm_main.h"
+#include "app/frm_main.h"
 
 #include <QApplication>
 #include <QLineEdit>

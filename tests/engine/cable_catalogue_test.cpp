@@ -1,6 +1,6 @@
-#include "cable_catalogue.h"
-#include "number_text.h"
-#include "test_support.h"
+#include "cables/cable_catalogue.h"
+#include "engine/number_text.h"
+#include "tests/engine/test_support.h"
 
 #include <gtest/gtest.h>
 

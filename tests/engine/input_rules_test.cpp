@@ -1,9 +1,9 @@
-#include "cable_loss_rules.h"
-#include "channel_rules.h"
-#include "decimal_key_rules.h"
-#include "number_text.h"
-#include "power_unit_rules.h"
-#include "test_support.h"
+#include "engine/number_text.h"
+#include "rules/cable_loss_rules.h"
+#include "rules/channel_rules.h"
+#include "rules/decimal_key_rules.h"
+#include "rules/power_unit_rules.h"
+#include "tests/engine/test_support.h"
 
 #include <gtest/gtest.h>
 

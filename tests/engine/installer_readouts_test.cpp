@@ -1,5 +1,5 @@
-#include "installer_readouts.h"
-#include "test_support.h"
+#include "engine/installer_readouts.h"
+#include "tests/engine/test_support.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "result_text.h"
-#include "test_support.h"
+#include "engine/result_text.h"
+#include "tests/engine/test_support.h"
 
 #include <gtest/gtest.h>
 

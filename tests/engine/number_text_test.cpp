@@ -1,5 +1,5 @@
-#include "number_text.h"
-#include "test_support.h"
+#include "engine/number_text.h"
+#include "tests/engine/test_support.h"
 
 #include <gtest/gtest.h>
 #include <optional>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link_budget.h"
+#include "engine/link_budget.h"
 
 #include <gtest/gtest.h>
 

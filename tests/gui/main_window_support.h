@@ -3,8 +3,8 @@
 // Helpers for the window tests (and the screenshot tool): controls found by
 // their objectName only, keys and clicks as a user sends them, timer ticks.
 
-#include "frm_main.h"
-#include "window_table.h"
+#include "app/frm_main.h"
+#include "app/window_table.h"
 
 #include <QAccessible>
 #include <QLabel>

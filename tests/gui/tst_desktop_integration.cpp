@@ -2,10 +2,10 @@
 // visible keyboard focus for the hidden unit options, writes from assistive
 // technology, buttons that screen readers can press, Ctrl+Q.
 
-#include "click_area.h"
-#include "frm_main.h"
-#include "title_strip.h"
-#include "window_colours.h"
+#include "app/frm_main.h"
+#include "app/title_strip.h"
+#include "widgets/click_area.h"
+#include "widgets/window_colours.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>

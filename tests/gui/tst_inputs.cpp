@@ -2,9 +2,9 @@
 // units, cable-loss labels, select-all on focus, the decimal point of Text5,
 // the channel selector and the cable chooser.
 
-#include "cable_catalogue.h"
-#include "frm_main.h"
-#include "main_window_support.h"
+#include "app/frm_main.h"
+#include "cables/cable_catalogue.h"
+#include "tests/gui/main_window_support.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

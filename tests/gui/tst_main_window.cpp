@@ -2,9 +2,9 @@
 // warnings, the tab order, what assistive technology reads, the painted
 // surface, hostile pastes, the title strip and the end of the program.
 
-#include "frm_main.h"
-#include "main_window_support.h"
-#include "quit_on_signal.h"
+#include "app/frm_main.h"
+#include "app/quit_on_signal.h"
+#include "tests/gui/main_window_support.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -1,6 +1,6 @@
 // The engine's number conventions taken from a QLocale, as UTF-8.
 
-#include "qt_number_locale.h"
+#include "app/qt_number_locale.h"
 
 #include <QTest>
 

@@ -2,8 +2,8 @@
 // received level, the margin in green or red and the clearance; the summary on
 // the clipboard holds inputs and results.
 
-#include "frm_main.h"
-#include "main_window_support.h"
+#include "app/frm_main.h"
+#include "tests/gui/main_window_support.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "number_locale.h"
+#include "engine/number_locale.h"
 
 #include <string>
 #include <string_view>

@@ -1,7 +1,7 @@
-#include "power_unit_rules.h"
+#include "rules/power_unit_rules.h"
 
-#include "number_text.h"
-#include "power_conversion.h"
+#include "engine/number_text.h"
+#include "engine/power_conversion.h"
 
 namespace tarvanel {
 

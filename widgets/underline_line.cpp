@@ -1,7 +1,7 @@
-#include "underline_line.h"
+#include "widgets/underline_line.h"
 
-#include "twips.h"
-#include "window_colours.h"
+#include "widgets/twips.h"
+#include "widgets/window_colours.h"
 
 #include <QPainter>
 

@@ -1,6 +1,6 @@
-#include "cable_chooser.h"
+#include "inputs/cable_chooser.h"
 
-#include "cable_catalogue.h"
+#include "cables/cable_catalogue.h"
 
 #include <QLineEdit>
 #include <QListWidget>

@@ -1,4 +1,4 @@
-#include "click_area.h"
+#include "widgets/click_area.h"
 
 #include <QPainter>
 

@@ -1,4 +1,4 @@
-#include "decimal_key_rules.h"
+#include "rules/decimal_key_rules.h"
 
 namespace tarvanel {
 

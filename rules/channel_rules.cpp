@@ -1,6 +1,6 @@
-#include "channel_rules.h"
+#include "rules/channel_rules.h"
 
-#include "number_text.h"
+#include "engine/number_text.h"
 
 #include <array>
 #include <charconv>

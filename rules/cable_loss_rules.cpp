@@ -1,6 +1,6 @@
-#include "cable_loss_rules.h"
+#include "rules/cable_loss_rules.h"
 
-#include "number_text.h"
+#include "engine/number_text.h"
 
 namespace tarvanel {
 

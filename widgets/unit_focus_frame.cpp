@@ -1,6 +1,4 @@
-#include "unit_focus_frame.h"
-
-#include "click_area.h"
+#include "widgets/unit_focus_frame.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -13,14 +11,17 @@ namespace {
 constexpr int kFrameMargin = 2; // pixels around the pictures
 } // namespace
 
-UnitFocusFrame::UnitFocusFrame(const LinkEndControls& end, QWidget* window)
+UnitFocusFrame::UnitFocusFrame(const QList<QWidget*>& pictures, const QList<QRadioButton*>& options,
+                               QWidget* window)
     : QWidget(window) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_NoSystemBackground);
-    const QRect pictures = end.dbmPicture->geometry().united(end.mwPicture->geometry());
-    setGeometry(pictures.adjusted(-kFrameMargin, -kFrameMargin, kFrameMargin, kFrameMargin));
+    QRect around;
+    for (const QWidget* picture : pictures)
+        around = around.united(picture->geometry());
+    setGeometry(around.adjusted(-kFrameMargin, -kFrameMargin, kFrameMargin, kFrameMargin));
     hide();
-    for (QRadioButton* option : {end.dbmOption, end.mwOption})
+    for (QRadioButton* option : options)
         option->installEventFilter(this);
 }
 

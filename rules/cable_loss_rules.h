@@ -1,7 +1,7 @@
 #pragma once
 
-#include "link_budget.h"
-#include "number_locale.h"
+#include "engine/link_budget.h"
+#include "engine/number_locale.h"
 
 #include <string>
 
