@@ -101,6 +101,8 @@ LinkEndFields endFields(const LinkEndControls& end) {
 constexpr int kWindowWidth = 550;
 constexpr int kWindowHeight = 362;
 constexpr int kChannelCount = 13;
+// The warnings refresh every 600 ms: every third tick of the 200 ms Timer1.
+constexpr int kTicksPerWarningRefresh = 3;
 
 } // namespace
 
@@ -132,10 +134,12 @@ FrmMain::FrmMain(QWidget* parent)
 
     installBehaviours();
 
-    connect(m_c.Timer1, &QTimer::timeout, this, &FrmMain::Timer1_Timer);
-    connect(m_c.Timer2, &QTimer::timeout, this, &FrmMain::Timer2_Timer);
+    connect(m_c.Timer1, &QTimer::timeout, this, [this] {
+        Timer1_Timer();
+        m_ticksSinceWarnings = (m_ticksSinceWarnings + 1) % kTicksPerWarningRefresh;
+        if (m_ticksSinceWarnings == 0) Timer2_Timer();
+    });
     m_c.Timer1->start();
-    m_c.Timer2->start();
 
     Form_Load();
 }
@@ -275,7 +279,6 @@ void FrmMain::copySummary() {
 // Ends the program at once: no question, nothing saved.
 void FrmMain::lblexit_Click() {
     m_c.Timer1->stop();
-    m_c.Timer2->stop();
     close();
     QCoreApplication::exit(0);
 }

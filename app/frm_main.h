@@ -51,8 +51,9 @@ public:
         ClickArea* lblMinimize = nullptr;
         ClickArea* lblexit = nullptr;
 
-        QTimer* Timer1 = nullptr; // results
-        QTimer* Timer2 = nullptr; // legal-limit warnings
+        // Results every 200 ms; the legal-limit warnings (Timer2_Timer) every
+        // third tick, so the window wakes no more often than this one timer.
+        QTimer* Timer1 = nullptr;
     };
 
     explicit FrmMain(QWidget* parent = nullptr);
@@ -85,6 +86,7 @@ private:
     void copySummary();
 
     Controls m_c;
+    int m_ticksSinceWarnings = 0;
 };
 
 } // namespace tarvanel

@@ -25,7 +25,6 @@ namespace tarvanel {
 namespace {
 
 constexpr int kResultsIntervalMs = 200;
-constexpr int kWarningsIntervalMs = 600;
 // The list is narrow: the condensed cut at 10 px shows every cable's whole name.
 constexpr int kCableListFontPixels = 10;
 
@@ -250,7 +249,6 @@ void FrmMain::createControls() {
     for (const LinkEndControls* end : {&m_c.end1, &m_c.end2})
         end->dbmOption->setChecked(true);
 
-    m_c.Timer2 = timer(this, "Timer2", kWarningsIntervalMs);
     m_c.Timer1 = timer(this, "Timer1", kResultsIntervalMs);
 }
 

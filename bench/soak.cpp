@@ -42,8 +42,8 @@ Memory settledMemory(FrmMain& window) {
     for (QLineEdit* field : window.textFields())
         field->setText(QString());
     c.Combo1->clearEditText();
-    fireTimer(c.Timer1);
-    fireTimer(c.Timer2);
+    for (int tick = 0; tick < 3; ++tick) // the third refreshes the warnings
+        fireTimer(c.Timer1);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
     malloc_trim(0);
@@ -84,8 +84,8 @@ int main(int argc, char* argv[]) {
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 
-    std::printf("ticks: %d (Timer2: %d), chooser opened and closed: %d, %.1f s\n", driver.ticks(),
-                driver.ticks() / 3, driver.chooserCycles(), seconds);
+    std::printf("ticks: %d (warnings checked: %d), chooser opened and closed: %d, %.1f s\n",
+                driver.ticks(), driver.ticks() / 3, driver.chooserCycles(), seconds);
     std::printf("VmRSS after warm-up (%d ticks): %lld kB, at the end: %lld kB (%+lld kB)\n",
                 kWarmUpTicks, static_cast<long long>(warm.residentKb),
                 static_cast<long long>(end.residentKb),

@@ -48,8 +48,8 @@ public:
         m_fields = m_window.textFields();
     }
 
-    // One step: a few changes, then a tick of Timer1 (and of Timer2 every third
-    // step). Returns what went wrong, or an empty string.
+    // One step: a few changes, then a tick of Timer1 (and, every third step,
+    // the ticks that refresh the warnings). Returns what went wrong, or an empty string.
     QString step() {
         const int changes = pick(1, 3);
         for (int i = 0; i < changes; ++i)
@@ -64,7 +64,9 @@ public:
         fireTimer(m_c.Timer1);
         ++m_ticks;
         if (m_ticks % 3 == 0) {
-            fireTimer(m_c.Timer2);
+            // Three ticks in a row: one of them refreshes the warnings.
+            fireTimer(m_c.Timer1);
+            fireTimer(m_c.Timer1);
             if (QString fault = checkWarnings(); !fault.isEmpty()) return fault;
         }
         return checkAlways();

@@ -62,11 +62,16 @@ inline void typeInto(const QWidget& window, const QString& name, const QString& 
     typeInto(control<QLineEdit>(window, name), text);
 }
 
-// Waits for the next timeout of the window's timer `name` ("Timer1", "Timer2");
-// the window's own handler has run when this returns true.
-[[nodiscard]] inline bool waitForTick(const QWidget& window, const QString& name) {
-    QSignalSpy tick(control<QTimer>(window, name), &QTimer::timeout);
-    return tick.wait(2000);
+// Waits for `ticks` timeouts of the window's Timer1; the window's own handler
+// has run when this returns true. The warnings refresh on every third tick.
+[[nodiscard]] inline bool waitForTick(const QWidget& window, int ticks = 1) {
+    QSignalSpy tick(control<QTimer>(window, QStringLiteral("Timer1")), &QTimer::timeout);
+    while (tick.size() < ticks)
+        if (!tick.wait(2000)) return false;
+    return true;
+}
+[[nodiscard]] inline bool waitForWarnings(const QWidget& window) {
+    return waitForTick(window, 3);
 }
 
 // lblEIRP1, lblEIRP2, lblDistance, lblFSL, lblFrensel.

@@ -53,7 +53,7 @@ private slots:
         QLocale::setDefault(locale);
         QVERIFY(showActive(*m_window));
         typeExampleLink(*m_window, locale.decimalPoint());
-        QVERIFY(waitForTick(*m_window, "Timer1"));
+        QVERIFY(waitForTick(*m_window));
         QStringList results = {"32.30 dBm", "33.50 dBm", "6.061 Km", "115.8 dB", "13.68 m"};
         QCOMPARE(resultTexts(*m_window), results.replaceInStrings(".", locale.decimalPoint()));
     }
@@ -78,7 +78,7 @@ private slots:
         for (const QStringList& texts : {QStringList{"30", "0"}, typed}) {
             typeInto(get<QLineEdit>("Text2", end), texts[0]);
             typeInto(get<QLineEdit>("Text3", end), texts[1]);
-            QVERIFY(waitForTick(*m_window, "Timer2"));
+            QVERIFY(waitForWarnings(*m_window));
             QCOMPARE(warning->isVisible(), texts == typed ? shown : true);
             QCOMPARE(warning->palette().color(QPalette::WindowText), QColor(Qt::red));
             QVERIFY(get("lblBlink1", 3 - end)->isHidden());
@@ -137,7 +137,7 @@ private slots:
                                           {"Text5", "10"},
                                           {"Text6", "0"}})
             typeInto(*m_window, field, text);
-        QVERIFY(waitForTick(*m_window, "Timer1"));
+        QVERIFY(waitForTick(*m_window));
         QCOMPARE(nameOf(QTest::currentDataTag()), name);
     }
 
@@ -147,11 +147,11 @@ private slots:
     void announcesResultChanges() {
         QVERIFY(showActive(*m_window));
         typeExampleLink(*m_window, ".");
-        QVERIFY(waitForTick(*m_window, "Timer1"));
+        QVERIFY(waitForTick(*m_window));
         const AnnouncementSpy spy;
         typeInto(*m_window, "Text2", "21");
-        QVERIFY(waitForTick(*m_window, "Timer1"));
-        QVERIFY(waitForTick(*m_window, "Timer1")); // the same texts again: nothing to say
+        QVERIFY(waitForTick(*m_window));
+        QVERIFY(waitForTick(*m_window)); // the same texts again: nothing to say
         const QStringList finals = {"33.30 dBm", "6.801 Km", "116.8 dB", "14.49 m"};
         const QStringList names = {"lblEIRP1", "lblDistance", "lblFSL", "lblFrensel"};
         for (int i = 0; i < names.size(); ++i) {
@@ -203,8 +203,8 @@ private slots:
             QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
             QCOMPARE(field->text(), text.left(field->maxLength()));
         }
-        QVERIFY(waitForTick(*m_window, "Timer1"));
-        QVERIFY(waitForTick(*m_window, "Timer2"));
+        QVERIFY(waitForTick(*m_window));
+        QVERIFY(waitForWarnings(*m_window));
         const QStringList texts = resultTexts(*m_window);
         const QStringList units = {"\\d{2} dBm", "\\d{2} dBm", "\\d{3} Km", "\\d dB", "\\d{2} m"};
         for (int i = 0; i < 5; ++i)

@@ -35,7 +35,7 @@ private slots:
         QFETCH(QStringList, texts);
         QFETCH(QColor, marginColour);
         typeInto(*m_window, "txtLinkDistance", distance);
-        QVERIFY(waitForTick(*m_window, "Timer1"));
+        QVERIFY(waitForTick(*m_window));
         QCOMPARE(get<QLabel>("lblLegalPower1")->text(), "7.70 dBm (5.89 mW)");
         QCOMPARE(get<QLabel>("lblLegalPower2")->text(), "6.50 dBm (4.47 mW)");
         QCOMPARE(get<QLabel>("lblReceived")->text(), texts[0]);
