@@ -22,4 +22,18 @@ template <typename T> struct Outcome {
     T orZero() const { return ok() ? value : T{}; }
 };
 
+// A failure on its way out of a function that returns an Outcome of any type.
+struct Failed {
+    EngineError error;
+    template <typename T> operator Outcome<T>() const { return Outcome<T>::failure(error); }
+};
+
+// Leaves the enclosing function, which returns an Outcome, with the failure of
+// an intermediate Outcome; otherwise names its value.
+#define TARVANEL_TRY(name, expression)                                                             \
+    const auto name = (expression);                                                                \
+    if (!name.ok()) return ::tarvanel::Failed {                                                    \
+            name.error                                                                             \
+        }
+
 } // namespace tarvanel

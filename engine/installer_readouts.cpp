@@ -2,12 +2,10 @@
 
 #include "engine/checked_math.h"
 #include "engine/number_text.h"
-#include "engine/power_conversion.h"
+#include "engine/radio_physics.h"
 #include "engine/result_text.h"
 
 #include <cmath>
-#include <cstdint>
-#include <limits>
 
 namespace tarvanel {
 
@@ -15,36 +13,23 @@ namespace {
 
 using Double = Outcome<double>;
 
-constexpr double kSpeedOfLight1e6 = 299.792458; // 10^6 m/s: lambda in m from f in MHz
-constexpr double kFourPi = 12.56637061435916;   // 4 pi, 16 digits
+// The part of the first Fresnel zone a path must keep clear.
 constexpr double kFresnelPart = 0.6;
-constexpr double kEarthRadiusMetres = 6371000.0;
-constexpr double kEffectiveRadiusFactor = 4.0 / 3.0;
-
-// Leaves the enclosing function with the failure of an intermediate Outcome.
-#define TARVANEL_TRY(name, expression)                                                             \
-    const auto name = (expression);                                                                \
-    if (!name.ok()) return Double::failure(name.error)
 
 Double widened(const Outcome<float>& single) {
-    if (!single.ok()) return Double::failure(single.error);
+    if (!single.ok()) return Failed{single.error};
     return {single.value};
 }
 
-// The sensitivity as the engine reads it: its magnitude, a 16-bit integer.
-Double sensitivityMagnitude(const LinkFields& link, const NumberLocale& locale) {
-    const Outcome<std::int16_t> sensitivity = toInt16(link.sensitivity, locale);
-    if (!sensitivity.ok()) return Double::failure(sensitivity.error);
-    if (sensitivity.value == std::numeric_limits<std::int16_t>::min())
-        return Double::failure(EngineError::Overflow);
-    return {std::fabs(static_cast<double>(sensitivity.value))};
-}
-
 Double positive(const Double& reading) {
-    if (reading.ok() && !(reading.value > 0.0))
-        return Double::failure(EngineError::InvalidOperation);
+    if (reading.ok() && !(reading.value > 0.0)) return Failed{EngineError::InvalidOperation};
     return reading;
 }
+
+struct LegalPower {
+    Double dbm;
+    Double milliwatts;
+};
 
 Double legalDbm(const EndResults& results, const Outcome<float>& gain) {
     TARVANEL_TRY(cableLoss, widened(results.cableLoss));
@@ -57,13 +42,17 @@ LegalPower legalPowerOf(const EndResults& results, const Outcome<float>& gain) {
     return {dbm, dbm.ok() ? dbmToMilliwatts(dbm.value) : dbm};
 }
 
-Double freeSpaceLossAt(const Double& megahertz, const Double& kilometres) {
-    TARVANEL_TRY(f, megahertz);
-    TARVANEL_TRY(d, kilometres);
-    TARVANEL_TRY(ratio, checked::divide(kFourPi * f.value * d.value * 1000.0, kSpeedOfLight1e6));
-    if (!(ratio.value > 0.0)) return Double::failure(EngineError::InvalidOperation);
-    return checked::value(20.0 * std::log10(ratio.value));
-}
+// The path from end 1 to end 2 at the link distance.
+struct PathReadouts {
+    Double freeSpaceLoss;
+    Double received;
+    Double margin; // received level + |sensitivity|
+    bool marginMet = false;
+    Double fresnelRadius; // F1 at mid-path
+    Double fresnelPart;   // 0.6 F1
+    Double earthBulge;    // at mid-path
+    Double clearance;     // 0.6 F1 + bulge
+};
 
 Double receivedAt(const LinkResults& results, const Outcome<float>& gain2, const Double& loss) {
     TARVANEL_TRY(eirp1, widened(results.end1.eirp));
@@ -73,52 +62,75 @@ Double receivedAt(const LinkResults& results, const Outcome<float>& gain2, const
     return checked::value(eirp1.value + g2.value - l2.value - fsl.value);
 }
 
-Double fresnelRadiusAt(const Double& megahertz, const Double& kilometres) {
-    TARVANEL_TRY(f, megahertz);
-    TARVANEL_TRY(d, kilometres);
-    TARVANEL_TRY(wavelength, checked::divide(kSpeedOfLight1e6, f.value));
-    return checked::squareRoot(wavelength.value * d.value * 1000.0 / 4.0);
-}
-
-Double earthBulgeAt(const Double& kilometres) {
-    TARVANEL_TRY(d, kilometres);
-    const double metres = d.value * 1000.0;
-    return checked::value(metres * metres / (8.0 * kEffectiveRadiusFactor * kEarthRadiusMetres));
-}
-
 Double sum(const Double& a, const Double& b) {
     TARVANEL_TRY(x, a);
     TARVANEL_TRY(y, b);
     return checked::value(x.value + y.value);
 }
 
-#undef TARVANEL_TRY
+// Applies a physics function to readings that must all have computed.
+template <typename Function, typename... Readings>
+Double physics(Function function, const Readings&... readings) {
+    for (EngineError error : {readings.error...})
+        if (error != EngineError::None) return Failed{error};
+    return function(readings.value...);
+}
 
 PathReadouts pathOf(const LinkFields& link, const LinkResults& results, std::string_view distanceKm,
                     const NumberLocale& locale) {
     const Double distance = positive(toDouble(distanceKm, locale));
+    const Double halfway = distance.ok() ? Double{distance.value / 2.0} : distance;
     const Double frequency = positive(toDouble(link.frequency, locale));
     PathReadouts path;
-    path.freeSpaceLoss = freeSpaceLossAt(frequency, distance);
+    path.freeSpaceLoss = physics(freeSpaceLossDb, frequency, distance);
     path.received = receivedAt(results, toSingle(link.end2.gain, locale), path.freeSpaceLoss);
     const Double fadeMargin = widened(toSingle(link.margin, locale));
-    path.margin =
-        fadeMargin.ok() ? sum(path.received, sensitivityMagnitude(link, locale)) : fadeMargin;
+    path.margin = fadeMargin.ok()
+                      ? sum(path.received, sensitivityMagnitude(toInt16(link.sensitivity, locale)))
+                      : fadeMargin;
     // Judged on the margin as shown (two decimals), so that at the greatest
     // distance, where it shows the fade margin itself, it reads as met.
     path.marginMet = path.margin.ok() &&
                      std::round(path.margin.value * 100.0) / 100.0 >= std::fabs(fadeMargin.value);
-    path.fresnelRadius = fresnelRadiusAt(frequency, distance);
+    path.fresnelRadius = physics(fresnelRadiusMetres, frequency, halfway, halfway);
     path.fresnelPart = path.fresnelRadius.ok()
                            ? checked::value(kFresnelPart * path.fresnelRadius.value)
                            : path.fresnelRadius;
-    path.earthBulge = earthBulgeAt(distance);
+    path.earthBulge =
+        physics([](double d1, double d2) { return earthBulgeMetres(d1, d2, kStandardEarthFactor); },
+                halfway, halfway);
     path.clearance = sum(path.fresnelPart, path.earthBulge);
     return path;
 }
 
 LinkFields reversed(const LinkFields& link) {
     return {link.end2, link.end1, link.frequency, link.sensitivity, link.margin};
+}
+
+// The greatest distance each way round, km, as the link's results give it.
+struct Directions {
+    Outcome<float> forward;
+    Outcome<float> reverse;
+    LimitingDirection limiting = LimitingDirection::Unknown;
+};
+
+// The forward distance is the one the link's own evaluation already holds.
+Directions directionsFrom(const Outcome<float>& forward, const LinkFields& link,
+                          const NumberLocale& locale) {
+    Directions directions{forward, evaluateLink(reversed(link), locale).distance};
+    if (!directions.forward.ok() || !directions.reverse.ok()) return directions;
+    // Compared as lblDistance shows them, to the metre.
+    const NumberLocale plain;
+    const auto shown = [&plain](float km) {
+        return formatPattern(km, DisplayPattern::ThreeDecimals, plain);
+    };
+    if (shown(directions.forward.value) == shown(directions.reverse.value))
+        directions.limiting = LimitingDirection::Neither;
+    else
+        directions.limiting = directions.forward.value < directions.reverse.value
+                                  ? LimitingDirection::End1ToEnd2
+                                  : LimitingDirection::End2ToEnd1;
+    return directions;
 }
 
 std::string label(const Outcome<float>& value, DisplayPattern pattern, std::string_view suffix,
@@ -140,42 +152,6 @@ std::string legalPowerText(const LegalPower& power, const NumberLocale& locale) 
 }
 
 } // namespace
-
-LegalPower legalTransmitPower(const LinkEndFields& end, const NumberLocale& locale) {
-    return legalPowerOf(evaluateEnd(end, locale), toSingle(end.gain, locale));
-}
-
-PathReadouts pathReadouts(const LinkFields& link, std::string_view distanceKm,
-                          const NumberLocale& locale) {
-    return pathOf(link, evaluateLink(link, locale), distanceKm, locale);
-}
-
-namespace {
-
-// The forward distance is the one the link's own evaluation already holds.
-Directions directionsFrom(const Outcome<float>& forward, const LinkFields& link,
-                          const NumberLocale& locale) {
-    Directions directions{forward, evaluateLink(reversed(link), locale).distance};
-    if (!directions.forward.ok() || !directions.reverse.ok()) return directions;
-    // Compared as lblDistance shows them, to the metre.
-    const NumberLocale plain;
-    const auto shown = [&plain](float km) {
-        return formatPattern(km, DisplayPattern::ThreeDecimals, plain);
-    };
-    if (shown(directions.forward.value) == shown(directions.reverse.value))
-        directions.limiting = LimitingDirection::Neither;
-    else
-        directions.limiting = directions.forward.value < directions.reverse.value
-                                  ? LimitingDirection::End1ToEnd2
-                                  : LimitingDirection::End2ToEnd1;
-    return directions;
-}
-
-} // namespace
-
-Directions linkDirections(const LinkFields& link, const NumberLocale& locale) {
-    return directionsFrom(evaluateLink(link, locale).distance, link, locale);
-}
 
 InstallerReadoutTexts installerReadoutTexts(const LinkFields& link, std::string_view distanceKm,
                                             const NumberLocale& locale) {

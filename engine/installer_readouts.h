@@ -1,6 +1,5 @@
 #pragma once
 
-#include "engine/engine_error.h"
 #include "engine/link_budget.h"
 #include "engine/number_locale.h"
 
@@ -11,31 +10,13 @@ namespace tarvanel {
 
 // The installer's read-outs: figures for setting up a link in the field,
 // computed in double precision from the same field texts as the link results.
-
-// The greatest transmitter power that keeps a link end's EIRP at the legal
-// limit: 20 dBm - gain + cable loss. It needs the gain and the cable loss, not
-// the power field.
-struct LegalPower {
-    Outcome<double> dbm;
-    Outcome<double> milliwatts;
-};
-LegalPower legalTransmitPower(const LinkEndFields& end, const NumberLocale& locale);
-
-// The path from end 1 to end 2 at a link distance typed in km. Only a positive
-// distance computes; any failure leaves the figures that need it failed.
-struct PathReadouts {
-    Outcome<double> freeSpaceLoss; // 20 log10(4 pi f d 1000 / 299.792458), dB
-    Outcome<double> received;      // EIRP1 + G2 - L2 - free-space loss, dBm
-    // Received level + |sensitivity|, dB; it needs the fade margin as well.
-    Outcome<double> margin;
-    bool marginMet = false;        // margin >= |fade margin|
-    Outcome<double> fresnelRadius; // F1 = sqrt(lambda d / 4) at mid-path, m
-    Outcome<double> fresnelPart;   // 0.6 F1, m
-    Outcome<double> earthBulge;    // d^2 / (8 k R) at mid-path, k = 4/3, m
-    Outcome<double> clearance;     // 0.6 F1 + earth bulge, m
-};
-PathReadouts pathReadouts(const LinkFields& link, std::string_view distanceKm,
-                          const NumberLocale& locale);
+//  - legal power of an end: the greatest transmitter power that keeps its
+//    EIRP at the legal limit, 20 dBm - gain + cable loss, in dBm and mW;
+//  - at the link distance typed in km (only a positive one computes): the
+//    free-space loss, the level received at end 2 (EIRP1 + G2 - L2 - loss),
+//    the margin above the sensitivity and whether it meets the fade margin,
+//    and the clearance needed at mid-path, 0.6 F1 + the earth's bulge (k = 4/3);
+//  - the greatest distance the other way round (end 2 transmitting).
 
 // Which way round the link reaches less far.
 enum class LimitingDirection {
@@ -44,15 +25,6 @@ enum class LimitingDirection {
     End2ToEnd1, // end 2 transmitting
     Neither,    // both greatest distances show the same to the metre
 };
-
-// The greatest distance each way round, km, as CalcDistance computes it
-// (reverse: EIRP2 + G1 - L1 + |sensitivity| - |margin|).
-struct Directions {
-    Outcome<float> forward;
-    Outcome<float> reverse;
-    LimitingDirection limiting = LimitingDirection::Unknown;
-};
-Directions linkDirections(const LinkFields& link, const NumberLocale& locale);
 
 // The read-outs as label texts in the user's locale; a text is empty when a
 // figure it needs does not compute.

@@ -2,7 +2,7 @@
 
 #include "engine/checked_math.h"
 #include "engine/number_text.h"
-#include "engine/power_conversion.h"
+#include "engine/radio_physics.h"
 
 #include <cmath>
 #include <cstdint>
@@ -14,17 +14,14 @@ namespace {
 
 using Single = Outcome<float>;
 
-constexpr double kSpeedOfLight1e8 = 2.99792458;            // 10^8 m/s
-constexpr double kSpeedOfLight1e6 = 299.792458;            // 10^6 m/s
-constexpr double kFortyPi = 125.6637061435916;             // 40 pi, 16 digits
-constexpr double kFourPi = 12.56637061435916;              // 4 pi, 16 digits
-constexpr float kFresnelDistanceFactor = 250.0f;           // km / (4 x GHz) -> km x 250 / MHz
-const double kFresnelRadiusFactor = std::sqrt(299.792458); // sqrt(c) in 10^6 m/s
-
-// Leaves the enclosing function with the failure of an intermediate Outcome.
-#define TARVANEL_TRY(name, expression)                                                             \
-    const auto name = (expression);                                                                \
-    if (!name.ok()) return Single::failure(name.error)
+// The greatest distance and the Fresnel radius keep steps of their own (a
+// wavelength in 10^8 m/s, a distance stored in single precision on the way),
+// so they are not the shared physics' formulas, whose figures differ from
+// theirs in the last digits.
+constexpr double kSpeedOfLight1e8 = 2.99792458;                                  // 10^8 m/s
+constexpr double kFortyPi = 125.6637061435916;                                   // 40 pi, 16 digits
+constexpr float kFresnelDistanceFactor = 250.0f;                                 // km x 250 / MHz
+const double kFresnelRadiusFactor = std::sqrt(kSpeedOfLightMegametresPerSecond); // sqrt(c)
 
 Single powerOf(const LinkEndFields& end, const NumberLocale& locale) {
     switch (end.unit) {
@@ -85,17 +82,12 @@ EndResults resultsOf(const EndReading& end) {
 Single distanceOf(const Single& eirp1, const EndReading& end2,
                   const Outcome<std::int16_t>& sensitivity, const Single& margin,
                   const Single& frequency) {
-    // The sensitivity is entered as its magnitude: 80 and -80 both mean -80 dBm.
-    if (!sensitivity.ok()) return Single::failure(sensitivity.error);
-    if (sensitivity.value == std::numeric_limits<std::int16_t>::min())
-        return Single::failure(EngineError::Overflow);
-    const auto sensitivityMagnitude = static_cast<float>(std::abs(sensitivity.value));
-
+    TARVANEL_TRY(magnitude, sensitivityMagnitude(sensitivity));
     if (!eirp1.ok()) return eirp1;
     TARVANEL_TRY(gain2, end2.gain);
     TARVANEL_TRY(cableLoss2, end2.cableLoss);
-    const double budget =
-        static_cast<double>(gain2.value) + eirp1.value - cableLoss2.value + sensitivityMagnitude;
+    const double budget = static_cast<double>(gain2.value) + eirp1.value - cableLoss2.value +
+                          static_cast<float>(magnitude.value);
 
     if (!margin.ok()) return margin;
     TARVANEL_TRY(exponent, checked::value((budget - std::fabs(margin.value)) / 20.0));
@@ -108,16 +100,13 @@ Single distanceOf(const Single& eirp1, const EndReading& end2,
 }
 
 // The frequency read in double precision, as this loss has always read it.
+// The loss is shown whenever the distance computes, also for an EIRP of
+// exactly 0 dBm; a failed EIRP has already made the distance fail.
 Single freeSpaceLossOf(const Outcome<double>& frequency, const Single& distance) {
     TARVANEL_TRY(megahertz, frequency);
     if (!distance.ok()) return distance;
-    TARVANEL_TRY(ratio, checked::divide(megahertz.value * kFourPi * distance.value * 1000.0,
-                                        kSpeedOfLight1e6));
-    if (!(ratio.value > 0.0)) return Single::failure(EngineError::InvalidOperation);
-    TARVANEL_TRY(decades, checked::value(std::log(ratio.value) / std::log(10.0)));
-    // The loss is shown whenever the distance computes, also for an EIRP of
-    // exactly 0 dBm; a failed EIRP has already made the distance fail.
-    return checked::toSingle(20.0 * decades.value);
+    TARVANEL_TRY(loss, freeSpaceLossDb(megahertz.value, distance.value));
+    return checked::toSingle(loss.value);
 }
 
 Single fresnelRadiusOf(const Single& frequency, const Single& distance) {
@@ -129,8 +118,6 @@ Single fresnelRadiusOf(const Single& frequency, const Single& distance) {
     TARVANEL_TRY(root, checked::squareRoot(ratio.value));
     return checked::toSingle(root.value * kFresnelRadiusFactor);
 }
-
-#undef TARVANEL_TRY
 
 } // namespace
 

@@ -107,48 +107,6 @@ std::optional<std::int64_t> leadingDigitExponent(const ScannedNumber& number) {
     return std::nullopt;
 }
 
-// Powers of ten that are exact in each type, for the exact fast path.
-template <typename Real> struct ExactPowers;
-template <> struct ExactPowers<float> {
-    static constexpr int kMaxPower = 10;
-    static constexpr std::uint64_t kMaxMantissa = 1ULL << 24;
-    static constexpr float kPowers[] = {1e0f, 1e1f, 1e2f, 1e3f, 1e4f, 1e5f,
-                                        1e6f, 1e7f, 1e8f, 1e9f, 1e10f};
-};
-template <> struct ExactPowers<double> {
-    static constexpr int kMaxPower = 22;
-    static constexpr std::uint64_t kMaxMantissa = 1ULL << 53;
-    static constexpr double kPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                         1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                         1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-};
-
-// Short numbers whose digits and power of ten are both exact in Real: one
-// correctly rounded multiplication or division gives the nearest value, which
-// is all that the usual typed texts need.
-template <typename Real>
-std::optional<Real> readExactly(const ScannedNumber& number, std::int64_t exponent) {
-    using Powers = ExactPowers<Real>;
-    std::uint64_t mantissa = 0;
-    int digitCount = 0;
-    for (std::string_view part : {number.integerDigits, number.fractionDigits}) {
-        for (char c : part) {
-            if (digitCount == 0 && c == '0') continue;
-            if (++digitCount > 19) return std::nullopt;
-            mantissa = mantissa * 10 + static_cast<std::uint64_t>(c - '0');
-        }
-    }
-    const std::int64_t power = exponent - static_cast<std::int64_t>(number.fractionDigits.size());
-    if (mantissa > Powers::kMaxMantissa || power < -Powers::kMaxPower || power > Powers::kMaxPower)
-        return std::nullopt;
-    Real value = static_cast<Real>(mantissa);
-    if (power < 0)
-        value /= Powers::kPowers[-power];
-    else
-        value *= Powers::kPowers[power];
-    return number.negative ? -value : value;
-}
-
 template <typename Real>
 Outcome<Real> convertReal(std::string_view text, const NumberLocale& locale) {
     const auto scanned = scan(text, locale);
@@ -157,7 +115,6 @@ Outcome<Real> convertReal(std::string_view text, const NumberLocale& locale) {
     const Real zero = number.negative ? -Real(0) : Real(0);
 
     const std::int64_t exponent = exponentValue(number);
-    if (const auto exact = readExactly<Real>(number, exponent)) return {*exact};
 
     const auto leading = leadingDigitExponent(number);
     if (!leading) return {zero};

@@ -1,7 +1,7 @@
 #include "rules/power_unit_rules.h"
 
 #include "engine/number_text.h"
-#include "engine/power_conversion.h"
+#include "engine/radio_physics.h"
 
 namespace tarvanel {
 

@@ -1,0 +1,55 @@
+#include "engine/radio_physics.h"
+
+#include "engine/checked_math.h"
+
+#include <cmath>
+
+namespace tarvanel {
+
+namespace {
+constexpr double kFourPi = 12.56637061435916; // 4 pi, 16 digits
+constexpr double kMetresPerKm = 1000.0;
+} // namespace
+
+Outcome<double> wavelengthMetres(double megahertz) {
+    if (!(megahertz > 0.0)) return Failed{EngineError::InvalidOperation};
+    return checked::divide(kSpeedOfLightMegametresPerSecond, megahertz);
+}
+
+Outcome<double> freeSpaceLossDb(double megahertz, double kilometres) {
+    TARVANEL_TRY(ratio, checked::divide(megahertz * kFourPi * kilometres * kMetresPerKm,
+                                        kSpeedOfLightMegametresPerSecond));
+    if (!(ratio.value > 0.0)) return Failed{EngineError::InvalidOperation};
+    TARVANEL_TRY(decades, checked::value(std::log(ratio.value) / std::log(10.0)));
+    return checked::value(20.0 * decades.value);
+}
+
+Outcome<double> fresnelRadiusMetres(double megahertz, double d1Km, double d2Km) {
+    TARVANEL_TRY(wavelength, wavelengthMetres(megahertz));
+    TARVANEL_TRY(share, checked::divide(d1Km * d2Km * kMetresPerKm, d1Km + d2Km));
+    return checked::squareRoot(wavelength.value * share.value);
+}
+
+Outcome<double> earthBulgeMetres(double d1Km, double d2Km, double earthFactor) {
+    return checked::divide(d1Km * d2Km * kMetresPerKm, 2.0 * earthFactor * kEarthRadiusKm);
+}
+
+Outcome<double> milliwattsToDbm(double milliwatts) {
+    TARVANEL_TRY(power, checked::value(milliwatts));
+    if (!(power.value > 0.0)) return Failed{EngineError::InvalidOperation};
+    return checked::value(10.0 * std::log(power.value) / std::log(10.0));
+}
+
+Outcome<double> dbmToMilliwatts(double dbm) {
+    TARVANEL_TRY(power, checked::value(dbm));
+    return checked::value(std::pow(10.0, power.value / 10.0));
+}
+
+Outcome<double> sensitivityMagnitude(const Outcome<std::int16_t>& sensitivity) {
+    if (!sensitivity.ok()) return Failed{sensitivity.error};
+    // |-32768| does not fit the 16-bit integer the magnitude is taken in.
+    if (sensitivity.value == INT16_MIN) return Failed{EngineError::Overflow};
+    return {std::fabs(static_cast<double>(sensitivity.value))};
+}
+
+} // namespace tarvanel

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "engine/engine_error.h"
+
+#include <cstdint>
+
+namespace tarvanel {
+
+// The radio physics of a link, in double precision, each step checked (a
+// failure names the step's error instead of carrying an infinity or NaN).
+// Frequencies in MHz, path lengths in km, heights and radii in m.
+//
+// Worked figures, at 2427 MHz (channel 4):
+//   wavelength                                  0.1235 m
+//   free-space loss over 5 km                   114.13 dB
+//   first Fresnel radius mid-way along 5 km     12.43 m
+//   at 2 km of a 5 km path (d1 = 2, d2 = 3)      12.17 m
+//   earth's bulge there for k = 4/3             0.35 m
+
+// The speed of light in 10^6 m/s: a wavelength in m from a frequency in MHz.
+inline constexpr double kSpeedOfLightMegametresPerSecond = 299.792458;
+// The earth's mean radius.
+inline constexpr double kEarthRadiusKm = 6371.0;
+// The effective earth-radius factor of the standard atmosphere (radio waves
+// bend down a little, so the earth looks flatter than it is).
+inline constexpr double kStandardEarthFactor = 4.0 / 3.0;
+
+// lambda = 299.792458 / f. InvalidOperation unless f > 0.
+Outcome<double> wavelengthMetres(double megahertz);
+
+// 20 log10(4 pi f d 1000 / 299.792458), the logarithm taken as ln / ln 10.
+// Negative f and d with a positive product give the loss of their magnitudes;
+// InvalidOperation when the product is not positive.
+Outcome<double> freeSpaceLossDb(double megahertz, double kilometres);
+
+// The first Fresnel zone's radius at a point d1 from one end and d2 from the
+// other: sqrt(lambda d1 d2 / (d1 + d2)).
+Outcome<double> fresnelRadiusMetres(double megahertz, double d1Km, double d2Km);
+
+// How far the earth rises above the straight line between the two ends'
+// ground at that point: d1 d2 / (2 k R).
+Outcome<double> earthBulgeMetres(double d1Km, double d2Km, double earthFactor);
+
+// dBm = 10 ln(p) / ln(10). InvalidOperation for p <= 0 or NaN, Overflow for an
+// infinite p.
+Outcome<double> milliwattsToDbm(double milliwatts);
+
+// mW = 10^(dBm / 10). Overflow past double precision, InvalidOperation for
+// NaN; a power too small for double precision is 0.
+Outcome<double> dbmToMilliwatts(double dbm);
+
+// A receiver sensitivity is entered as its magnitude, 80 and -80 both meaning
+// -80 dBm, read as a 16-bit integer: |s|, an Overflow for -32768.
+Outcome<double> sensitivityMagnitude(const Outcome<std::int16_t>& sensitivity);
+
+} // namespace tarvanel
