@@ -176,7 +176,7 @@ void drawTitleStrip(QPainter& painter) {
 void drawControlCaptions(QPainter& painter) {
     const QFont font = captionFont();
     for (const ControlRow& row : windowTable()) {
-        if (isResultLabel(row.role)) {
+        if (row.kind == Kind::ResultLabel) {
             if (row.caption)
                 drawOnBaseline(painter, font, px(row.captionLeft), labelBaseline(row), row.caption);
             if (row.unit)

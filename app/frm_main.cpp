@@ -8,8 +8,7 @@
 #include "app/title_strip.h"
 #include "app/window_palette.h"
 #include "app/window_table.h"
-#include "engine/installer_readouts.h"
-#include "engine/result_text.h"
+#include "engine/link_texts.h"
 #include "inputs/cable_chooser.h"
 #include "inputs/cable_loss_labels.h"
 #include "inputs/channel_selector.h"
@@ -170,7 +169,7 @@ void FrmMain::installBehaviours() {
 QList<QLineEdit*> FrmMain::textFields() const {
     QList<QLineEdit*> fields;
     for (const ControlRow* row : rowsInTabOrder())
-        if (isTextBox(row->role)) fields << findChild<QLineEdit*>(QLatin1String(row->name));
+        if (row->kind == Kind::TextBox) fields << findChild<QLineEdit*>(QLatin1String(row->name));
     return fields;
 }
 
@@ -219,27 +218,20 @@ void FrmMain::Form_Load() {
 }
 
 void FrmMain::Timer1_Timer() {
-    const LinkFields fields = linkFields();
     const NumberLocale locale = numberLocaleFrom(QLocale());
     // One evaluation of the link serves the results and the read-outs.
-    const LinkResults results = evaluateLink(fields, locale);
-    const ResultTexts texts = resultTextsOf(results, locale);
-    showText(m_c.end1.eirp, texts.eirp1);
-    showText(m_c.end2.eirp, texts.eirp2);
-    showText(m_c.lblDistance, texts.distance);
-    showText(m_c.lblFSL, texts.freeSpace);
-    showText(m_c.lblFrensel, texts.fresnel);
-    showReadouts(installerReadoutTexts(fields, results, textOf(m_c.txtLinkDistance), locale));
+    const LinkTexts texts = linkTexts(linkFields(), textOf(m_c.txtLinkDistance), locale);
+    for (const auto& [row, label] : m_refreshed) {
+        showText(label, row->shows(texts));
+        if (row->colourOf)
+            showColour(label, row->colourOf(texts) == TextColour::Red ? kWarningRed : kResultGreen);
+    }
+    explainReadouts(texts);
 }
 
-void FrmMain::showReadouts(const InstallerReadoutTexts& readouts) {
+void FrmMain::explainReadouts(const LinkTexts& texts) {
     const auto q = [](const std::string& utf8) { return QString::fromStdString(utf8); };
-    showText(m_c.end1.legalPower, readouts.legalPower1);
-    showText(m_c.end2.legalPower, readouts.legalPower2);
-    showText(m_c.lblReceived, readouts.received);
-    showText(m_c.lblMargin, readouts.margin);
-    showColour(m_c.lblMargin, readouts.marginMet ? kResultGreen : kWarningRed);
-    showText(m_c.lblClearance, readouts.clearance);
+    const InstallerReadoutTexts& readouts = texts.readouts;
     explain(
         m_c.lblClearance,
         readouts.clearance.empty()

@@ -1,21 +1,19 @@
 #pragma once
 
+#include "app/window_controls.h"
 #include "engine/link_budget.h"
-#include "inputs/link_end_controls.h"
 
 #include <QWidget>
 
-class QComboBox;
+#include <vector>
+
+class QLabel;
 class QLineEdit;
-class QListWidget;
-class QTimer;
 
 namespace tarvanel {
 
-class ClickArea;
-class ResultLabel;
-class TitleStrip;
-struct InstallerReadoutTexts;
+struct ControlRow;
+struct LinkTexts;
 
 // The program's only window: a fixed 550 x 362 borderless panel whose captions
 // are drawn in the background picture, with every control of the program on
@@ -24,37 +22,7 @@ struct InstallerReadoutTexts;
 class FrmMain : public QWidget {
     Q_OBJECT
 public:
-    // Every control of the window; the window table gives each its objectName,
-    // place and looks. Other parts of the program and the tests work through these.
-    struct Controls {
-        QLineEdit* txtFrequency = nullptr; // MHz
-        QComboBox* Combo1 = nullptr;       // channel
-        QLineEdit* Text11 = nullptr;       // receiver sensitivity, dBm
-        QLineEdit* Text12 = nullptr;       // fade margin, dB
-        QListWidget* List1 = nullptr;      // the cable chooser's list
-
-        LinkEndControls end1; // transmits
-        LinkEndControls end2; // receives
-
-        ResultLabel* lblDistance = nullptr;
-        ResultLabel* lblFSL = nullptr;
-        ResultLabel* lblFrensel = nullptr;
-
-        // The installer's read-outs at the link's real distance.
-        QLineEdit* txtLinkDistance = nullptr; // km
-        ResultLabel* lblReceived = nullptr;   // at link end 2, dBm
-        ResultLabel* lblMargin = nullptr;     // above sensitivity, dB
-        ResultLabel* lblClearance = nullptr;  // needed at mid-path, m
-
-        // Over the drawn title strip.
-        TitleStrip* lbltitle = nullptr;
-        ClickArea* lblMinimize = nullptr;
-        ClickArea* lblexit = nullptr;
-
-        // Results every 200 ms; the legal-limit warnings (Timer2_Timer) every
-        // third tick, so the window wakes no more often than this one timer.
-        QTimer* Timer1 = nullptr;
-    };
+    using Controls = WindowControls;
 
     explicit FrmMain(QWidget* parent = nullptr);
     ~FrmMain() override;
@@ -79,13 +47,15 @@ private:
     void Form_Load();
     void Timer1_Timer();
     void Timer2_Timer();
-    void showReadouts(const InstallerReadoutTexts& readouts);
+    void explainReadouts(const LinkTexts& texts);
     void lbltitle_MouseDown(QPointF globalPosition);
     void lblMinimize_Click();
     void lblexit_Click();
     void copySummary();
 
     Controls m_c;
+    // The labels every refresh writes, with the rows that say what they show.
+    std::vector<std::pair<const ControlRow*, QLabel*>> m_refreshed;
     int m_ticksSinceWarnings = 0;
 };
 

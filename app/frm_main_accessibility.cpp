@@ -31,7 +31,7 @@ void FrmMain::nameForAssistiveTechnology() {
         if (!qobject_cast<ResultLabel*>(widget)) widget->setAccessibleName(accessibleNameOf(row));
         if (row.toolTip)
             widget->setAccessibleDescription(QString::fromUtf8(row.toolTip));
-        else if (row.unit && isTextBox(row.role))
+        else if (row.unit && row.kind == Kind::TextBox)
             widget->setAccessibleDescription(QString::fromUtf8(row.unit));
     }
     nameWarning(m_c.end1.warning, LinkEnd::One);

@@ -59,23 +59,17 @@ QLineEdit* textBox(const ControlRow& row, QWidget* parent) {
     return box;
 }
 
-ResultLabel* resultLabel(const ControlRow& row, QWidget* parent) {
-    auto* result = new ResultLabel(accessibleNameOf(row), textOf(row), parent,
-                                   QString::fromUtf8(row.unit ? row.unit : ""));
-    label(result);
-    return result;
-}
-
 QWidget* createWidget(const ControlRow& row, QWidget* window, QWidget* parent) {
-    if (isTextBox(row.role)) return textBox(row, parent);
-    switch (row.role) {
-    case Role::Channel: {
+    switch (row.kind) {
+    case Kind::TextBox:
+        return textBox(row, parent);
+    case Kind::ChannelBox: {
         auto* combo = input(new QComboBox(parent));
         combo->setEditable(true);
         combo->setInsertPolicy(QComboBox::NoInsert);
         return combo;
     }
-    case Role::CableList: {
+    case Kind::CableList: {
         auto* list = new QListWidget(parent);
         QFont font = window->font();
         font.setPixelSize(kCableListFontPixels);
@@ -84,139 +78,39 @@ QWidget* createWidget(const ControlRow& row, QWidget* window, QWidget* parent) {
         list->hide();
         return list;
     }
-    case Role::ChooseCable: {
+    case Kind::ChooseButton: {
         auto* button = new QPushButton(textOf(row), parent);
         button->setAutoDefault(false);
         return button;
     }
-    case Role::Distance:
-    case Role::FreeSpaceLoss:
-    case Role::FresnelRadius:
-    case Role::Eirp:
-    case Role::LegalPower:
-    case Role::ReceivedLevel:
-    case Role::ReceiveMargin:
-    case Role::Clearance:
-        return resultLabel(row, parent);
-    case Role::CableLoss: {
-        // Right-aligned against the unit drawn after it.
-        ResultLabel* result = resultLabel(row, parent);
-        result->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    case Kind::ResultLabel: {
+        auto* result = new ResultLabel(accessibleNameOf(row), textOf(row), parent,
+                                       QString::fromUtf8(row.unit ? row.unit : ""));
+        // A right-aligned result ends against the unit drawn after it.
+        result->setAlignment((row.alignRight ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop);
         return result;
     }
-    case Role::Warning: {
+    case Kind::Warning: {
         QLabel* warning = label(new QLabel(textOf(row), parent));
         warning->hide();
         return warning;
     }
-    case Role::UnitLabel:
+    case Kind::UnitLabel:
         return new QLabel(textOf(row), parent);
-    case Role::TitleStrip:
+    case Kind::TitleStrip:
         return new TitleStrip(parent);
-    case Role::Minimize:
-    case Role::Exit:
-    case Role::DbmPicture:
-    case Role::MwPicture:
+    case Kind::ClickArea:
         return new ClickArea(textOf(row), parent);
-    case Role::Underline:
+    case Kind::Underline:
         return new UnderlineLine(static_cast<float>(row.box.left),
                                  static_cast<float>(row.box.right()),
                                  static_cast<float>(row.box.top), parent);
-    case Role::Frame:
+    case Kind::Frame:
         return new QGroupBox(textOf(row), parent);
-    case Role::DbmOption:
-    case Role::MwOption:
+    case Kind::UnitOption:
         return new QRadioButton(textOf(row), parent);
-    default:
-        return nullptr;
     }
-}
-
-template <typename T> void keep(T*& slot, QWidget* widget) {
-    slot = static_cast<T*>(widget);
-}
-
-// Where FrmMain::Controls keeps the control of a link end's role.
-void keepInEnd(LinkEndControls& end, Role role, QWidget* w) {
-    switch (role) {
-    case Role::Power:
-        return keep(end.power, w);
-    case Role::Gain:
-        return keep(end.gain, w);
-    case Role::LossPerMetre:
-        return keep(end.lossPerMetre, w);
-    case Role::Length:
-        return keep(end.length, w);
-    case Role::Connectors:
-        return keep(end.connectors, w);
-    case Role::ChooseCable:
-        return keep(end.chooseCable, w);
-    case Role::CableLoss:
-        return keep(end.cableLoss, w);
-    case Role::Eirp:
-        return keep(end.eirp, w);
-    case Role::Warning:
-        return keep(end.warning, w);
-    case Role::DbmPicture:
-        return keep(end.dbmPicture, w);
-    case Role::MwPicture:
-        return keep(end.mwPicture, w);
-    case Role::Underline:
-        return keep(end.underline, w);
-    case Role::Frame:
-        return keep(end.frame, w);
-    case Role::DbmOption:
-        return keep(end.dbmOption, w);
-    case Role::MwOption:
-        return keep(end.mwOption, w);
-    case Role::UnitLabel:
-        return keep(end.unitLabel, w);
-    case Role::LegalPower:
-        return keep(end.legalPower, w);
-    default:
-        return;
-    }
-}
-
-void keepInWindow(FrmMain::Controls& c, Role role, QWidget* w) {
-    switch (role) {
-    case Role::Frequency:
-        return keep(c.txtFrequency, w);
-    case Role::Channel:
-        return keep(c.Combo1, w);
-    case Role::Sensitivity:
-        return keep(c.Text11, w);
-    case Role::Margin:
-        return keep(c.Text12, w);
-    case Role::CableList:
-        return keep(c.List1, w);
-    case Role::Distance:
-        return keep(c.lblDistance, w);
-    case Role::FreeSpaceLoss:
-        return keep(c.lblFSL, w);
-    case Role::FresnelRadius:
-        return keep(c.lblFrensel, w);
-    case Role::TitleStrip:
-        return keep(c.lbltitle, w);
-    case Role::Minimize:
-        return keep(c.lblMinimize, w);
-    case Role::Exit:
-        return keep(c.lblexit, w);
-    case Role::LinkDistance:
-        return keep(c.txtLinkDistance, w);
-    case Role::ReceivedLevel:
-        return keep(c.lblReceived, w);
-    case Role::ReceiveMargin:
-        return keep(c.lblMargin, w);
-    case Role::Clearance:
-        return keep(c.lblClearance, w);
-    default:
-        return;
-    }
-}
-
-bool insideFrame(Role role) {
-    return role == Role::DbmOption || role == Role::MwOption || role == Role::UnitLabel;
+    return nullptr;
 }
 
 QTimer* timer(QObject* parent, const char* name, int intervalMs) {
@@ -230,21 +124,18 @@ QTimer* timer(QObject* parent, const char* name, int intervalMs) {
 
 void FrmMain::createControls() {
     for (const ControlRow& row : windowTable()) {
-        LinkEndControls* end = row.end == LinkEnd::One   ? &m_c.end1
-                               : row.end == LinkEnd::Two ? &m_c.end2
-                                                         : nullptr;
-        QWidget* parent = end && insideFrame(row.role) ? static_cast<QWidget*>(end->frame) : this;
+        const LinkEndControls& end = row.end == LinkEnd::Two ? m_c.end2 : m_c.end1;
+        QWidget* parent = this;
+        if (row.container == Container::EndFrame) parent = end.frame;
         QWidget* widget = createWidget(row, this, parent);
         widget->setObjectName(QLatin1String(row.name));
-        if (row.role != Role::Underline) widget->setGeometry(twipsRect(row.box));
+        if (row.kind != Kind::Underline) widget->setGeometry(twipsRect(row.box));
         if (row.fontPixels != 0)
             widget->setFont(windowFont(row.fontPixels, row.bold, row.condensed));
         if (row.colour == TextColour::Green) setTextColour(widget, kResultGreen);
         if (row.toolTip) widget->setToolTip(QString::fromUtf8(row.toolTip));
-        if (end)
-            keepInEnd(*end, row.role, widget);
-        else
-            keepInWindow(m_c, row.role, widget);
+        if (row.keep) row.keep(m_c, row.end, widget);
+        if (row.shows) m_refreshed.push_back({&row, static_cast<QLabel*>(widget)});
     }
     for (const LinkEndControls* end : {&m_c.end1, &m_c.end2})
         end->dbmOption->setChecked(true);

@@ -33,7 +33,7 @@ QString linkSummary(const QWidget& window) {
     QStringList lines{productTitle()};
 
     for (const ControlRow* row : rowsInTabOrder())
-        if (isTextBox(row->role) || row->role == Role::Channel)
+        if (row->kind == Kind::TextBox || row->kind == Kind::ChannelBox)
             lines << inputLine(*row, *window.findChild<QWidget*>(QLatin1String(row->name)));
 
     for (const ControlRow& row : windowTable()) {

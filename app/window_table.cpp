@@ -1,13 +1,26 @@
 #include "app/window_table.h"
 
+#include "app/title_strip.h"
+#include "app/window_controls.h"
+#include "engine/link_texts.h"
 #include "rules/power_unit_rules.h"
+#include "widgets/click_area.h"
+#include "widgets/result_label.h"
+#include "widgets/underline_line.h"
 #include "widgets/window_fonts.h"
 
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QString>
 
 #include <algorithm>
 #include <array>
 #include <stdexcept>
+#include <type_traits>
 
 namespace tarvanel {
 
@@ -45,76 +58,107 @@ constexpr int kLegalPowerPixels = 10;
 constexpr int kLegalPowerWidth = 1695;
 constexpr const char* kCableLossName = "Συνολικές απώλειες καλωδίου";
 
+// Keeps a control in the member of WindowControls (or of the row's link end)
+// that `member` points to.
+template <typename> struct MemberPointer;
+template <typename Class, typename Widget> struct MemberPointer<Widget * Class::*> {
+    using Owner = Class;
+    using Type = Widget;
+};
+
+template <auto member> void keepAt(WindowControls& controls, LinkEnd end, QWidget* widget) {
+    using Pointer = MemberPointer<decltype(member)>;
+    auto* typed = static_cast<typename Pointer::Type*>(widget);
+    if constexpr (std::is_same_v<typename Pointer::Owner, LinkEndControls>) {
+        // Through a named reference: GCC 12 drops the store when the member
+        // pointer is applied to the conditional expression itself.
+        LinkEndControls& owner = end == LinkEnd::Two ? controls.end2 : controls.end1;
+        owner.*member = typed;
+    } else {
+        controls.*member = typed;
+    }
+}
+
+// The text a refresh writes into a label, and its colour.
+#define SHOWS(field) +[](const LinkTexts& t) -> const std::string& { return t.field; }
+TextColour marginColour(const LinkTexts& t) {
+    return t.readouts.marginMet ? TextColour::Green : TextColour::Red;
+}
+
 using R = Role;
 using E = LinkEnd;
+using K = Kind;
+using W = WindowControls;
+using L = LinkEndControls;
 
 // clang-format off
 constexpr std::array kRows = {
     // Painted on the window's surface, back to front.
-    ControlRow{.name = "lblEIRP2", .role = R::Eirp, .end = E::Two, .box = {7080, 1770, 1095, 375}, .fontPixels = kFont9pt, .bold = true, .colour = TextColour::Green, .text = "0", .caption = "Interface 2 EIRP", .captionLeft = kResultCaptionLeft},
+    ControlRow{.name = "lblEIRP2", .kind = K::ResultLabel, .role = R::Eirp, .end = E::Two, .box = {7080, 1770, 1095, 375}, .fontPixels = kFont9pt, .bold = true, .colour = TextColour::Green, .text = "0", .caption = "Interface 2 EIRP", .captionLeft = kResultCaptionLeft, .keep = keepAt<&L::eirp>, .shows = SHOWS(results.eirp2)},
     // Reaches past the window's right edge.
-    ControlRow{.name = "lblEIRP1", .role = R::Eirp, .end = E::One, .box = {7080, 1260, 3495, 375}, .fontPixels = kFont9pt, .bold = true, .colour = TextColour::Green, .text = "0", .caption = "Interface 1 EIRP", .captionLeft = kResultCaptionLeft},
-    ControlRow{.name = "lblBlink1", .role = R::Warning, .end = E::One, .box = {5280, 1440, 2295, 375}, .fontPixels = kFont9pt, .bold = true, .text = kWarningText, .toolTip = kWarningTip},
-    ControlRow{.name = "lblBlink2", .role = R::Warning, .end = E::Two, .box = {5280, 2040, 2295, 375}, .fontPixels = kFont9pt, .bold = true, .text = kWarningText, .toolTip = kWarningTip},
-    ControlRow{.name = "lblDistance", .role = R::Distance, .box = {7080, 2370, 1215, 255}, .fontPixels = kFont9pt, .bold = true, .colour = TextColour::Green, .text = "0", .caption = "Μέγιστη απόσταση", .captionLeft = kResultCaptionLeft},
-    ControlRow{.name = "lblFSL", .role = R::FreeSpaceLoss, .box = {7080, 2640, 1455, 375}, .fontPixels = kFont9_75pt, .bold = true, .colour = TextColour::Green, .text = "0", .caption = "Free Space Loss", .captionLeft = kResultCaptionLeft},
-    ControlRow{.name = "lblFrensel", .role = R::FresnelRadius, .box = {7080, 2940, 1095, 375}, .fontPixels = kFont9pt, .bold = true, .colour = TextColour::Green, .text = "0", .caption = "Fresnel Zone Radius", .captionLeft = kResultCaptionLeft},
+    ControlRow{.name = "lblEIRP1", .kind = K::ResultLabel, .role = R::Eirp, .end = E::One, .box = {7080, 1260, 3495, 375}, .fontPixels = kFont9pt, .bold = true, .colour = TextColour::Green, .text = "0", .caption = "Interface 1 EIRP", .captionLeft = kResultCaptionLeft, .keep = keepAt<&L::eirp>, .shows = SHOWS(results.eirp1)},
+    ControlRow{.name = "lblBlink1", .kind = K::Warning, .role = R::Warning, .end = E::One, .box = {5280, 1440, 2295, 375}, .fontPixels = kFont9pt, .bold = true, .text = kWarningText, .toolTip = kWarningTip, .keep = keepAt<&L::warning>},
+    ControlRow{.name = "lblBlink2", .kind = K::Warning, .role = R::Warning, .end = E::Two, .box = {5280, 2040, 2295, 375}, .fontPixels = kFont9pt, .bold = true, .text = kWarningText, .toolTip = kWarningTip, .keep = keepAt<&L::warning>},
+    ControlRow{.name = "lblDistance", .kind = K::ResultLabel, .box = {7080, 2370, 1215, 255}, .fontPixels = kFont9pt, .bold = true, .colour = TextColour::Green, .text = "0", .caption = "Μέγιστη απόσταση", .captionLeft = kResultCaptionLeft, .keep = keepAt<&W::lblDistance>, .shows = SHOWS(results.distance)},
+    ControlRow{.name = "lblFSL", .kind = K::ResultLabel, .box = {7080, 2640, 1455, 375}, .fontPixels = kFont9_75pt, .bold = true, .colour = TextColour::Green, .text = "0", .caption = "Free Space Loss", .captionLeft = kResultCaptionLeft, .keep = keepAt<&W::lblFSL>, .shows = SHOWS(results.freeSpace)},
+    ControlRow{.name = "lblFrensel", .kind = K::ResultLabel, .box = {7080, 2940, 1095, 375}, .fontPixels = kFont9pt, .bold = true, .colour = TextColour::Green, .text = "0", .caption = "Fresnel Zone Radius", .captionLeft = kResultCaptionLeft, .keep = keepAt<&W::lblFrensel>, .shows = SHOWS(results.fresnel)},
     // The unit "dB" of the cable losses is drawn just after each label's right edge.
-    ControlRow{.name = "lblCableLoss", .role = R::CableLoss, .end = E::One, .box = {3960, 2200, 735, 255}, .fontPixels = kFont8_25pt, .bold = true, .text = "0", .unit = "dB", .accessibleName = kCableLossName},
-    ControlRow{.name = "lblCableLoss2", .role = R::CableLoss, .end = E::Two, .box = {3960, 4160, 975, 375}, .fontPixels = kFont8_25pt, .bold = true, .text = "0", .unit = "dB", .accessibleName = kCableLossName},
+    ControlRow{.name = "lblCableLoss", .kind = K::ResultLabel, .role = R::CableLoss, .end = E::One, .box = {3960, 2200, 735, 255}, .fontPixels = kFont8_25pt, .bold = true, .alignRight = true, .text = "0", .unit = "dB", .accessibleName = kCableLossName, .keep = keepAt<&L::cableLoss>},
+    ControlRow{.name = "lblCableLoss2", .kind = K::ResultLabel, .role = R::CableLoss, .end = E::Two, .box = {3960, 4160, 975, 375}, .fontPixels = kFont8_25pt, .bold = true, .alignRight = true, .text = "0", .unit = "dB", .accessibleName = kCableLossName, .keep = keepAt<&L::cableLoss>},
     // The installer's read-outs, in the lower right corner, in the condensed
     // cut so that "-100.00 dBm" and "30.00 dBm (1000.00 mW)" fit inside the border.
-    ControlRow{.name = "lblLegalPower1", .role = R::LegalPower, .end = E::One, .box = {kLegalPowerLeft, 3360, kLegalPowerWidth, 255}, .fontPixels = kLegalPowerPixels, .condensed = true, .colour = TextColour::Green, .caption = "Νόμιμη ισχύς 1", .captionLeft = kResultCaptionLeft},
-    ControlRow{.name = "lblLegalPower2", .role = R::LegalPower, .end = E::Two, .box = {kLegalPowerLeft, 3630, kLegalPowerWidth, 255}, .fontPixels = kLegalPowerPixels, .condensed = true, .colour = TextColour::Green, .caption = "Νόμιμη ισχύς 2", .captionLeft = kResultCaptionLeft},
-    ControlRow{.name = "lblReceived", .role = R::ReceivedLevel, .box = {kReadoutLeft, 4260, 1095, 255}, .fontPixels = kFont9pt, .bold = true, .condensed = true, .colour = TextColour::Green, .caption = "Στάθμη λήψης", .captionLeft = kResultCaptionLeft},
-    ControlRow{.name = "lblMargin", .role = R::ReceiveMargin, .box = {kReadoutLeft, 4560, 1095, 255}, .fontPixels = kFont9pt, .bold = true, .condensed = true, .colour = TextColour::Green, .caption = "Περιθώριο λήψης", .captionLeft = kResultCaptionLeft},
-    ControlRow{.name = "lblClearance", .role = R::Clearance, .box = {kReadoutLeft, 4860, 1095, 255}, .fontPixels = kFont9pt, .bold = true, .condensed = true, .colour = TextColour::Green, .caption = "Ελεύθερο ύψος", .captionLeft = kResultCaptionLeft},
+    ControlRow{.name = "lblLegalPower1", .kind = K::ResultLabel, .end = E::One, .box = {kLegalPowerLeft, 3360, kLegalPowerWidth, 255}, .fontPixels = kLegalPowerPixels, .condensed = true, .colour = TextColour::Green, .caption = "Νόμιμη ισχύς 1", .captionLeft = kResultCaptionLeft, .shows = SHOWS(readouts.legalPower1)},
+    ControlRow{.name = "lblLegalPower2", .kind = K::ResultLabel, .end = E::Two, .box = {kLegalPowerLeft, 3630, kLegalPowerWidth, 255}, .fontPixels = kLegalPowerPixels, .condensed = true, .colour = TextColour::Green, .caption = "Νόμιμη ισχύς 2", .captionLeft = kResultCaptionLeft, .shows = SHOWS(readouts.legalPower2)},
+    ControlRow{.name = "lblReceived", .kind = K::ResultLabel, .box = {kReadoutLeft, 4260, 1095, 255}, .fontPixels = kFont9pt, .bold = true, .condensed = true, .colour = TextColour::Green, .caption = "Στάθμη λήψης", .captionLeft = kResultCaptionLeft, .shows = SHOWS(readouts.received)},
+    ControlRow{.name = "lblMargin", .kind = K::ResultLabel, .box = {kReadoutLeft, 4560, 1095, 255}, .fontPixels = kFont9pt, .bold = true, .condensed = true, .colour = TextColour::Green, .caption = "Περιθώριο λήψης", .captionLeft = kResultCaptionLeft, .shows = SHOWS(readouts.margin), .colourOf = marginColour},
+    ControlRow{.name = "lblClearance", .kind = K::ResultLabel, .box = {kReadoutLeft, 4860, 1095, 255}, .fontPixels = kFont9pt, .bold = true, .condensed = true, .colour = TextColour::Green, .caption = "Ελεύθερο ύψος", .captionLeft = kResultCaptionLeft, .keep = keepAt<&W::lblClearance>, .shows = SHOWS(readouts.clearance)},
 
-    ControlRow{.name = "lbltitle", .role = R::TitleStrip, .box = {30, 30, 7455, 255}, .accessibleName = "Move window"},
-    ControlRow{.name = "lblexit", .role = R::Exit, .box = {7950, 45, 225, 210}, .toolTip = "Exit"},
-    ControlRow{.name = "lblMinimize", .role = R::Minimize, .box = {7710, 40, 225, 210}, .toolTip = "Minimize"},
+    ControlRow{.name = "lbltitle", .kind = K::TitleStrip, .box = {30, 30, 7455, 255}, .accessibleName = "Move window", .keep = keepAt<&W::lbltitle>},
+    ControlRow{.name = "lblexit", .kind = K::ClickArea, .role = R::Exit, .box = {7950, 45, 225, 210}, .toolTip = "Exit", .keep = keepAt<&W::lblexit>},
+    ControlRow{.name = "lblMinimize", .kind = K::ClickArea, .role = R::Minimize, .box = {7710, 40, 225, 210}, .toolTip = "Minimize", .keep = keepAt<&W::lblMinimize>},
 
-    ControlRow{.name = "Imgdbm", .role = R::DbmPicture, .end = E::One, .box = {2955, 1320, 420, 150}, .fontPixels = kFont8_25pt, .text = "dBm", .accessibleName = "Power in dBm,"},
-    ControlRow{.name = "imgMw", .role = R::MwPicture, .end = E::One, .box = {3720, 1320, 420, 150}, .fontPixels = kFont8_25pt, .text = "mW", .accessibleName = "Power in mW,"},
-    ControlRow{.name = "lnUnderline1", .role = R::Underline, .end = E::One, .box = {kDbmUnderlineLeft, 1500, kDbmUnderlineLength, 0}},
-    ControlRow{.name = "ImgDbm2", .role = R::DbmPicture, .end = E::Two, .box = {2955, 3300, 420, 150}, .fontPixels = kFont8_25pt, .text = "dBm", .accessibleName = "Power in dBm,"},
-    ControlRow{.name = "ImgMw2", .role = R::MwPicture, .end = E::Two, .box = {3720, 3300, 420, 150}, .fontPixels = kFont8_25pt, .text = "mW", .accessibleName = "Power in mW,"},
-    ControlRow{.name = "lnUnderline2", .role = R::Underline, .end = E::Two, .box = {kDbmUnderlineLeft, 3480, kDbmUnderlineLength, 0}},
+    ControlRow{.name = "Imgdbm", .kind = K::ClickArea, .end = E::One, .box = {2955, 1320, 420, 150}, .fontPixels = kFont8_25pt, .text = "dBm", .accessibleName = "Power in dBm,", .keep = keepAt<&L::dbmPicture>},
+    ControlRow{.name = "imgMw", .kind = K::ClickArea, .end = E::One, .box = {3720, 1320, 420, 150}, .fontPixels = kFont8_25pt, .text = "mW", .accessibleName = "Power in mW,", .keep = keepAt<&L::mwPicture>},
+    ControlRow{.name = "lnUnderline1", .kind = K::Underline, .end = E::One, .box = {kDbmUnderlineLeft, 1500, kDbmUnderlineLength, 0}, .keep = keepAt<&L::underline>},
+    ControlRow{.name = "ImgDbm2", .kind = K::ClickArea, .end = E::Two, .box = {2955, 3300, 420, 150}, .fontPixels = kFont8_25pt, .text = "dBm", .accessibleName = "Power in dBm,", .keep = keepAt<&L::dbmPicture>},
+    ControlRow{.name = "ImgMw2", .kind = K::ClickArea, .end = E::Two, .box = {3720, 3300, 420, 150}, .fontPixels = kFont8_25pt, .text = "mW", .accessibleName = "Power in mW,", .keep = keepAt<&L::mwPicture>},
+    ControlRow{.name = "lnUnderline2", .kind = K::Underline, .end = E::Two, .box = {kDbmUnderlineLeft, 3480, kDbmUnderlineLength, 0}, .keep = keepAt<&L::underline>},
 
     // Input controls, back to front.
-    ControlRow{.name = "txtFrequency", .role = R::Frequency, .box = {1200, 510, 615, 285}, .fontPixels = kFont9pt, .text = "0", .caption = "Συχνότητα", .captionLeft = 210, .unit = "MHz", .unitLeft = 1860, .tabPosition = 1},
+    ControlRow{.name = "txtFrequency", .kind = K::TextBox, .role = R::Frequency, .box = {1200, 510, 615, 285}, .fontPixels = kFont9pt, .text = "0", .caption = "Συχνότητα", .captionLeft = 210, .unit = "MHz", .unitLeft = 1860, .tabPosition = 1, .keep = keepAt<&W::txtFrequency>},
     // The two frames lie below the client area: never seen, but they keep the
     // power unit option buttons and unit words of the link ends.
-    ControlRow{.name = "Frame1", .role = R::Frame, .end = E::One, .box = {6240, 6960, 6015, 2895}, .fontPixels = kFont8_25pt, .text = "Interface No.1"},
-    ControlRow{.name = "lblUnitOfPower", .role = R::UnitLabel, .end = E::One, .box = kUnitLabelBox, .fontPixels = kFont9_75pt, .bold = true, .text = "dBm", .accessibleName = "Power unit,"},
-    ControlRow{.name = "Option1", .role = R::DbmOption, .end = E::One, .box = kDbmOptionBox, .fontPixels = kFont9_75pt, .bold = true, .text = "dBm", .accessibleName = "Power in dBm,", .tabPosition = 3},
-    ControlRow{.name = "Option2", .role = R::MwOption, .end = E::One, .box = kMwOptionBox, .fontPixels = kFont9_75pt, .bold = true, .text = "mWatts", .accessibleName = "Power in mW,", .tabPosition = 4},
-    ControlRow{.name = "Combo1", .role = R::Channel, .box = {3720, 510, 615, 315}, .fontPixels = kFont8_25pt, .caption = "Κανάλι", .captionLeft = 3060, .tabPosition = 2},
-    ControlRow{.name = "Frame2", .role = R::Frame, .end = E::Two, .box = {120, 6840, 6015, 2175}, .fontPixels = kFont8_25pt, .text = "Interface No.2"},
-    ControlRow{.name = "lblUnitOfPower_2", .role = R::UnitLabel, .end = E::Two, .box = kUnitLabelBox, .fontPixels = kFont9_75pt, .bold = true, .text = "dBm", .accessibleName = "Power unit,"},
-    ControlRow{.name = "Option3", .role = R::MwOption, .end = E::Two, .box = kMwOptionBox, .fontPixels = kFont9_75pt, .bold = true, .text = "mWatts", .accessibleName = "Power in mW,", .tabPosition = 6},
-    ControlRow{.name = "Option4", .role = R::DbmOption, .end = E::Two, .box = kDbmOptionBox, .fontPixels = kFont9_75pt, .bold = true, .text = "dBm", .accessibleName = "Power in dBm,", .tabPosition = 5},
+    ControlRow{.name = "Frame1", .kind = K::Frame, .role = R::Frame, .end = E::One, .box = {6240, 6960, 6015, 2895}, .fontPixels = kFont8_25pt, .text = "Interface No.1", .keep = keepAt<&L::frame>},
+    ControlRow{.name = "lblUnitOfPower", .kind = K::UnitLabel, .end = E::One, .container = Container::EndFrame, .box = kUnitLabelBox, .fontPixels = kFont9_75pt, .bold = true, .text = "dBm", .accessibleName = "Power unit,", .keep = keepAt<&L::unitLabel>},
+    ControlRow{.name = "Option1", .kind = K::UnitOption, .end = E::One, .container = Container::EndFrame, .box = kDbmOptionBox, .fontPixels = kFont9_75pt, .bold = true, .text = "dBm", .accessibleName = "Power in dBm,", .tabPosition = 3, .keep = keepAt<&L::dbmOption>},
+    ControlRow{.name = "Option2", .kind = K::UnitOption, .end = E::One, .container = Container::EndFrame, .box = kMwOptionBox, .fontPixels = kFont9_75pt, .bold = true, .text = "mWatts", .accessibleName = "Power in mW,", .tabPosition = 4, .keep = keepAt<&L::mwOption>},
+    ControlRow{.name = "Combo1", .kind = K::ChannelBox, .role = R::Channel, .box = {3720, 510, 615, 315}, .fontPixels = kFont8_25pt, .caption = "Κανάλι", .captionLeft = 3060, .tabPosition = 2, .keep = keepAt<&W::Combo1>},
+    ControlRow{.name = "Frame2", .kind = K::Frame, .role = R::Frame, .end = E::Two, .box = {120, 6840, 6015, 2175}, .fontPixels = kFont8_25pt, .text = "Interface No.2", .keep = keepAt<&L::frame>},
+    ControlRow{.name = "lblUnitOfPower_2", .kind = K::UnitLabel, .end = E::Two, .container = Container::EndFrame, .box = kUnitLabelBox, .fontPixels = kFont9_75pt, .bold = true, .text = "dBm", .accessibleName = "Power unit,", .keep = keepAt<&L::unitLabel>},
+    ControlRow{.name = "Option3", .kind = K::UnitOption, .end = E::Two, .container = Container::EndFrame, .box = kMwOptionBox, .fontPixels = kFont9_75pt, .bold = true, .text = "mWatts", .accessibleName = "Power in mW,", .tabPosition = 6, .keep = keepAt<&L::mwOption>},
+    ControlRow{.name = "Option4", .kind = K::UnitOption, .end = E::Two, .container = Container::EndFrame, .box = kDbmOptionBox, .fontPixels = kFont9_75pt, .bold = true, .text = "dBm", .accessibleName = "Power in dBm,", .tabPosition = 5, .keep = keepAt<&L::dbmOption>},
 
-    ControlRow{.name = "Text2", .role = R::Power, .end = E::One, .box = {2250, 1250, 650, 280}, .fontPixels = kFont8_25pt, .caption = kPowerCaption, .captionLeft = kCaptionLeft, .tabPosition = 7},
-    ControlRow{.name = "Text3", .role = R::Gain, .end = E::One, .box = {2250, 1560, 650, 280}, .fontPixels = kFont8_25pt, .caption = kGainCaption, .captionLeft = kCaptionLeft, .unit = "dBi", .unitLeft = kUnitLeft, .toolTip = kGainTip, .tabPosition = 8},
-    ControlRow{.name = "Text4", .role = R::LossPerMetre, .end = E::One, .box = {2250, 1870, 650, 280}, .fontPixels = kFont8_25pt, .caption = kLossCaption, .captionLeft = kCaptionLeft, .unit = "dB/m", .unitLeft = kUnitLeft, .toolTip = kLossTip, .tabPosition = 9},
-    ControlRow{.name = "Text5", .role = R::Length, .end = E::One, .box = {2250, 2180, 650, 280}, .fontPixels = kFont8_25pt, .caption = kLengthCaption, .captionLeft = kCaptionLeft, .unit = "m", .unitLeft = kUnitLeft, .tabPosition = 10},
-    ControlRow{.name = "Text6", .role = R::Connectors, .end = E::One, .box = {2250, 2470, 650, 280}, .fontPixels = kFont8_25pt, .caption = kConnectorsCaption, .captionLeft = kCaptionLeft, .toolTip = kConnectorsTip, .tabPosition = 11},
-    ControlRow{.name = "Text12", .role = R::Margin, .box = {2250, 5085, 650, 280}, .fontPixels = kFont8_25pt, .caption = "Fade Margin", .captionLeft = kCaptionLeft, .unit = "dB", .unitLeft = kUnitLeft, .toolTip = "Περιθώριο εξασθένισης σε dB· συνήθως 10 έως 15 dB", .tabPosition = 12},
-    ControlRow{.name = "Text11", .role = R::Sensitivity, .box = {2250, 4780, 650, 280}, .fontPixels = kFont8_25pt, .caption = "Ευαισθησία δέκτη", .captionLeft = kCaptionLeft, .unit = "dBm", .unitLeft = kUnitLeft, .toolTip = "Το κατώφλι λήψης του δέκτη στον ρυθμό δεδομένων της ζεύξης, ως μέτρο σε dBm (80 για -80 dBm)", .tabPosition = 13},
-    ControlRow{.name = "Text1", .role = R::Connectors, .end = E::Two, .box = {2250, 4440, 650, 280}, .fontPixels = kFont8_25pt, .caption = kConnectorsCaption, .captionLeft = kCaptionLeft, .toolTip = kConnectorsTip, .tabPosition = 14},
-    ControlRow{.name = "Text7", .role = R::Length, .end = E::Two, .box = {2250, 4140, 650, 280}, .fontPixels = kFont8_25pt, .caption = kLengthCaption, .captionLeft = kCaptionLeft, .unit = "m", .unitLeft = kUnitLeft, .tabPosition = 15},
-    ControlRow{.name = "Text8", .role = R::LossPerMetre, .end = E::Two, .box = {2250, 3830, 650, 280}, .fontPixels = kFont8_25pt, .caption = kLossCaption, .captionLeft = kCaptionLeft, .unit = "dB/m", .unitLeft = kUnitLeft, .toolTip = kLossTip, .tabPosition = 16},
-    ControlRow{.name = "Text9", .role = R::Gain, .end = E::Two, .box = {2250, 3520, 650, 280}, .fontPixels = kFont8_25pt, .caption = kGainCaption, .captionLeft = kCaptionLeft, .unit = "dBi", .unitLeft = kUnitLeft, .toolTip = kGainTip, .tabPosition = 17},
-    ControlRow{.name = "Text10", .role = R::Power, .end = E::Two, .box = {2250, 3210, 650, 280}, .fontPixels = kFont8_25pt, .caption = kPowerCaption, .captionLeft = kCaptionLeft, .tabPosition = 18},
+    ControlRow{.name = "Text2", .kind = K::TextBox, .role = R::Power, .end = E::One, .box = {2250, 1250, 650, 280}, .fontPixels = kFont8_25pt, .caption = kPowerCaption, .captionLeft = kCaptionLeft, .tabPosition = 7, .keep = keepAt<&L::power>},
+    ControlRow{.name = "Text3", .kind = K::TextBox, .end = E::One, .box = {2250, 1560, 650, 280}, .fontPixels = kFont8_25pt, .caption = kGainCaption, .captionLeft = kCaptionLeft, .unit = "dBi", .unitLeft = kUnitLeft, .toolTip = kGainTip, .tabPosition = 8, .keep = keepAt<&L::gain>},
+    ControlRow{.name = "Text4", .kind = K::TextBox, .role = R::LossPerMetre, .end = E::One, .box = {2250, 1870, 650, 280}, .fontPixels = kFont8_25pt, .caption = kLossCaption, .captionLeft = kCaptionLeft, .unit = "dB/m", .unitLeft = kUnitLeft, .toolTip = kLossTip, .tabPosition = 9, .keep = keepAt<&L::lossPerMetre>},
+    ControlRow{.name = "Text5", .kind = K::TextBox, .end = E::One, .box = {2250, 2180, 650, 280}, .fontPixels = kFont8_25pt, .caption = kLengthCaption, .captionLeft = kCaptionLeft, .unit = "m", .unitLeft = kUnitLeft, .tabPosition = 10, .keep = keepAt<&L::length>},
+    ControlRow{.name = "Text6", .kind = K::TextBox, .role = R::Connectors, .end = E::One, .box = {2250, 2470, 650, 280}, .fontPixels = kFont8_25pt, .caption = kConnectorsCaption, .captionLeft = kCaptionLeft, .toolTip = kConnectorsTip, .tabPosition = 11, .keep = keepAt<&L::connectors>},
+    ControlRow{.name = "Text12", .kind = K::TextBox, .role = R::Margin, .box = {2250, 5085, 650, 280}, .fontPixels = kFont8_25pt, .caption = "Fade Margin", .captionLeft = kCaptionLeft, .unit = "dB", .unitLeft = kUnitLeft, .toolTip = "Περιθώριο εξασθένισης σε dB· συνήθως 10 έως 15 dB", .tabPosition = 12, .keep = keepAt<&W::Text12>},
+    ControlRow{.name = "Text11", .kind = K::TextBox, .role = R::Sensitivity, .box = {2250, 4780, 650, 280}, .fontPixels = kFont8_25pt, .caption = "Ευαισθησία δέκτη", .captionLeft = kCaptionLeft, .unit = "dBm", .unitLeft = kUnitLeft, .toolTip = "Το κατώφλι λήψης του δέκτη στον ρυθμό δεδομένων της ζεύξης, ως μέτρο σε dBm (80 για -80 dBm)", .tabPosition = 13, .keep = keepAt<&W::Text11>},
+    ControlRow{.name = "Text1", .kind = K::TextBox, .role = R::Connectors, .end = E::Two, .box = {2250, 4440, 650, 280}, .fontPixels = kFont8_25pt, .caption = kConnectorsCaption, .captionLeft = kCaptionLeft, .toolTip = kConnectorsTip, .tabPosition = 14, .keep = keepAt<&L::connectors>},
+    ControlRow{.name = "Text7", .kind = K::TextBox, .end = E::Two, .box = {2250, 4140, 650, 280}, .fontPixels = kFont8_25pt, .caption = kLengthCaption, .captionLeft = kCaptionLeft, .unit = "m", .unitLeft = kUnitLeft, .tabPosition = 15, .keep = keepAt<&L::length>},
+    ControlRow{.name = "Text8", .kind = K::TextBox, .role = R::LossPerMetre, .end = E::Two, .box = {2250, 3830, 650, 280}, .fontPixels = kFont8_25pt, .caption = kLossCaption, .captionLeft = kCaptionLeft, .unit = "dB/m", .unitLeft = kUnitLeft, .toolTip = kLossTip, .tabPosition = 16, .keep = keepAt<&L::lossPerMetre>},
+    ControlRow{.name = "Text9", .kind = K::TextBox, .end = E::Two, .box = {2250, 3520, 650, 280}, .fontPixels = kFont8_25pt, .caption = kGainCaption, .captionLeft = kCaptionLeft, .unit = "dBi", .unitLeft = kUnitLeft, .toolTip = kGainTip, .tabPosition = 17, .keep = keepAt<&L::gain>},
+    ControlRow{.name = "Text10", .kind = K::TextBox, .role = R::Power, .end = E::Two, .box = {2250, 3210, 650, 280}, .fontPixels = kFont8_25pt, .caption = kPowerCaption, .captionLeft = kCaptionLeft, .tabPosition = 18, .keep = keepAt<&L::power>},
 
-    ControlRow{.name = "cmdChoose", .role = R::ChooseCable, .end = E::One, .box = {1820, 1890, 375, 255}, .fontPixels = kFont8_25pt, .text = "...", .tabPosition = 19},
-    ControlRow{.name = "cmdchoose2", .role = R::ChooseCable, .end = E::Two, .box = {1820, 3848, 375, 255}, .fontPixels = kFont8_25pt, .text = "...", .tabPosition = 20},
-    ControlRow{.name = "txtLinkDistance", .role = R::LinkDistance, .box = {kReadoutLeft, 3930, 650, 280}, .fontPixels = kFont8_25pt, .caption = "Απόσταση ζεύξης", .captionLeft = kResultCaptionLeft, .unit = "km", .unitLeft = kReadoutLeft + 700, .toolTip = "Η πραγματική απόσταση της ζεύξης σε km", .tabPosition = 21},
+    ControlRow{.name = "cmdChoose", .kind = K::ChooseButton, .end = E::One, .box = {1820, 1890, 375, 255}, .fontPixels = kFont8_25pt, .text = "...", .tabPosition = 19, .keep = keepAt<&L::chooseCable>},
+    ControlRow{.name = "cmdchoose2", .kind = K::ChooseButton, .end = E::Two, .box = {1820, 3848, 375, 255}, .fontPixels = kFont8_25pt, .text = "...", .tabPosition = 20, .keep = keepAt<&L::chooseCable>},
+    ControlRow{.name = "txtLinkDistance", .kind = K::TextBox, .role = R::LinkDistance, .box = {kReadoutLeft, 3930, 650, 280}, .fontPixels = kFont8_25pt, .caption = "Απόσταση ζεύξης", .captionLeft = kResultCaptionLeft, .unit = "km", .unitLeft = kReadoutLeft + 700, .toolTip = "Η πραγματική απόσταση της ζεύξης σε km", .tabPosition = 21, .keep = keepAt<&W::txtLinkDistance>},
     // Above every text box it covers when shown.
-    ControlRow{.name = "List1", .role = R::CableList, .box = {2160, 2640, 2295, 1005}, .accessibleName = "Cable types", .tabPosition = 22},
+    ControlRow{.name = "List1", .kind = K::CableList, .box = {2160, 2640, 2295, 1005}, .accessibleName = "Cable types", .tabPosition = 22, .keep = keepAt<&W::List1>},
 };
 // clang-format on
+#undef SHOWS
 
 } // namespace
 
@@ -139,40 +183,6 @@ const ControlRow& rowOf(Role role, LinkEnd end) {
     throw std::logic_error("no such control in the window");
 }
 
-bool isTextBox(Role role) {
-    switch (role) {
-    case Role::LinkDistance:
-    case Role::Frequency:
-    case Role::Sensitivity:
-    case Role::Margin:
-    case Role::Power:
-    case Role::Gain:
-    case Role::LossPerMetre:
-    case Role::Length:
-    case Role::Connectors:
-        return true;
-    default:
-        return false;
-    }
-}
-
-bool isResultLabel(Role role) {
-    switch (role) {
-    case Role::Eirp:
-    case Role::CableLoss:
-    case Role::Distance:
-    case Role::FreeSpaceLoss:
-    case Role::FresnelRadius:
-    case Role::LegalPower:
-    case Role::ReceivedLevel:
-    case Role::ReceiveMargin:
-    case Role::Clearance:
-        return true;
-    default:
-        return false;
-    }
-}
-
 const char* headingOf(LinkEnd end) {
     return rowOf(Role::Frame, end).text;
 }
@@ -183,7 +193,7 @@ QString accessibleNameOf(const ControlRow& row) {
                                            : row.toolTip;
     QString name = QString::fromUtf8(own ? own : "");
     // A result's caption already says its end; the fields' captions do not.
-    if (row.end != LinkEnd::None && !(row.caption && isResultLabel(row.role)))
+    if (row.end != LinkEnd::None && !(row.caption && row.kind == Kind::ResultLabel))
         name += QLatin1Char(' ') + QString::fromUtf8(headingOf(row.end));
     return name;
 }

@@ -2,67 +2,84 @@
 
 #include "widgets/twips.h"
 
+#include <QString>
+
 #include <span>
+#include <string>
 #include <vector>
+
+class QWidget;
 
 namespace tarvanel {
 
-// What a control does in the window. The role decides the control's kind and
-// where FrmMain::Controls keeps it.
+struct LinkTexts;
+struct WindowControls;
+
+// What a control means, for the code that looks one up by it (the picture's
+// headings and braces, the summary, the names of the warnings).
 enum class Role {
+    None,
     // The link as a whole.
     Frequency,
     Channel,
     Sensitivity,
     Margin,
-    CableList,
-    Distance,
-    FreeSpaceLoss,
-    FresnelRadius,
-    TitleStrip,
     Minimize,
     Exit,
-    // The installer's read-outs.
     LinkDistance,
-    ReceivedLevel,
-    ReceiveMargin,
-    Clearance,
     // One link end (the row's `end` says which).
     Power,
-    Gain,
     LossPerMetre,
-    Length,
     Connectors,
-    ChooseCable,
     CableLoss,
     Eirp,
     Warning,
-    DbmPicture,
-    MwPicture,
-    Underline,
     Frame,
-    DbmOption,
-    MwOption,
-    UnitLabel,
-    LegalPower,
+};
+
+// What kind of widget a row makes.
+enum class Kind {
+    TextBox,      // white, black text, the number rule
+    ChannelBox,   // editable drop-down
+    CableList,    // the chooser's list, hidden at start
+    ChooseButton, // "..."
+    ResultLabel,  // a number that assistive technology hears with its caption
+    Warning,      // red text, hidden at start
+    UnitLabel,    // a word
+    TitleStrip,   // moves the window
+    ClickArea,    // a word or glyph to click
+    Underline,    // a line from (left, top) to (left + width, top)
+    Frame,        // a group box
+    UnitOption,   // an option button of a frame
 };
 
 enum class LinkEnd { None, One, Two };
 
-enum class TextColour { Default, Green };
+// Where a row's box is measured from, and whose child the control is.
+enum class Container { Window, EndFrame };
+
+enum class TextColour { Default, Green, Red };
+
+// Where WindowControls keeps a row's control (made by keepAt<&member>).
+using KeepControl = void (*)(WindowControls&, LinkEnd, QWidget*);
+// The text a result label shows, and its colour, from the refresh's texts.
+using TextOf = const std::string& (*)(const LinkTexts&);
+using ColourOf = TextColour (*)(const LinkTexts&);
 
 // One control of the window: everything about it that the window, the
 // background picture and assistive technology need.
 struct ControlRow {
     const char* name; // objectName
-    Role role;
+    Kind kind;
+    Role role = Role::None;
     LinkEnd end = LinkEnd::None;
-    // Left, top, width x height relative to its container; a line is drawn
-    // from (left, top) to (left + width, top).
+    Container container = Container::Window;
+    // Left, top, width x height relative to its container.
     TwipsBox box;
     int fontPixels = 0; // 0: the window's font
     bool bold = false;
     bool condensed = false;
+    bool alignRight = false;
     TextColour colour = TextColour::Default;
     const char* text = ""; // initial text or caption
     // Drawn in the picture: the caption left of the control (at captionLeft),
@@ -77,6 +94,9 @@ struct ControlRow {
     // Also the control's accessible description.
     const char* toolTip = nullptr;
     int tabPosition = 0; // 1, 2, ...: the order of the Tab key; 0: not in it
+    KeepControl keep = nullptr;
+    TextOf shows = nullptr;      // written by every refresh
+    ColourOf colourOf = nullptr; // likewise
 };
 
 // Every control, from the back of the stack to the front: first what is painted
@@ -88,10 +108,6 @@ std::vector<const ControlRow*> rowsInTabOrder();
 
 // The row of a role (of a link end), which the table holds exactly once.
 const ControlRow& rowOf(Role role, LinkEnd end = LinkEnd::None);
-
-// Text boxes, and labels that show a result number.
-bool isTextBox(Role role);
-bool isResultLabel(Role role);
 
 // The drawn heading of a link end, which is also its frame's caption.
 const char* headingOf(LinkEnd end);

@@ -20,10 +20,9 @@ struct LinkEndControls {
     QLineEdit* length = nullptr;       // m
     QLineEdit* connectors = nullptr;   // count
     QPushButton* chooseCable = nullptr;
-    QLabel* cableLoss = nullptr;  // result, dB
-    QLabel* eirp = nullptr;       // result, dBm
-    QLabel* warning = nullptr;    // shown above the legal limit
-    QLabel* legalPower = nullptr; // the greatest power within the limit, dBm (mW)
+    QLabel* cableLoss = nullptr; // result, dB
+    QLabel* eirp = nullptr;      // result, dBm
+    QLabel* warning = nullptr;   // shown above the legal limit
 
     // The power unit: pictures, the underline (the unit's only store), and the
     // option buttons and unit label in the frame outside the client area.

@@ -49,18 +49,19 @@ private slots:
     // The widest realistic text of each read-out, in the label's own font,
     // fits its rectangle, and the rectangle lies inside the two-pixel border.
     void readoutsFitInsideTheBorder() {
-        const QHash<tarvanel::Role, QStringList> widest = {
-            {tarvanel::Role::LegalPower, {"-10,00 dBm (0,10 mW)", "30,00 dBm (1000,00 mW)"}},
-            {tarvanel::Role::ReceivedLevel, {"-100,00 dBm"}},
-            {tarvanel::Role::ReceiveMargin, {"-20,00 dB"}},
-            {tarvanel::Role::Clearance, {"100,00 m"}}};
+        const QHash<QString, QStringList> widest = {
+            {"lblLegalPower1", {"-10,00 dBm (0,10 mW)", "30,00 dBm (1000,00 mW)"}},
+            {"lblLegalPower2", {"-10,00 dBm (0,10 mW)", "30,00 dBm (1000,00 mW)"}},
+            {"lblReceived", {"-100,00 dBm"}},
+            {"lblMargin", {"-20,00 dB"}},
+            {"lblClearance", {"100,00 m"}}};
         const QRect inside = m_window->rect().adjusted(2, 2, -2, -2);
         int checked = 0;
         for (const tarvanel::ControlRow& row : tarvanel::windowTable()) {
-            if (!widest.contains(row.role)) continue;
+            if (!widest.contains(row.name)) continue;
             auto* label = get<QLabel>(row.name);
             QVERIFY2(inside.contains(label->geometry()), row.name);
-            for (const QString& text : widest[row.role]) {
+            for (const QString& text : widest[row.name]) {
                 const int width = QFontMetrics(label->font()).horizontalAdvance(text);
                 QVERIFY2(
                     width <= label->contentsRect().width(),
