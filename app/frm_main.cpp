@@ -220,7 +220,7 @@ void FrmMain::Form_Load() {
 void FrmMain::Timer1_Timer() {
     const NumberLocale locale = numberLocaleFrom(QLocale());
     // One evaluation of the link serves the results and the read-outs.
-    const LinkTexts texts = linkTexts(linkFields(), textOf(m_c.txtLinkDistance), locale);
+    const LinkTexts texts = linkTexts(linkFields(), textOf(m_c.txtLinkDistance), {}, locale);
     for (const auto& [row, label] : m_refreshed) {
         showText(label, row->shows(texts));
         if (row->colourOf)

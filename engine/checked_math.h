@@ -29,6 +29,16 @@ inline Outcome<double> squareRoot(double v) {
     return value(std::sqrt(v));
 }
 
+// Applies a function that returns an Outcome to the values of readings that
+// must all have computed; otherwise gives the first reading's failure.
+template <typename Function, typename... Readings>
+auto apply(Function function, const Readings&... readings)
+    -> decltype(function(readings.value...)) {
+    for (EngineError error : {readings.error...})
+        if (error != EngineError::None) return Failed{error};
+    return function(readings.value...);
+}
+
 // Stores a double-precision intermediate as a single-precision result.
 inline Outcome<float> toSingle(double v) {
     const Outcome<double> finite = value(v);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/engine_error.h"
 #include "engine/link_budget.h"
 #include "engine/number_locale.h"
 
@@ -15,8 +16,28 @@ namespace tarvanel {
 //  - at the link distance typed in km (only a positive one computes): the
 //    free-space loss, the level received at end 2 (EIRP1 + G2 - L2 - loss),
 //    the margin above the sensitivity and whether it meets the fade margin,
-//    and the clearance needed at mid-path, 0.6 F1 + the earth's bulge (k = 4/3);
+//    and the clearance needed at mid-path, 0.6 F1 + the earth's bulge for the
+//    effective earth-radius factor k;
 //  - the greatest distance the other way round (end 2 transmitting).
+
+// The figures at the link distance that the read-outs and the path use.
+struct PathReadouts {
+    Outcome<double> distance;  // km, only a positive one
+    Outcome<double> frequency; // MHz, only a positive one
+    Outcome<double> freeSpaceLoss;
+    Outcome<double> received;   // at end 2, dBm
+    Outcome<double> margin;     // received level + |sensitivity|, dB
+    Outcome<double> fadeMargin; // dB, its magnitude counts
+    bool marginMet = false;
+    Outcome<double> fresnelRadius; // F1 at mid-path
+    Outcome<double> fresnelPart;   // 0.6 F1
+    Outcome<double> earthBulge;    // at mid-path, for the earth factor k
+    Outcome<double> clearance;     // 0.6 F1 + bulge
+};
+
+PathReadouts pathReadouts(const LinkFields& link, const LinkResults& results,
+                          std::string_view distanceKm, double earthFactor,
+                          const NumberLocale& locale);
 
 // Which way round the link reaches less far.
 enum class LimitingDirection {
@@ -42,11 +63,11 @@ struct InstallerReadoutTexts {
     std::string reverseDistance; // "6.061 Km"
     LimitingDirection limiting = LimitingDirection::Unknown;
 };
+// With the standard earth factor (k = 4/3).
 InstallerReadoutTexts installerReadoutTexts(const LinkFields& link, std::string_view distanceKm,
                                             const NumberLocale& locale);
-// The same from the link's evaluation already at hand (the refresh has one).
+// From the link's evaluation and figures at hand (the refresh has them).
 InstallerReadoutTexts installerReadoutTexts(const LinkFields& link, const LinkResults& results,
-                                            std::string_view distanceKm,
-                                            const NumberLocale& locale);
+                                            const PathReadouts& path, const NumberLocale& locale);
 
 } // namespace tarvanel

@@ -237,6 +237,8 @@ int decimalPlaces(DisplayPattern pattern) {
         return 2;
     case DisplayPattern::ThreeDecimals:
         return 3;
+    case DisplayPattern::WholeNumber:
+        return 0;
     }
     return 2;
 }

@@ -39,9 +39,10 @@ enum class DisplayPattern {
     TwoDecimals,   // "##0.00"
     OneDecimal,    // "##0.0"
     ThreeDecimals, // "##0.000"
+    WholeNumber,   // "##0"
 };
 
-// How many decimals a pattern shows (1, 2 or 3).
+// How many decimals a pattern shows (0 to 3).
 int decimalPlaces(DisplayPattern pattern);
 
 // Formats a single-precision value: it is first taken to the 7 significant

@@ -34,6 +34,38 @@ Outcome<double> earthBulgeMetres(double d1Km, double d2Km, double earthFactor) {
     return checked::divide(d1Km * d2Km * kMetresPerKm, 2.0 * earthFactor * kEarthRadiusKm);
 }
 
+Outcome<double> lineOfSightMetres(double h1, double h2, double d1Km, double dKm) {
+    TARVANEL_TRY(share, checked::divide(d1Km, dKm));
+    return checked::value(h1 + (h2 - h1) * share.value);
+}
+
+Outcome<double> diffractionParameter(double clearanceMetres, double megahertz, double d1Km,
+                                     double d2Km) {
+    TARVANEL_TRY(wavelength, wavelengthMetres(megahertz));
+    TARVANEL_TRY(inverse1, checked::divide(1.0, d1Km * kMetresPerKm));
+    TARVANEL_TRY(inverse2, checked::divide(1.0, d2Km * kMetresPerKm));
+    TARVANEL_TRY(root,
+                 checked::squareRoot(2.0 / wavelength.value * (inverse1.value + inverse2.value)));
+    return checked::value(-clearanceMetres * root.value);
+}
+
+Outcome<double> knifeEdgeLossDb(double v) {
+    TARVANEL_TRY(parameter, checked::value(v));
+    if (!(parameter.value > -0.78)) return {0.0};
+    const double shifted = parameter.value - 0.1;
+    TARVANEL_TRY(sum, checked::value(std::sqrt(shifted * shifted + 1.0) + shifted));
+    if (!(sum.value > 0.0)) return Failed{EngineError::InvalidOperation};
+    return checked::value(6.9 + 20.0 * std::log10(sum.value));
+}
+
+Outcome<double> antennaTiltDegrees(double hThis, double hOther, double dKm, double earthFactor) {
+    const double metres = dKm * kMetresPerKm;
+    TARVANEL_TRY(rise, checked::divide(hOther - hThis, metres));
+    TARVANEL_TRY(drop, checked::divide(metres, 2.0 * earthFactor * kEarthRadiusKm * kMetresPerKm));
+    constexpr double kDegreesPerRadian = 57.29577951308232;
+    return checked::value(std::atan(rise.value - drop.value) * kDegreesPerRadian);
+}
+
 Outcome<double> milliwattsToDbm(double milliwatts) {
     TARVANEL_TRY(power, checked::value(milliwatts));
     if (!(power.value > 0.0)) return Failed{EngineError::InvalidOperation};

@@ -16,11 +16,16 @@ namespace tarvanel {
 //   first Fresnel radius mid-way along 5 km     12.43 m
 //   at 2 km of a 5 km path (d1 = 2, d2 = 3)      12.17 m
 //   earth's bulge there for k = 4/3             0.35 m
+//   line of sight there, antennas at 32 and 18 m 26.40 m
+//   an edge 1.05 m below it: v = -0.12, loss     4.99 dB
+//   tilt of the 32 m antenna toward the other   -0.18 degrees (k = 4/3)
 
 // The speed of light in 10^6 m/s: a wavelength in m from a frequency in MHz.
 inline constexpr double kSpeedOfLightMegametresPerSecond = 299.792458;
 // The earth's mean radius.
 inline constexpr double kEarthRadiusKm = 6371.0;
+// The share of the first Fresnel zone a path must keep free of obstacles.
+inline constexpr double kClearFresnelPart = 0.6;
 // The effective earth-radius factor of the standard atmosphere (radio waves
 // bend down a little, so the earth looks flatter than it is).
 inline constexpr double kStandardEarthFactor = 4.0 / 3.0;
@@ -40,6 +45,25 @@ Outcome<double> fresnelRadiusMetres(double megahertz, double d1Km, double d2Km);
 // How far the earth rises above the straight line between the two ends'
 // ground at that point: d1 d2 / (2 k R).
 Outcome<double> earthBulgeMetres(double d1Km, double d2Km, double earthFactor);
+
+// The straight line between antennas h1 and h2 (m) at d1 of a d km path:
+// h1 + (h2 - h1) d1 / d.
+Outcome<double> lineOfSightMetres(double h1, double h2, double d1Km, double dKm);
+
+// The diffraction parameter of a knife edge whose top is `clearance` m below
+// the line of sight (negative: above it), at d1 and d2 from the ends:
+// v = -clearance sqrt(2 / lambda (1 / d1 + 1 / d2)), lengths in m.
+Outcome<double> diffractionParameter(double clearanceMetres, double megahertz, double d1Km,
+                                     double d2Km);
+
+// The loss of a single knife edge (ITU-R P.526):
+// J(v) = 6.9 + 20 log10(sqrt((v - 0.1)^2 + 1) + v - 0.1) for v > -0.78, else 0.
+Outcome<double> knifeEdgeLossDb(double v);
+
+// The angle of an antenna at height hThis toward one at hOther, d km away,
+// with the earth's curvature: atan((hOther - hThis) / d - d / (2 k R)),
+// in degrees, negative when it points down.
+Outcome<double> antennaTiltDegrees(double hThis, double hOther, double dKm, double earthFactor);
 
 // dBm = 10 ln(p) / ln(10). InvalidOperation for p <= 0 or NaN, Overflow for an
 // infinite p.

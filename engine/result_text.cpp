@@ -1,5 +1,9 @@
 #include "engine/result_text.h"
 
+#include "engine/checked_math.h"
+
+#include <cmath>
+
 namespace tarvanel {
 
 std::string resultLabelText(float value, DisplayPattern pattern, std::string_view suffix,
@@ -7,6 +11,18 @@ std::string resultLabelText(float value, DisplayPattern pattern, std::string_vie
     std::string text = formatPattern(value, pattern, locale);
     text += suffix;
     return text;
+}
+
+std::string figureText(const Outcome<double>& value, std::string_view suffix,
+                       const NumberLocale& locale) {
+    if (!value.ok()) return {};
+    const Outcome<float> single = checked::toSingle(value.value);
+    if (!single.ok()) return {};
+    return resultLabelText(single.value, DisplayPattern::TwoDecimals, suffix, locale);
+}
+
+bool meetsFadeMargin(double margin, double fadeMargin) {
+    return std::round(margin * 100.0) / 100.0 >= std::fabs(fadeMargin);
 }
 
 ResultTexts computeResultTexts(const LinkFields& link, const NumberLocale& locale) {

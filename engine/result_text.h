@@ -13,6 +13,17 @@ namespace tarvanel {
 std::string resultLabelText(float value, DisplayPattern pattern, std::string_view suffix,
                             const NumberLocale& locale);
 
+// A read-out figure computed in double precision, stored as a single-precision
+// label value: two decimals and the suffix ("7.82 m"); empty when it does not
+// compute.
+std::string figureText(const Outcome<double>& value, std::string_view suffix,
+                       const NumberLocale& locale);
+
+// Whether a margin meets the fade margin, judged on the margin as shown (two
+// decimals), so that at the greatest distance, where it shows the fade
+// margin itself, it reads as met.
+bool meetsFadeMargin(double margin, double fadeMargin);
+
 // The five results of one refresh tick, as label texts.
 struct ResultTexts {
     std::string eirp1;     // lblEIRP1, "##0.00" " dBm"
