@@ -1,5 +1,6 @@
 #include "app/background_picture.h"
 
+#include "app/drawn_captions.h"
 #include "app/product_name.h"
 #include "app/window_table.h"
 #include "widgets/window_colours.h"
@@ -17,15 +18,6 @@ namespace tarvanel {
 
 namespace {
 
-constexpr double px(double twips) {
-    return twipsToPixelsF(twips);
-}
-
-// Vertical centre, in pixels, of a control's box.
-constexpr double centreOf(const TwipsBox& box) {
-    return px(box.top + box.height / 2.0);
-}
-
 // Drawn lines and heading places, in twips.
 constexpr double kReceiverRuleTop = 4725;
 constexpr double kReceiverRuleRight = 3975;
@@ -33,55 +25,10 @@ constexpr double kStripHeight = 315;
 constexpr double kStripRuleHeight = 30;
 constexpr double kBorderWidth = 2;    // pixels
 constexpr double kHeadingRaise = 8.5; // pixels above the first field's top
-constexpr double kUnitAfterLabel = 3; // pixels between a label's edge and its unit
-
-// A label shows its text from its top left corner in its own font; captions
-// and units beside it share the baseline of that first line.
-QFontMetricsF labelMetrics(const ControlRow& row) {
-    return QFontMetricsF(windowFont(row.fontPixels, row.bold, row.condensed));
-}
-
-double labelBaseline(const ControlRow& row) {
-    return px(row.box.top) + labelMetrics(row).ascent();
-}
 
 double labelLineCentre(const ControlRow& row) {
-    return px(row.box.top) + labelMetrics(row).height() / 2.0;
-}
-
-QFont pictureFont(int pixelSize, bool bold = false) {
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(pixelSize);
-    font.setBold(bold);
-    // The gaps beside the controls are narrow ("Απώλειες καλωδίου" must end
-    // before the "..." button); the condensed cut of DejaVu Sans fits them at 11 px.
-    font.setStretch(QFont::SemiCondensed);
-    return font;
-}
-
-QFont captionFont() {
-    return pictureFont(11);
-}
-
-QFont headingFont() {
-    QFont font = pictureFont(11, true);
-    font.setUnderline(true);
-    return font;
-}
-
-void drawOnBaseline(QPainter& painter, const QFont& font, double left, double baseline,
-                    const char* utf8) {
-    painter.setFont(font);
-    painter.drawText(QPointF(left, baseline), QString::fromUtf8(utf8));
-}
-
-// Draws `text` with its left edge at `left` and its line box centred on `centreY`,
-// the way a text box centres its own text, so both share a baseline.
-void drawCaption(QPainter& painter, const QFont& font, double left, double centreY,
-                 const char* utf8) {
-    const QFontMetricsF metrics(font);
-    const double baseline = centreY - metrics.height() / 2.0 + metrics.ascent();
-    drawOnBaseline(painter, font, left, baseline, utf8);
+    const QFontMetricsF metrics(windowFont(row.fontPixels, row.bold, row.condensed));
+    return px(row.box.top) + metrics.height() / 2.0;
 }
 
 // A closing curly brace from `top` to `bottom` whose point, at `tipY`, faces right.
@@ -171,25 +118,6 @@ void drawTitleStrip(QPainter& painter) {
                      Qt::black);
 }
 
-// Every control's caption and unit word: left and right of a field, centred on
-// its row; on the first line of a result label, the unit just after its edge.
-void drawControlCaptions(QPainter& painter) {
-    const QFont font = captionFont();
-    for (const ControlRow& row : windowTable()) {
-        if (row.kind == Kind::ResultLabel) {
-            if (row.caption)
-                drawOnBaseline(painter, font, px(row.captionLeft), labelBaseline(row), row.caption);
-            if (row.unit)
-                drawOnBaseline(painter, font, px(row.box.right()) + kUnitAfterLabel,
-                               labelBaseline(row), row.unit);
-            continue;
-        }
-        if (row.caption)
-            drawCaption(painter, font, px(row.captionLeft), centreOf(row.box), row.caption);
-        if (row.unit) drawCaption(painter, font, px(row.unitLeft), centreOf(row.box), row.unit);
-    }
-}
-
 // A link end's heading above its first field, and the brace that gathers loss
 // per metre, length and connectors into the cable loss shown at its point.
 void drawLinkEnd(QPainter& painter, LinkEnd end) {
@@ -219,7 +147,7 @@ void paintBackground(QPainter& painter) {
 
     drawBorder(painter);
     drawTitleStrip(painter);
-    drawControlCaptions(painter);
+    drawControlCaptions(painter, Container::Window);
     drawLinkEnd(painter, LinkEnd::One);
     drawLinkEnd(painter, LinkEnd::Two);
     drawReceiverRule(painter);

@@ -3,6 +3,8 @@
 #include "app/background_picture.h"
 #include "app/form_drag.h"
 #include "app/link_summary.h"
+#include "app/path_panel.h"
+#include "app/path_side_view.h"
 #include "app/product_name.h"
 #include "app/qt_number_locale.h"
 #include "app/title_strip.h"
@@ -17,6 +19,7 @@
 #include "inputs/select_all_on_focus.h"
 #include "rules/power_unit_rules.h"
 #include "widgets/click_area.h"
+#include "widgets/fold_button.h"
 #include "widgets/result_label.h"
 #include "widgets/underline_line.h"
 #include "widgets/unit_focus_frame.h"
@@ -24,6 +27,7 @@
 #include "widgets/window_fonts.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -33,6 +37,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QTimer>
@@ -130,6 +135,7 @@ FrmMain::FrmMain(QWidget* parent)
     connect(copy, &QAction::triggered, this, &FrmMain::copySummary);
     addAction(copy);
     setContextMenuPolicy(Qt::ActionsContextMenu);
+    connectPathPanel();
 
     installBehaviours();
 
@@ -178,6 +184,48 @@ LinkFields FrmMain::linkFields() const {
             textOf(m_c.Text12)};
 }
 
+PathFields FrmMain::pathFields() const {
+    PathFields fields;
+    for (const auto& [row, box] : m_pathInputs)
+        fields.*(row->feeds) = textOf(box);
+    fields.earthFactor = static_cast<EarthFactor>(std::max(0, m_c.cboEarthFactor->currentIndex()));
+    return fields;
+}
+
+// The panel opens and closes by its button, by Ctrl+Shift+H (no desktop
+// convention claims it) and by the same entry of the context menu; Escape
+// inside it closes it.
+void FrmMain::connectPathPanel() {
+    m_pathAction = new QAction(QStringLiteral("Διαδρομή ζεύξης"), this);
+    m_pathAction->setCheckable(true);
+    m_pathAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H));
+    addAction(m_pathAction);
+    connect(m_pathAction, &QAction::triggered, this, &FrmMain::setPathPanelOpen);
+    connect(m_c.cmdPath, &QAbstractButton::clicked, this,
+            [this] { setPathPanelOpen(!m_c.cmdPath->isOpen()); });
+    connect(m_c.pnlPath, &PathPanel::closeRequested, this, [this] {
+        setPathPanelOpen(false);
+        m_c.cmdPath->setFocus(Qt::OtherFocusReason);
+    });
+}
+
+void FrmMain::setPathPanelOpen(bool open) {
+    m_c.cmdPath->setOpen(open);
+    m_pathAction->setChecked(open);
+    m_c.cmdPath->setAccessibleName(open ? QStringLiteral("Close the path panel")
+                                        : QStringLiteral("Open the path panel"));
+    if (open == m_c.pnlPath->isVisible()) return;
+    if (!open && m_c.pnlPath->isAncestorOf(QApplication::focusWidget()))
+        m_c.cmdPath->setFocus(Qt::OtherFocusReason);
+    m_c.pnlPath->setVisible(open);
+    setFixedSize(kWindowWidth, open ? m_c.pnlPath->geometry().bottom() + 1 : kWindowHeight);
+    // Growing downward, the window stays on its screen.
+    if (const QScreen* screen = this->screen(); screen && open) {
+        const int overflow = frameGeometry().bottom() - screen->availableGeometry().bottom();
+        if (overflow > 0) move(x(), std::max(screen->availableGeometry().top(), y() - overflow));
+    }
+}
+
 void FrmMain::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     paintBackground(painter);
@@ -220,13 +268,15 @@ void FrmMain::Form_Load() {
 void FrmMain::Timer1_Timer() {
     const NumberLocale locale = numberLocaleFrom(QLocale());
     // One evaluation of the link serves the results and the read-outs.
-    const LinkTexts texts = linkTexts(linkFields(), textOf(m_c.txtLinkDistance), {}, locale);
+    const LinkTexts texts =
+        linkTexts(linkFields(), textOf(m_c.txtLinkDistance), pathFields(), locale);
     for (const auto& [row, label] : m_refreshed) {
         showText(label, row->shows(texts));
         if (row->colourOf)
             showColour(label, row->colourOf(texts) == TextColour::Red ? kWarningRed : kResultGreen);
     }
     explainReadouts(texts);
+    m_c.picPathSide->showProfile(texts.path.profile);
 }
 
 void FrmMain::explainReadouts(const LinkTexts& texts) {

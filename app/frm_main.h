@@ -2,11 +2,13 @@
 
 #include "app/window_controls.h"
 #include "engine/link_budget.h"
+#include "engine/path_profile.h"
 
 #include <QWidget>
 
 #include <vector>
 
+class QAction;
 class QLabel;
 class QLineEdit;
 
@@ -34,6 +36,11 @@ public:
 
     // The texts and units of every input, as the engine reads them.
     LinkFields linkFields() const;
+    // The path panel's inputs, as the engine reads them.
+    PathFields pathFields() const;
+
+    // Folds the path panel out below the window, or back.
+    void setPathPanelOpen(bool open);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -52,10 +59,14 @@ private:
     void lblMinimize_Click();
     void lblexit_Click();
     void copySummary();
+    void connectPathPanel();
 
     Controls m_c;
     // The labels every refresh writes, with the rows that say what they show.
     std::vector<std::pair<const ControlRow*, QLabel*>> m_refreshed;
+    // The path panel's text boxes, with the rows that say what they hold.
+    std::vector<std::pair<const ControlRow*, QLineEdit*>> m_pathInputs;
+    QAction* m_pathAction = nullptr;
     int m_ticksSinceWarnings = 0;
 };
 

@@ -3,9 +3,12 @@
 // table's order, back to front.
 
 #include "app/frm_main.h"
+#include "app/path_panel.h"
+#include "app/path_side_view.h"
 #include "app/title_strip.h"
 #include "app/window_table.h"
 #include "widgets/click_area.h"
+#include "widgets/fold_button.h"
 #include "widgets/result_label.h"
 #include "widgets/underline_line.h"
 #include "widgets/window_colours.h"
@@ -109,6 +112,20 @@ QWidget* createWidget(const ControlRow& row, QWidget* window, QWidget* parent) {
         return new QGroupBox(textOf(row), parent);
     case Kind::UnitOption:
         return new QRadioButton(textOf(row), parent);
+    case Kind::FoldButton:
+        return new FoldButton(textOf(row), parent);
+    case Kind::Panel: {
+        auto* panel = new PathPanel(parent);
+        panel->hide();
+        return panel;
+    }
+    case Kind::ChoiceBox: {
+        auto* choice = input(new QComboBox(parent));
+        choice->addItems(textOf(row).split(QLatin1Char('\n')));
+        return choice;
+    }
+    case Kind::SideView:
+        return new PathSideView(parent);
     }
     return nullptr;
 }
@@ -127,6 +144,7 @@ void FrmMain::createControls() {
         const LinkEndControls& end = row.end == LinkEnd::Two ? m_c.end2 : m_c.end1;
         QWidget* parent = this;
         if (row.container == Container::EndFrame) parent = end.frame;
+        if (row.container == Container::PathPanel) parent = m_c.pnlPath;
         QWidget* widget = createWidget(row, this, parent);
         widget->setObjectName(QLatin1String(row.name));
         if (row.kind != Kind::Underline) widget->setGeometry(twipsRect(row.box));
@@ -136,6 +154,7 @@ void FrmMain::createControls() {
         if (row.toolTip) widget->setToolTip(QString::fromUtf8(row.toolTip));
         if (row.keep) row.keep(m_c, row.end, widget);
         if (row.shows) m_refreshed.push_back({&row, static_cast<QLabel*>(widget)});
+        if (row.feeds) m_pathInputs.push_back({&row, static_cast<QLineEdit*>(widget)});
     }
     for (const LinkEndControls* end : {&m_c.end1, &m_c.end2})
         end->dbmOption->setChecked(true);

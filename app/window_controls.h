@@ -10,6 +10,9 @@ class QTimer;
 namespace tarvanel {
 
 class ClickArea;
+class FoldButton;
+class PathPanel;
+class PathSideView;
 class ResultLabel;
 class TitleStrip;
 
@@ -33,6 +36,12 @@ struct WindowControls {
     // The installer's read-outs at the link's real distance.
     QLineEdit* txtLinkDistance = nullptr; // km
     ResultLabel* lblClearance = nullptr;  // needed at mid-path, m
+
+    // The path panel below the window, and the button that folds it out.
+    FoldButton* cmdPath = nullptr;
+    PathPanel* pnlPath = nullptr;
+    QComboBox* cboEarthFactor = nullptr; // k: 4/3, 1, 2/3
+    PathSideView* picPathSide = nullptr;
 
     // Over the drawn title strip.
     TitleStrip* lbltitle = nullptr;

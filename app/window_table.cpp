@@ -1,10 +1,13 @@
 #include "app/window_table.h"
 
+#include "app/path_panel.h"
+#include "app/path_side_view.h"
 #include "app/title_strip.h"
 #include "app/window_controls.h"
 #include "engine/link_texts.h"
 #include "rules/power_unit_rules.h"
 #include "widgets/click_area.h"
+#include "widgets/fold_button.h"
 #include "widgets/result_label.h"
 #include "widgets/underline_line.h"
 #include "widgets/window_fonts.h"
@@ -56,6 +59,21 @@ constexpr int kLegalPowerLeft = 6480;
 constexpr int kLegalPowerPixels = 10;
 // A read-out ends two pixels inside the border (8190 twips).
 constexpr int kLegalPowerWidth = 1695;
+// The path panel: inputs in the column of the window's fields, results in the
+// column of its results, the Fresnel zone's verdict and the side view below
+// the inputs. Places relative to the panel.
+constexpr int kPathPanelHeight = 4500; // 300 px
+constexpr int kPathRowsTop = 150;
+constexpr int kPathRowPitch = 270;
+constexpr int pathRow(int i) {
+    return kPathRowsTop + i * kPathRowPitch;
+}
+constexpr TwipsBox pathInput(int i) {
+    return {2250, 450 + i * 315, 650, 280};
+}
+constexpr TwipsBox pathResult(int i) {
+    return {kReadoutLeft, pathRow(i), 1095, 255};
+}
 constexpr const char* kCableLossName = "Συνολικές απώλειες καλωδίου";
 
 // Keeps a control in the member of WindowControls (or of the row's link end)
@@ -84,12 +102,20 @@ template <auto member> void keepAt(WindowControls& controls, LinkEnd end, QWidge
 TextColour marginColour(const LinkTexts& t) {
     return t.readouts.marginMet ? TextColour::Green : TextColour::Red;
 }
+TextColour pathMarginColour(const LinkTexts& t) {
+    return t.path.marginMet ? TextColour::Green : TextColour::Red;
+}
+TextColour verdictColour(const LinkTexts& t) {
+    return t.path.profile.verdict == Verdict::Clear ? TextColour::Green : TextColour::Red;
+}
 
 using R = Role;
 using E = LinkEnd;
 using K = Kind;
 using W = WindowControls;
 using L = LinkEndControls;
+using P = PathFields;
+constexpr auto kPanel = Container::PathPanel;
 
 // clang-format off
 constexpr std::array kRows = {
@@ -154,8 +180,31 @@ constexpr std::array kRows = {
     ControlRow{.name = "cmdChoose", .kind = K::ChooseButton, .end = E::One, .box = {1820, 1890, 375, 255}, .fontPixels = kFont8_25pt, .text = "...", .tabPosition = 19, .keep = keepAt<&L::chooseCable>},
     ControlRow{.name = "cmdchoose2", .kind = K::ChooseButton, .end = E::Two, .box = {1820, 3848, 375, 255}, .fontPixels = kFont8_25pt, .text = "...", .tabPosition = 20, .keep = keepAt<&L::chooseCable>},
     ControlRow{.name = "txtLinkDistance", .kind = K::TextBox, .role = R::LinkDistance, .box = {kReadoutLeft, 3930, 650, 280}, .fontPixels = kFont8_25pt, .caption = "Απόσταση ζεύξης", .captionLeft = kResultCaptionLeft, .unit = "km", .unitLeft = kReadoutLeft + 700, .toolTip = "Η πραγματική απόσταση της ζεύξης σε km", .tabPosition = 21, .keep = keepAt<&W::txtLinkDistance>},
+    // Below the read-outs, inside the border.
+    ControlRow{.name = "cmdPath", .kind = K::FoldButton, .box = {6780, 5145, 1380, 225}, .text = "Διαδρομή", .accessibleName = "Open the path panel", .toolTip = "Διαδρομή ζεύξης: εμπόδιο, ύψη κεραιών, κλίση (Ctrl+Shift+H)", .tabPosition = 22, .keep = keepAt<&W::cmdPath>},
     // Above every text box it covers when shown.
-    ControlRow{.name = "List1", .kind = K::CableList, .box = {2160, 2640, 2295, 1005}, .accessibleName = "Cable types", .tabPosition = 22, .keep = keepAt<&W::List1>},
+    ControlRow{.name = "List1", .kind = K::CableList, .box = {2160, 2640, 2295, 1005}, .accessibleName = "Cable types", .tabPosition = 28, .keep = keepAt<&W::List1>},
+
+    // The path panel, below the window while it is open.
+    ControlRow{.name = "pnlPath", .kind = K::Panel, .box = {0, 5430, 8250, kPathPanelHeight}, .accessibleName = "Διαδρομή ζεύξης", .keep = keepAt<&W::pnlPath>},
+    ControlRow{.name = "picPathSide", .kind = K::SideView, .container = kPanel, .box = {195, 2475, 4935, 1890}, .accessibleName = "Η διαδρομή από το πλάι", .keep = keepAt<&W::picPathSide>},
+    ControlRow{.name = "lblLineOfSight", .kind = K::ResultLabel, .container = kPanel, .box = pathResult(0), .fontPixels = kFont9pt, .bold = true, .condensed = true, .colour = TextColour::Green, .caption = "Οπτική ευθεία", .captionLeft = kResultCaptionLeft, .toolTip = "Το ύψος της ευθείας ανάμεσα στις κεραίες, πάνω από το εμπόδιο", .shows = SHOWS(path.lineOfSight)},
+    ControlRow{.name = "lblEarthBulge", .kind = K::ResultLabel, .container = kPanel, .box = pathResult(1), .fontPixels = kFont9pt, .bold = true, .condensed = true, .colour = TextColour::Green, .caption = "Καμπυλότητα γης", .captionLeft = kResultCaptionLeft, .toolTip = "Πόσο ανυψώνει η γη το εμπόδιο, για το k που επιλέξατε", .shows = SHOWS(path.earthBulge)},
+    ControlRow{.name = "lblObstacleFresnel", .kind = K::ResultLabel, .container = kPanel, .box = pathResult(2), .fontPixels = kFont9pt, .bold = true, .condensed = true, .colour = TextColour::Green, .caption = "Ακτίνα Fresnel", .captionLeft = kResultCaptionLeft, .toolTip = "Η ακτίνα της πρώτης ζώνης Fresnel στο εμπόδιο", .shows = SHOWS(path.fresnelRadius)},
+    ControlRow{.name = "lblObstacleClearance", .kind = K::ResultLabel, .container = kPanel, .box = pathResult(3), .fontPixels = kFont9pt, .bold = true, .condensed = true, .colour = TextColour::Green, .caption = "Διάκενο", .captionLeft = kResultCaptionLeft, .toolTip = "Οπτική ευθεία μείον (εμπόδιο + καμπυλότητα γης)", .shows = SHOWS(path.clearance)},
+    ControlRow{.name = "lblDiffractionLoss", .kind = K::ResultLabel, .container = kPanel, .box = pathResult(4), .fontPixels = kFont9pt, .bold = true, .condensed = true, .colour = TextColour::Green, .caption = "Απώλεια περίθλασης", .captionLeft = kResultCaptionLeft, .toolTip = "Το εμπόδιο ως μία αιχμή (ITU-R P.526)", .shows = SHOWS(path.diffractionLoss)},
+    ControlRow{.name = "lblPathMargin", .kind = K::ResultLabel, .container = kPanel, .box = pathResult(5), .fontPixels = kFont9pt, .bold = true, .condensed = true, .colour = TextColour::Green, .caption = "Περιθώριο", .captionLeft = kResultCaptionLeft, .toolTip = "Το περιθώριο λήψης στην απόσταση ζεύξης μείον την απώλεια περίθλασης", .shows = SHOWS(path.margin), .colourOf = pathMarginColour},
+    ControlRow{.name = "lblLeastHeight1", .kind = K::ResultLabel, .container = kPanel, .box = pathResult(6), .fontPixels = kFont9pt, .bold = true, .condensed = true, .colour = TextColour::Green, .caption = "Ελάχ. ύψος κεραίας 1", .captionLeft = kResultCaptionLeft, .toolTip = "Για 60 % της ζώνης Fresnel ελεύθερο, με την κεραία 2 όπως είναι", .shows = SHOWS(path.leastHeight1)},
+    ControlRow{.name = "lblLeastHeight2", .kind = K::ResultLabel, .container = kPanel, .box = pathResult(7), .fontPixels = kFont9pt, .bold = true, .condensed = true, .colour = TextColour::Green, .caption = "Ελάχ. ύψος κεραίας 2", .captionLeft = kResultCaptionLeft, .toolTip = "Για 60 % της ζώνης Fresnel ελεύθερο, με την κεραία 1 όπως είναι", .shows = SHOWS(path.leastHeight2)},
+    ControlRow{.name = "lblTilt1", .kind = K::ResultLabel, .container = kPanel, .box = pathResult(8), .fontPixels = kFont9pt, .bold = true, .condensed = true, .colour = TextColour::Green, .caption = "Κλίση κεραίας 1", .captionLeft = kResultCaptionLeft, .toolTip = "Γωνία προς την κεραία 2, με την καμπυλότητα της γης (αρνητική: προς τα κάτω)", .shows = SHOWS(path.tilt1)},
+    ControlRow{.name = "lblTilt2", .kind = K::ResultLabel, .container = kPanel, .box = pathResult(9), .fontPixels = kFont9pt, .bold = true, .condensed = true, .colour = TextColour::Green, .caption = "Κλίση κεραίας 2", .captionLeft = kResultCaptionLeft, .toolTip = "Γωνία προς την κεραία 1, με την καμπυλότητα της γης (αρνητική: προς τα κάτω)", .shows = SHOWS(path.tilt2)},
+    ControlRow{.name = "lblFresnelZone", .kind = K::ResultLabel, .container = kPanel, .box = {2250, 2145, 2880, 255}, .fontPixels = kFont9pt, .bold = true, .condensed = true, .colour = TextColour::Green, .caption = "Ζώνη Fresnel", .captionLeft = kCaptionLeft, .toolTip = "Πόση από την πρώτη ζώνη Fresnel μένει ελεύθερη στο εμπόδιο: ελεύθερη από 60 %", .shows = SHOWS(path.fresnelZone), .colourOf = verdictColour},
+    ControlRow{.name = "txtAntenna1Height", .kind = K::TextBox, .container = kPanel, .box = pathInput(0), .fontPixels = kFont8_25pt, .caption = "Ύψος κεραίας 1", .captionLeft = kCaptionLeft, .unit = "m", .unitLeft = kUnitLeft, .toolTip = "Υψόμετρο εδάφους συν ιστός στο άκρο 1, σε m πάνω από ένα κοινό επίπεδο (θάλασσα ή έδαφος στο άκρο 1)", .tabPosition = 23, .feeds = &P::antenna1Height},
+    ControlRow{.name = "txtAntenna2Height", .kind = K::TextBox, .container = kPanel, .box = pathInput(1), .fontPixels = kFont8_25pt, .caption = "Ύψος κεραίας 2", .captionLeft = kCaptionLeft, .unit = "m", .unitLeft = kUnitLeft, .toolTip = "Υψόμετρο εδάφους συν ιστός στο άκρο 2, σε m πάνω από το ίδιο επίπεδο", .tabPosition = 24, .feeds = &P::antenna2Height},
+    ControlRow{.name = "txtObstacleDistance", .kind = K::TextBox, .container = kPanel, .box = pathInput(2), .fontPixels = kFont8_25pt, .caption = "Απόσταση εμποδίου", .captionLeft = kCaptionLeft, .unit = "km", .unitLeft = kUnitLeft, .toolTip = "Από το άκρο 1, σε km", .tabPosition = 25, .feeds = &P::obstacleDistance},
+    ControlRow{.name = "txtObstacleHeight", .kind = K::TextBox, .container = kPanel, .box = pathInput(3), .fontPixels = kFont8_25pt, .caption = "Ύψος εμποδίου", .captionLeft = kCaptionLeft, .unit = "m", .unitLeft = kUnitLeft, .toolTip = "Η κορυφή του εμποδίου, σε m πάνω από το ίδιο επίπεδο", .tabPosition = 26, .feeds = &P::obstacleHeight},
+    // In the order of EarthFactor: standard, unity, low.
+    ControlRow{.name = "cboEarthFactor", .kind = K::ChoiceBox, .container = kPanel, .box = {2250, 1710, 750, 315}, .fontPixels = kFont8_25pt, .text = "4/3\n1\n2/3", .caption = "Συντελεστής γης k", .captionLeft = kCaptionLeft, .toolTip = "Ενεργός ακτίνα της γης: 4/3 κανονική, 2/3 η χειρότερη περίπτωση", .tabPosition = 27, .keep = keepAt<&W::cboEarthFactor>},
 };
 // clang-format on
 #undef SHOWS

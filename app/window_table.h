@@ -13,6 +13,7 @@ class QWidget;
 namespace tarvanel {
 
 struct LinkTexts;
+struct PathFields;
 struct WindowControls;
 
 // What a control means, for the code that looks one up by it (the picture's
@@ -51,12 +52,16 @@ enum class Kind {
     Underline,    // a line from (left, top) to (left + width, top)
     Frame,        // a group box
     UnitOption,   // an option button of a frame
+    FoldButton,   // opens and closes a panel
+    Panel,        // a part of the window that folds out
+    ChoiceBox,    // a drop-down of fixed items (its text: the items, one a line)
+    SideView,     // the path seen from the side
 };
 
 enum class LinkEnd { None, One, Two };
 
 // Where a row's box is measured from, and whose child the control is.
-enum class Container { Window, EndFrame };
+enum class Container { Window, EndFrame, PathPanel };
 
 enum class TextColour { Default, Green, Red };
 
@@ -65,6 +70,8 @@ using KeepControl = void (*)(WindowControls&, LinkEnd, QWidget*);
 // The text a result label shows, and its colour, from the refresh's texts.
 using TextOf = const std::string& (*)(const LinkTexts&);
 using ColourOf = TextColour (*)(const LinkTexts&);
+// The path input a text box holds.
+using PathInput = std::string PathFields::*;
 
 // One control of the window: everything about it that the window, the
 // background picture and assistive technology need.
@@ -97,6 +104,7 @@ struct ControlRow {
     KeepControl keep = nullptr;
     TextOf shows = nullptr;      // written by every refresh
     ColourOf colourOf = nullptr; // likewise
+    PathInput feeds = nullptr;   // read by every refresh
 };
 
 // Every control, from the back of the stack to the front: first what is painted

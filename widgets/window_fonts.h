@@ -21,4 +21,13 @@ inline QFont windowFont(int pixelSize, bool bold = false, bool condensed = false
     return font;
 }
 
+// The picture's captions, units and headings: the semi-condensed cut fits the
+// narrow gaps beside the controls ("Απώλειες καλωδίου" must end before the
+// "..." button) at 11 px.
+inline QFont pictureFont(int pixelSize = 11, bool bold = false) {
+    QFont font = windowFont(pixelSize, bold);
+    font.setStretch(QFont::SemiCondensed);
+    return font;
+}
+
 } // namespace tarvanel

@@ -1,6 +1,9 @@
 // Opens the window, types the example link into its fields key by key, waits
 // for the results and warnings to refresh, and saves a picture of the window.
-// Used by scripts/screenshot: example_link_screenshot OUTPUT.png [DISTANCE_KM]
+// Used by scripts/screenshot:
+//   example_link_screenshot OUTPUT.png [DISTANCE_KM [HEIGHT1 HEIGHT2 OBSTACLE_KM OBSTACLE_M]]
+// With the four path figures it opens the path panel (by its shortcut) and
+// types them there too.
 
 #include "app/frm_main.h"
 
@@ -44,8 +47,10 @@ void typeExampleLink(const tarvanel::FrmMain::Controls& c, const QString& distan
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setFont(QFont(QStringLiteral("DejaVu Sans")));
-    if (argc != 2 && argc != 3) {
-        std::fprintf(stderr, "usage: %s OUTPUT.png [DISTANCE_KM]\n", argv[0]);
+    if (argc != 2 && argc != 3 && argc != 7) {
+        std::fprintf(
+            stderr, "usage: %s OUTPUT.png [DISTANCE_KM [HEIGHT1 HEIGHT2 OBSTACLE_KM OBSTACLE_M]]\n",
+            argv[0]);
         return 2;
     }
     const QString output = QString::fromLocal8Bit(argv[1]);
@@ -53,7 +58,17 @@ int main(int argc, char* argv[]) {
     tarvanel::FrmMain form;
     form.show();
     form.activateWindow();
-    typeExampleLink(form.controls(), argc == 3 ? QString::fromLocal8Bit(argv[2]) : QString());
+    // Shortcuts reach only the active window.
+    if (!QTest::qWaitForWindowActive(&form)) std::fprintf(stderr, "the window is not active\n");
+    typeExampleLink(form.controls(), argc >= 3 ? QString::fromLocal8Bit(argv[2]) : QString());
+    if (argc == 7) {
+        QTest::keyClick(&form, Qt::Key_H, Qt::ControlModifier | Qt::ShiftModifier);
+        const char* names[] = {"txtAntenna1Height", "txtAntenna2Height", "txtObstacleDistance",
+                               "txtObstacleHeight"};
+        for (int i = 0; i < 4; ++i)
+            type(form.findChild<QLineEdit*>(QLatin1String(names[i])),
+                 QString::fromLocal8Bit(argv[3 + i]));
+    }
 
     int status = 1;
     // No caret in the picture: the field that holds the focus gives it up first.

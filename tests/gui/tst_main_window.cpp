@@ -90,16 +90,21 @@ private slots:
     void tabOrder_data() {
         QTest::addColumn<QStringList>("clicks");
         QTest::addColumn<QStringList>("visits");
-        const QStringList fields = {"Text2",     "Text3",      "Text4",          "Text5",
-                                    "Text6",     "Text12",     "Text11",         "Text1",
-                                    "Text7",     "Text8",      "Text9",          "Text10",
-                                    "cmdChoose", "cmdchoose2", "txtLinkDistance"};
+        const QStringList fields = {"Text2",     "Text3",      "Text4",           "Text5",
+                                    "Text6",     "Text12",     "Text11",          "Text1",
+                                    "Text7",     "Text8",      "Text9",           "Text10",
+                                    "cmdChoose", "cmdchoose2", "txtLinkDistance", "cmdPath"};
         QTest::newRow("at start") << QStringList{}
                                   << QStringList{"Combo1", "Option1", "Option4"} + fields +
                                          QStringList{"txtFrequency"};
         QTest::newRow("mW, chooser open")
             << QStringList{"imgMw", "ImgMw2", "cmdChoose"}
             << QStringList{"Combo1", "Option2", "Option3"} + fields + QStringList{"List1"};
+        QTest::newRow("path panel open")
+            << QStringList{"cmdPath"}
+            << QStringList{"Combo1", "Option1", "Option4"} + fields +
+                   QStringList{"txtAntenna1Height", "txtAntenna2Height", "txtObstacleDistance",
+                               "txtObstacleHeight", "cboEarthFactor",    "txtFrequency"};
     }
     void tabOrder() {
         QFETCH(QStringList, clicks);

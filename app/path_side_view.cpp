@@ -1,0 +1,254 @@
+#include "app/path_side_view.h"
+
+#include "widgets/window_colours.h"
+#include "widgets/window_fonts.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace tarvanel {
+
+namespace {
+
+const QColor kSky{255, 255, 255};
+const QColor kGrid{225, 225, 225};
+const QColor kEarth{196, 170, 120};
+const QColor kFresnelZone{205, 225, 250};
+const QColor kFresnelPart{150, 190, 240};
+const QColor kLineOfSight{20, 20, 140};
+const QColor kMast{80, 80, 80};
+const QColor kUnknownObstacle{128, 128, 128};
+
+constexpr int kSamples = 64; // points along the path for the curves
+constexpr int kScaleFontPixels = 10;
+constexpr double kObstacleWidth = 7;
+
+// A step of 1, 2 or 5 times a power of ten that cuts `span` into about `parts`.
+double niceStep(double span, int parts) {
+    const double raw = span / parts;
+    const double power = std::pow(10.0, std::floor(std::log10(raw)));
+    for (double factor : {1.0, 2.0, 5.0})
+        if (raw <= factor * power) return factor * power;
+    return 10.0 * power;
+}
+
+// Maps km along the path and m of height to the widget's pixels.
+class Plot {
+public:
+    Plot(const QRectF& area, double distanceKm, double low, double high)
+        : m_area(area)
+        , m_distance(distanceKm)
+        , m_low(low)
+        , m_high(high) {}
+
+    double x(double km) const { return m_area.left() + km / m_distance * m_area.width(); }
+    double y(double metres) const {
+        return m_area.bottom() - (metres - m_low) / (m_high - m_low) * m_area.height();
+    }
+    QPointF at(double km, double metres) const { return {x(km), y(metres)}; }
+    const QRectF& area() const { return m_area; }
+    double low() const { return m_low; }
+    double high() const { return m_high; }
+    double distance() const { return m_distance; }
+
+private:
+    QRectF m_area;
+    double m_distance;
+    double m_low;
+    double m_high;
+};
+
+double kmAlong(const PathProfile& p, int sample) {
+    return *p.distanceKm * sample / kSamples;
+}
+
+// The lowest and highest heights the picture must hold.
+std::pair<double, double> heightRange(const PathProfile& p) {
+    std::vector<double> heights{0.0};
+    for (const auto& h : {p.antenna1Height, p.antenna2Height})
+        if (h) heights.push_back(*h);
+    if (p.obstacleKm && p.obstacleHeight)
+        heights.push_back(*p.obstacleHeight + bulgeAt(p, *p.obstacleKm).value_or(0.0));
+    for (int i = 0; i <= kSamples; ++i) {
+        const double km = kmAlong(p, i);
+        heights.push_back(bulgeAt(p, km).value_or(0.0));
+        if (const auto line = lineOfSightAt(p, km)) {
+            const double radius = fresnelRadiusAt(p, km).value_or(0.0);
+            heights.push_back(*line + radius);
+            heights.push_back(*line - radius);
+        }
+    }
+    const auto [low, high] = std::minmax_element(heights.begin(), heights.end());
+    const double pad = std::max(1.0, (*high - *low) * 0.08);
+    return {*low - pad, *high + pad};
+}
+
+// A band around the line of sight: `share` of the Fresnel radius each side.
+QPainterPath zoneBand(const Plot& plot, const PathProfile& p, double share) {
+    QPainterPath band;
+    for (int i = 0; i <= kSamples; ++i) {
+        const double km = kmAlong(p, i);
+        const QPointF point = plot.at(km, *lineOfSightAt(p, km) + share * *fresnelRadiusAt(p, km));
+        i == 0 ? band.moveTo(point) : band.lineTo(point);
+    }
+    for (int i = kSamples; i >= 0; --i) {
+        const double km = kmAlong(p, i);
+        band.lineTo(plot.at(km, *lineOfSightAt(p, km) - share * *fresnelRadiusAt(p, km)));
+    }
+    band.closeSubpath();
+    return band;
+}
+
+void drawScales(QPainter& painter, const Plot& plot, const QFont& font) {
+    const QFontMetricsF metrics(font);
+    painter.setFont(font);
+    const QRectF& area = plot.area();
+    const double metreStep = niceStep(plot.high() - plot.low(), 4);
+    for (double m = std::ceil(plot.low() / metreStep) * metreStep; m <= plot.high();
+         m += metreStep) {
+        painter.setPen(kGrid);
+        painter.drawLine(QPointF(area.left(), plot.y(m)), QPointF(area.right(), plot.y(m)));
+        painter.setPen(Qt::black);
+        const QString label = QString::number(m) + QStringLiteral(" m");
+        painter.drawText(
+            QRectF(0, plot.y(m) - metrics.height() / 2, area.left() - 3, metrics.height()),
+            Qt::AlignRight | Qt::AlignVCenter, label);
+    }
+    const double kmStep = niceStep(plot.distance(), 5);
+    for (double km = 0; km <= plot.distance() * (1 + 1e-9); km += kmStep) {
+        const double x = plot.x(km);
+        painter.setPen(Qt::black);
+        painter.drawLine(QPointF(x, area.bottom()), QPointF(x, area.bottom() + 3));
+        QString label = QString::number(km);
+        if (km + kmStep > plot.distance() * (1 + 1e-9)) label += QStringLiteral(" km");
+        const double width = metrics.horizontalAdvance(label);
+        const double left = std::clamp(x - width / 2, 0.0, area.right() + 6 - width);
+        painter.drawText(QPointF(left, area.bottom() + 3 + metrics.ascent()), label);
+    }
+}
+
+void drawEarth(QPainter& painter, const Plot& plot, const PathProfile& p) {
+    QPainterPath ground(plot.at(0, plot.low()));
+    for (int i = 0; i <= kSamples; ++i)
+        ground.lineTo(plot.at(kmAlong(p, i), bulgeAt(p, kmAlong(p, i)).value_or(0.0)));
+    ground.lineTo(plot.at(plot.distance(), plot.low()));
+    ground.closeSubpath();
+    painter.fillPath(ground, kEarth);
+}
+
+void drawMasts(QPainter& painter, const Plot& plot, const PathProfile& p) {
+    painter.setPen(QPen(kMast, 2, Qt::SolidLine, Qt::FlatCap));
+    painter.setBrush(kMast);
+    for (const auto& [km, height] :
+         {std::pair{0.0, p.antenna1Height}, std::pair{plot.distance(), p.antenna2Height}}) {
+        if (!height) continue;
+        const double x = std::clamp(plot.x(km), plot.area().left() + 2, plot.area().right() - 2);
+        painter.drawLine(QPointF(x, plot.y(0)), QPointF(x, plot.y(*height)));
+        painter.drawEllipse(QPointF(x, plot.y(*height)), 2.5, 2.5);
+    }
+}
+
+void drawObstacle(QPainter& painter, const Plot& plot, const PathProfile& p) {
+    if (!p.obstacleKm || !p.obstacleHeight) return;
+    const double ground = bulgeAt(p, *p.obstacleKm).value_or(0.0);
+    const double x = plot.x(*p.obstacleKm);
+    const QColor colour = p.verdict == Verdict::Clear     ? kResultGreen
+                          : p.verdict == Verdict::Unknown ? kUnknownObstacle
+                                                          : kWarningRed;
+    const QRectF bar(QPointF(x - kObstacleWidth / 2, plot.y(ground + *p.obstacleHeight)),
+                     QPointF(x + kObstacleWidth / 2, plot.y(ground)));
+    painter.fillRect(bar.normalized(), colour);
+}
+
+} // namespace
+
+void paintSideViewLegend(QPainter& painter, const QRectF& box) {
+    painter.save();
+    const QFont font = pictureFont(10);
+    painter.setFont(font);
+    const double line = QFontMetricsF(font).height() + 3;
+    const struct {
+        QColor colour;
+        const char* meaning;
+    } entries[] = {{kLineOfSight, "οπτική ευθεία"},          {kFresnelZone, "πρώτη ζώνη Fresnel"},
+                   {kFresnelPart, "60 % της ζώνης"},         {kEarth, "καμπυλότητα γης"},
+                   {kResultGreen, "εμπόδιο: ελεύθερη ζώνη"}, {kWarningRed, "εμπόδιο: εμποδισμένη"}};
+    double top = box.top();
+    for (const auto& [colour, meaning] : entries) {
+        if (top + line > box.bottom()) break;
+        painter.fillRect(QRectF(box.left(), top + line / 2 - 4, 14, 8), colour);
+        painter.setPen(Qt::black);
+        painter.drawText(QRectF(box.left() + 20, top, box.width() - 20, line),
+                         Qt::AlignLeft | Qt::AlignVCenter, QString::fromUtf8(meaning));
+        top += line;
+    }
+    painter.restore();
+}
+
+PathSideView::PathSideView(QWidget* parent)
+    : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void PathSideView::showProfile(const PathProfile& profile) {
+    if (profile == m_profile) return;
+    m_profile = profile;
+    update();
+}
+
+QRectF PathSideView::plotArea() const {
+    const QFontMetricsF metrics(pictureFont(kScaleFontPixels));
+    const double left = metrics.horizontalAdvance(QStringLiteral("-1000 m")) + 4;
+    return {left, 4, width() - left - 8, height() - 8 - metrics.height() - 3};
+}
+
+void PathSideView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QFont font = pictureFont(kScaleFontPixels);
+    const QRectF frame = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    painter.fillRect(rect(), kBackgroundGround);
+    const PathProfile& p = m_profile;
+    if (!p.distanceKm) {
+        painter.fillRect(frame, kSky);
+        painter.setPen(Qt::black);
+        painter.drawRect(frame);
+        painter.setFont(font);
+        painter.drawText(frame.adjusted(8, 0, -8, 0), Qt::AlignCenter | Qt::TextWordWrap,
+                         QStringLiteral("Γράψτε την απόσταση ζεύξης για να δείτε τη διαδρομή"));
+        return;
+    }
+
+    const QRectF area = plotArea();
+    const auto [low, high] = heightRange(p);
+    const Plot plot(area, *p.distanceKm, low, high);
+
+    painter.fillRect(area, kSky);
+    painter.setRenderHint(QPainter::Antialiasing);
+    drawScales(painter, plot, font);
+    painter.setClipRect(area);
+    drawEarth(painter, plot, p);
+    if (lineOfSightAt(p, 0) && p.megahertz) {
+        painter.fillPath(zoneBand(plot, p, 1.0), kFresnelZone);
+        painter.fillPath(zoneBand(plot, p, 0.6), kFresnelPart);
+    }
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    drawObstacle(painter, plot, p);
+    painter.setRenderHint(QPainter::Antialiasing);
+    if (const auto from = lineOfSightAt(p, 0)) {
+        painter.setPen(QPen(kLineOfSight, 1.5));
+        painter.drawLine(plot.at(0, *from),
+                         plot.at(plot.distance(), *lineOfSightAt(p, *p.distanceKm)));
+    }
+    drawMasts(painter, plot, p);
+    painter.setClipping(false);
+    painter.setPen(Qt::black);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(area);
+}
+
+} // namespace tarvanel
