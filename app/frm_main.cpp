@@ -136,6 +136,7 @@ FrmMain::FrmMain(QWidget* parent)
     addAction(copy);
     setContextMenuPolicy(Qt::ActionsContextMenu);
     connectPathPanel();
+    watchInputs();
 
     installBehaviours();
 
@@ -265,8 +266,30 @@ void FrmMain::Form_Load() {
     }
 }
 
+// Every change a refresh must show: a text box's text (typed, pasted, written
+// by code or by assistive technology), a power unit's underline, the earth
+// factor.
+void FrmMain::watchInputs() {
+    const auto stale = [this] { m_resultsStale = m_warningsStale = true; };
+    for (QLineEdit* field : findChildren<QLineEdit*>())
+        connect(field, &QLineEdit::textChanged, this, stale);
+    for (const LinkEndControls* end : {&m_c.end1, &m_c.end2})
+        connect(end->underline, &UnderlineLine::endsChanged, this, stale);
+    connect(m_c.cboEarthFactor, &QComboBox::currentIndexChanged, this, stale);
+}
+
+void FrmMain::noticeLocale() {
+    const QLocale locale;
+    if (locale == m_locale) return;
+    m_locale = locale;
+    m_resultsStale = m_warningsStale = true;
+}
+
 void FrmMain::Timer1_Timer() {
-    const NumberLocale locale = numberLocaleFrom(QLocale());
+    noticeLocale();
+    if (!m_resultsStale) return;
+    m_resultsStale = false;
+    const NumberLocale locale = numberLocaleFrom(m_locale);
     // One evaluation of the link serves the results and the read-outs.
     const LinkTexts texts =
         linkTexts(linkFields(), textOf(m_c.txtLinkDistance), pathFields(), locale);
@@ -297,8 +320,11 @@ void FrmMain::explainReadouts(const LinkTexts& texts) {
 }
 
 void FrmMain::Timer2_Timer() {
+    noticeLocale();
+    if (!m_warningsStale) return;
+    m_warningsStale = false;
     const LinkFields fields = linkFields();
-    const NumberLocale locale = numberLocaleFrom(QLocale());
+    const NumberLocale locale = numberLocaleFrom(m_locale);
     showWarning(m_c.end1.warning, exceedsLegalLimit(Calc_EIRP1(fields, locale)));
     showWarning(m_c.end2.warning, exceedsLegalLimit(Calc_EIRP2(fields, locale)));
 }

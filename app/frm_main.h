@@ -4,6 +4,7 @@
 #include "engine/link_budget.h"
 #include "engine/path_profile.h"
 
+#include <QLocale>
 #include <QWidget>
 
 #include <vector>
@@ -60,6 +61,8 @@ private:
     void lblexit_Click();
     void copySummary();
     void connectPathPanel();
+    void watchInputs();
+    void noticeLocale();
 
     Controls m_c;
     // The labels every refresh writes, with the rows that say what they show.
@@ -67,6 +70,12 @@ private:
     // The path panel's text boxes, with the rows that say what they hold.
     std::vector<std::pair<const ControlRow*, QLineEdit*>> m_pathInputs;
     QAction* m_pathAction = nullptr;
+    // What a tick must write again: the inputs, a unit or the locale changed
+    // since it last wrote. A tick with nothing new only looks at the locale,
+    // so an idle window costs no more than its timer.
+    bool m_resultsStale = true;
+    bool m_warningsStale = true;
+    QLocale m_locale;
     int m_ticksSinceWarnings = 0;
 };
 

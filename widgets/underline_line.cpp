@@ -27,6 +27,7 @@ void UnderlineLine::setEnds(float x1, float x2) {
     m_x2 = x2;
     placeOnParent();
     update();
+    emit endsChanged();
 }
 
 void UnderlineLine::placeOnParent() {

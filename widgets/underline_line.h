@@ -18,6 +18,9 @@ public:
     // Moves the line; x1 first, then x2, as one update of the screen.
     void setEnds(float x1, float x2);
 
+signals:
+    void endsChanged();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 

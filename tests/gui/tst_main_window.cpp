@@ -58,6 +58,22 @@ private slots:
         QCOMPARE(resultTexts(*m_window), results.replaceInStrings(".", locale.decimalPoint()));
     }
 
+    // A tick writes again whatever changed since the last: here a unit switch
+    // that leaves the power's text as it was, then the user's locale.
+    void refreshesAfterEveryChange() {
+        QVERIFY(showActive(*m_window));
+        typeExampleLink(*m_window, ".");
+        typeInto(*m_window, "Text10", "-500");
+        QVERIFY(waitForTick(*m_window));
+        QCOMPARE(get<QLabel>("lblEIRP2")->text(), "-486.50 dBm");
+        QTest::mouseClick(get("ImgMw2"), Qt::LeftButton); // -500 mW is no power
+        QVERIFY(waitForTick(*m_window));
+        QCOMPARE(get<QLabel>("lblEIRP2")->text(), "0.00 dBm");
+        QLocale::setDefault(QLocale("el_GR"));
+        QVERIFY(waitForTick(*m_window));
+        QCOMPARE(get<QLabel>("lblEIRP1")->text(), "32,30 dBm");
+    }
+
     // An end's warning shows, in red, while its EIRP (power + gain) is above
     // 20 dBm; it starts shown at 30 dBm so that hiding it is seen too.
     void legalLimitWarning_data() {
