@@ -171,11 +171,11 @@ cpu() { awk -v ms="$1" -v s="$seconds" 'BEGIN { printf "%.4f %% (%.1f ms)", 100 
 rate() { awk -v r="$1" 'BEGIN { printf "%.2f /s", r }'; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.3f", a / b; else print "-" }'; }
 
-row() { printf '| %-38s | %-27s | %-27s | %-6s | %-14s |\n' "$@"; }
+row() { printf '| %-40s | %-27s | %-27s | %-6s | %-16s |\n' "$@"; }
 dashes() { printf -- '-%.0s' $(seq "$1"); }
 printf '\nCommand:     %s\nBare window: %s\n\n' "$*" "${bare[*]}"
 row "Measure" "Program" "Bare window" "Ratio" "Target"
-printf '|%s|%s|%s|%s|%s|\n' "$(dashes 40)" "$(dashes 29)" "$(dashes 29)" "$(dashes 8)" "$(dashes 16)"
+printf '|%s|%s|%s|%s|%s|\n' "$(dashes 42)" "$(dashes 29)" "$(dashes 29)" "$(dashes 8)" "$(dashes 18)"
 row "Start-up to first window (median of $runs)" \
   "$(ms "$program_median") ($(ms "$program_min")..$(ms "$program_max"))" \
   "$(ms "$bare_median") ($(ms "$bare_min")..$(ms "$bare_max"))" \
