@@ -69,10 +69,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     checkReadout(ro.freeSpaceLoss, 2, " dB", locale, "free-space loss at the distance");
     checkReadout(ro.received, 2, " dBm", locale, "received level");
     checkReadout(ro.margin, 2, " dB", locale, "margin");
-    checkReadout(ro.clearance, 2, " m", locale, "clearance");
-    checkReadout(ro.fresnelRadius, 2, " m", locale, "Fresnel radius at the distance");
-    checkReadout(ro.fresnelPart, 2, " m", locale, "0.6 Fresnel radius");
-    checkReadout(ro.earthBulge, 2, " m", locale, "earth bulge");
+    for (const std::string* metres :
+         {&ro.clearance, &ro.fresnelRadius, &ro.fresnelPart, &ro.earthBulge})
+        checkReadout(*metres, 2, " m", locale, "clearance, Fresnel radius, 0.6 of it or bulge");
     checkReadout(ro.reverseDistance, 3, " Km", locale, "way back");
     FUZZ_CHECK(!ro.marginMet || !ro.margin.empty());
     // Which way limits is known when both greatest distances are.

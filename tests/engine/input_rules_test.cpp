@@ -23,9 +23,7 @@ struct ConversionCase {
     const char* from;
     PowerUnit target;
     const char* to;
-    friend void PrintTo(const ConversionCase& c, std::ostream* o) {
-        printRow(o, c.name, c.from, c.to);
-    }
+    friend void PrintTo(const ConversionCase& c, std::ostream* o) { printRow(o, c, c.from, c.to); }
 };
 
 using ConversionTest = LocaleTest<ConversionCase>;
@@ -59,9 +57,7 @@ struct ChannelCase {
     const char* name;
     const char* typed;
     const char* mhz; // nullptr: the field stays
-    friend void PrintTo(const ChannelCase& c, std::ostream* o) {
-        printRow(o, c.name, c.typed, c.mhz);
-    }
+    friend void PrintTo(const ChannelCase& c, std::ostream* o) { printRow(o, c, c.typed, c.mhz); }
 };
 
 using ChannelTest = LocaleTest<ChannelCase>;
@@ -89,7 +85,7 @@ struct CableCase {
     const char *name, *lossPerMetre, *length, *connectors, *label;
     EngineError error = kOk;
     friend void PrintTo(const CableCase& c, std::ostream* o) {
-        printRow(o, c.name, c.lossPerMetre, c.length, c.connectors);
+        printRow(o, c, c.lossPerMetre, c.length, c.connectors);
     }
 };
 
@@ -124,7 +120,7 @@ TARVANEL_IN_EVERY_LOCALE(Fields, CableTest, kCableCases);
 // loss per metre in the general number form.
 struct CatalogueCase {
     const char *name, *entry, *lossPerMetre;
-    friend void PrintTo(const CatalogueCase& c, std::ostream* o) { printRow(o, c.name, c.entry); }
+    friend void PrintTo(const CatalogueCase& c, std::ostream* o) { printRow(o, c, c.entry); }
 };
 
 using CatalogueTest = LocaleTest<CatalogueCase>;

@@ -16,14 +16,12 @@ struct ReadoutCase {
     Field field;
     const char* text;
     const char* km;
+    bool marginMet;
+    Limit limiting;
     // Legal powers | loss | received | margin | clearance | F1 | 0.6 F1 | bulge | way back,
     // written with "." and "-"
     const char* texts;
-    bool marginMet;
-    Limit limiting;
-    friend void PrintTo(const ReadoutCase& c, std::ostream* o) {
-        printRow(o, c.name, c.text, c.km);
-    }
+    friend void PrintTo(const ReadoutCase& c, std::ostream* o) { printRow(o, c, c.text, c.km); }
 };
 
 using ReadoutTest = LocaleTest<ReadoutCase>;
@@ -43,28 +41,23 @@ TEST_P(ReadoutTest, GivesTheWorkedFigures) {
 
 #define LEGAL "7.70 dBm (5.89 mW)|6.50 dBm (4.47 mW)|"
 const ReadoutCase kReadouts[] = {
-    {"5km", Unchanged, "", "5",
-     LEGAL "114.13 dB|-68.33 dBm|11.67 dB|7.82 m|12.43 m|7.46 m|0.37 m|6.061 Km", true,
-     Limit::Neither},
+    {"5km", Unchanged, "", "5", true, Limit::Neither,
+     LEGAL "114.13 dB|-68.33 dBm|11.67 dB|7.82 m|12.43 m|7.46 m|0.37 m|6.061 Km"},
     // At the greatest distance (6.06095 km) the margin shows the fade margin and is met.
-    {"greatest_distance", Unchanged, "", "6.061",
-     LEGAL "115.80 dB|-70.00 dBm|10.00 dB|8.75 m|13.68 m|8.21 m|0.54 m|6.061 Km", true,
-     Limit::Neither},
-    {"channel_6", Freq, "2437", "10",
-     LEGAL "120.18 dB|-74.38 dBm|5.62 dB|11.99 m|17.54 m|10.52 m|1.47 m|6.036 Km", false,
-     Limit::Neither},
-    {"end1_limits", P1, "17", "5",
-     LEGAL "114.13 dB|-71.33 dBm|8.67 dB|7.82 m|12.43 m|7.46 m|0.37 m|6.061 Km", false,
-     Limit::End1ToEnd2},
-    {"end2_limits", P2, "17", "5",
-     LEGAL "114.13 dB|-68.33 dBm|11.67 dB|7.82 m|12.43 m|7.46 m|0.37 m|4.291 Km", true,
-     Limit::End2ToEnd1},
-    {"no_distance", Unchanged, "", "", LEGAL "|||||||6.061 Km", false, Limit::Neither},
-    {"zero_distance", Unchanged, "", "0", LEGAL "|||||||6.061 Km", false, Limit::Neither},
-    {"distance_below_zero", Unchanged, "", "-5", LEGAL "|||||||6.061 Km", false, Limit::Neither},
-    {"no_gain2", G2, "", "5", "7.70 dBm (5.89 mW)||114.13 dB|||7.82 m|12.43 m|7.46 m|0.37 m|",
-     false, Limit::Unknown},
-    {"no_frequency", Freq, "", "5", LEGAL "||||||0.37 m|", false, Limit::Unknown},
+    {"greatest_distance", Unchanged, "", "6.061", true, Limit::Neither,
+     LEGAL "115.80 dB|-70.00 dBm|10.00 dB|8.75 m|13.68 m|8.21 m|0.54 m|6.061 Km"},
+    {"channel_6", Freq, "2437", "10", false, Limit::Neither,
+     LEGAL "120.18 dB|-74.38 dBm|5.62 dB|11.99 m|17.54 m|10.52 m|1.47 m|6.036 Km"},
+    {"end1_limits", P1, "17", "5", false, Limit::End1ToEnd2,
+     LEGAL "114.13 dB|-71.33 dBm|8.67 dB|7.82 m|12.43 m|7.46 m|0.37 m|6.061 Km"},
+    {"end2_limits", P2, "17", "5", true, Limit::End2ToEnd1,
+     LEGAL "114.13 dB|-68.33 dBm|11.67 dB|7.82 m|12.43 m|7.46 m|0.37 m|4.291 Km"},
+    {"no_distance", Unchanged, "", "", false, Limit::Neither, LEGAL "|||||||6.061 Km"},
+    {"zero_distance", Unchanged, "", "0", false, Limit::Neither, LEGAL "|||||||6.061 Km"},
+    {"distance_below_zero", Unchanged, "", "-5", false, Limit::Neither, LEGAL "|||||||6.061 Km"},
+    {"no_gain2", G2, "", "5", false, Limit::Unknown,
+     "7.70 dBm (5.89 mW)||114.13 dB|||7.82 m|12.43 m|7.46 m|0.37 m|"},
+    {"no_frequency", Freq, "", "5", false, Limit::Unknown, LEGAL "||||||0.37 m|"},
 };
 #undef LEGAL
 

@@ -46,7 +46,7 @@ struct LinkCase {
     float eirp1, eirp2;
     Path path;
     PowerUnit unit = PowerUnit::dBm; // of the changed field's end
-    friend void PrintTo(const LinkCase& c, std::ostream* o) { printRow(o, c.name, c.text); }
+    friend void PrintTo(const LinkCase& c, std::ostream* o) { printRow(o, c, c.text); }
 };
 
 using LinkTest = LocaleTest<LinkCase>;
@@ -84,7 +84,6 @@ const LinkCase kLinkCases[] = {
     {"gain1_empty", G1, "", 0, 33.5f, kNone},
     {"power1_overflow", P1, "1e39", 0, 33.5f, kNone},
     {"connectors2_overflow", C2, "40000", 32.3f, 0, kNone},
-    {"loss1_overflow", L1, "1e39", 0, 33.5f, kNone},
     {"gain1_overflows_path", G1, "1e30", 1e30f, 33.5f, kNone},
     {"frequency_zero", Freq, "0", 32.3f, 33.5f, kNone},
     {"frequency_megabyte", Freq, kNines, 32.3f, 33.5f, kNone},

@@ -43,10 +43,10 @@ inline std::string brief(const char* text) {
     return text ? brief(std::string_view(text)) : "none";
 }
 
-// What a failure prints of a table row: its name and its texts.
-template <typename... Texts>
-void printRow(std::ostream* out, std::string_view name, const Texts&... texts) {
-    *out << name;
+// What a failure prints of a table row: its name and the given texts.
+template <typename Case, typename... Texts>
+void printRow(std::ostream* out, const Case& row, const Texts&... texts) {
+    *out << row.name;
     ((*out << ' ' << brief(texts)), ...);
 }
 
@@ -71,12 +71,10 @@ constexpr auto kInvalid = EngineError::InvalidOperation, kOk = EngineError::None
 inline std::string localized(std::string_view text, const NumberLocale& locale) {
     std::string out;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '.')
-            out += locale.decimal;
-        else if (text[i] == '-' && (i == 0 || text[i - 1] == '|'))
-            out += locale.minus;
-        else
-            out += text[i];
+        const bool leading = i == 0 || text[i - 1] == '|';
+        out += text[i] == '.'              ? locale.decimal
+               : text[i] == '-' && leading ? locale.minus
+                                           : std::string(1, text[i]);
     }
     return out;
 }
