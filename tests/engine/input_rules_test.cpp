@@ -19,8 +19,7 @@ using namespace test;
 // (nullptr) when the field stays as it is. The engine reads a power typed in
 // mW as the dBm the field would show.
 struct ConversionCase {
-    const char* name;
-    const char* from;
+    const char *name, *from;
     PowerUnit target;
     const char* to;
     friend void PrintTo(const ConversionCase& c, std::ostream* o) { printRow(o, c, c.from, c.to); }
@@ -54,9 +53,7 @@ const ConversionCase kConversions[] = {
 TARVANEL_IN_EVERY_LOCALE(Powers, ConversionTest, kConversions);
 
 struct ChannelCase {
-    const char* name;
-    const char* typed;
-    const char* mhz; // nullptr: the field stays
+    const char *name, *typed, *mhz; // no MHz (nullptr): the field stays
     friend void PrintTo(const ChannelCase& c, std::ostream* o) { printRow(o, c, c.typed, c.mhz); }
 };
 

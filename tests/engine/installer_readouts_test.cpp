@@ -14,8 +14,7 @@ using Limit = LimitingDirection;
 struct ReadoutCase {
     const char* name;
     Field field;
-    const char* text;
-    const char* km;
+    const char *text, *km;
     bool marginMet;
     Limit limiting;
     // Legal powers | loss | received | margin | clearance | F1 | 0.6 F1 | bulge | way back,

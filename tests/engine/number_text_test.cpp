@@ -11,17 +11,10 @@ namespace {
 
 using namespace test;
 
-std::string repeat(std::string_view part, std::size_t count) {
-    std::string text;
-    while (count-- > 0)
-        text += part;
-    return text;
-}
-
 constexpr std::size_t kMegabyte = 1 << 20;
 constexpr float kFloatMax = std::numeric_limits<float>::max(), kThird = 1.0f / 3.0f;
-const std::string kSevens = repeat("7", kMegabyte), kThirds = "0." + repeat("3", kMegabyte);
-const std::string kNul("5\0", 2), kNines = repeat("9", 10'000) + "e-10000";
+const std::string kSevens(kMegabyte, '7'), kThirds = "0." + std::string(kMegabyte, '3');
+const std::string kNul("5\0", 2), kNines = std::string(10'000, '9') + "e-10000";
 
 // A text, with "." and a leading "-", and how it reads: its nearest single, or
 // why it does not read (not a number at all, or out of range), in every
