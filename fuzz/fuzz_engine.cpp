@@ -1,17 +1,45 @@
-// Fills all 13 fields of the link with arbitrary texts, in any power unit and
-// locale, and checks what the refresh relies on: every result is finite, a
-// failure carries 0 and the label texts are well formed.
+// Fills all 13 fields of the link and the link distance with arbitrary texts,
+// in any power unit and locale, and checks what the refresh relies on: every
+// result is finite, a failure carries 0, and the label and read-out texts are
+// empty or well formed.
 
+#include "engine/installer_readouts.h"
 #include "engine/result_text.h"
 #include "fuzz/fuzz_support.h"
 
 #include <cmath>
 
+namespace {
+
+using namespace tarvanel;
+using namespace tarvanel::fuzz;
+
+// Empty, or a result text with its suffix; never a NaN or an infinity, in any case.
+void checkReadout(std::string_view text, int decimals, std::string_view suffix,
+                  const NumberLocale& locale, const char* what) {
+    std::string lower(text);
+    for (char& c : lower)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    check(lower.find("nan") == lower.npos && lower.find("inf") == lower.npos, what);
+    check(text.empty() || isResultText(text, decimals, suffix, locale), what);
+}
+
+// Empty, or "X dBm (Y mW)".
+void checkLegalPower(std::string_view text, const NumberLocale& locale) {
+    if (text.empty()) return;
+    const std::size_t open = text.find(" (");
+    check(open != text.npos && text.ends_with(')'), "legal power: X dBm (Y mW)");
+    checkReadout(text.substr(0, open), 2, " dBm", locale, "legal power in dBm");
+    checkReadout(text.substr(open + 2, text.size() - open - 3), 2, " mW", locale,
+                 "legal power in mW");
+}
+
+} // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    using namespace tarvanel;
-    using namespace tarvanel::fuzz;
-    // Options: unit of end 1, unit of end 2, locale. Then the 13 fields.
-    const auto t = splitLines({reinterpret_cast<const char*>(data), size}, 13);
+    // Options: unit of end 1, unit of end 2, locale. Then the 13 fields and
+    // the link distance in km.
+    const auto t = splitLines({reinterpret_cast<const char*>(data), size}, 14);
     const FuzzLocale& l = kLocales[option(t, 2, kLocales.size())];
     const NumberLocale& locale = l.locale;
     currentLocale = l.name;
@@ -34,5 +62,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(isResultText(texts.distance, 3, " Km", locale));
     FUZZ_CHECK(isResultText(texts.freeSpace, 1, " dB", locale));
     FUZZ_CHECK(isResultText(texts.fresnel, 2, " m", locale));
+
+    const InstallerReadoutTexts ro = installerReadoutTexts(link, r, t[14], locale);
+    checkLegalPower(ro.legalPower1, locale);
+    checkLegalPower(ro.legalPower2, locale);
+    checkReadout(ro.freeSpaceLoss, 2, " dB", locale, "free-space loss at the distance");
+    checkReadout(ro.received, 2, " dBm", locale, "received level");
+    checkReadout(ro.margin, 2, " dB", locale, "margin");
+    for (const std::string* metres :
+         {&ro.clearance, &ro.fresnelRadius, &ro.fresnelPart, &ro.earthBulge})
+        checkReadout(*metres, 2, " m", locale, "clearance, Fresnel radius, 0.6 of it or bulge");
+    checkReadout(ro.reverseDistance, 3, " Km", locale, "way back");
+    FUZZ_CHECK(!ro.marginMet || !ro.margin.empty());
+    // Which way limits is known when both greatest distances are.
+    FUZZ_CHECK((ro.limiting == LimitingDirection::Unknown) ==
+               (ro.reverseDistance.empty() || !r.distance.ok()));
     return 0;
 }

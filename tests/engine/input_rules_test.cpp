@@ -1,3 +1,4 @@
+#include "cables/cable_catalogue.h"
 #include "engine/number_text.h"
 #include "rules/cable_loss_rules.h"
 #include "rules/channel_rules.h"
@@ -7,7 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <optional>
 
 namespace tarvanel {
@@ -16,47 +16,45 @@ namespace {
 using namespace test;
 
 // A power typed in one unit and what the field shows in the other; no text
-// (nullptr) when the field stays as it is.
+// (nullptr) when the field stays as it is. The engine reads a power typed in
+// mW as the dBm the field would show.
 struct ConversionCase {
-    const char* from;
+    const char *name, *from;
     PowerUnit target;
     const char* to;
+    friend void PrintTo(const ConversionCase& c, std::ostream* o) { printRow(o, c, c.from, c.to); }
 };
 
 using ConversionTest = LocaleTest<ConversionCase>;
 
-TEST_P(ConversionTest, WritesThePowerInTheOtherUnit) {
+TEST_P(ConversionTest, WritesThePowerInTheOtherUnitAsTheEngineReadsIt) {
     const auto& [named, c] = GetParam();
-    const auto text = convertPowerText(localized(c.from, named.locale), c.target, named.locale);
-    EXPECT_EQ(text, c.to ? std::optional(localized(c.to, named.locale)) : std::nullopt);
+    const NumberLocale& l = named.locale;
+    const std::string from = localized(c.from, l);
+    EXPECT_EQ(convertPowerText(from, c.target, l),
+              c.to ? std::optional(localized(c.to, l)) : std::nullopt);
+    // A power typed in mW reads as the dBm its field would show, or fails.
+    if (c.target != kDbm) return;
+    const Outcome<float> power = GetPower({from, kMw, "", "", "", ""}, l);
+    EXPECT_EQ(power.ok(), c.to != nullptr);
+    EXPECT_EQ(power.value, c.to ? toSingle(localized(c.to, l), l).value : 0.0f);
 }
 
 // Two decimals from 1 mW up, three significant digits below.
-const ConversionCase kConversionCases[] = {
-    {"20", kMw, "100.00"},     {"-0.01", kMw, "0.998"},
-    {"-3.01", kMw, "0.5"},     {"-23", kMw, "0.00501"},
-    {"-60", kMw, "1E-06"},     {" 17 ", kMw, "50.12"},
-    {"abc", kMw, nullptr},     {"400", kMw, nullptr},
-    {"-500", kMw, nullptr},    {"0.5", kDbm, "-3.01"},
-    {"1E-06", kDbm, "-60.00"}, {"", kDbm, nullptr},
-    {"0", kDbm, nullptr},      {"-5", kDbm, nullptr},
-    {"1e39", kDbm, nullptr},   {"20", PowerUnit::None, nullptr}};
+const ConversionCase kConversions[] = {
+    {"just_below_1_mW", "-0.01", kMw, "0.998"},  {"half_mW", "-3.01", kMw, "0.5"},
+    {"three_digits", "-23", kMw, "0.00501"},     {"exponent", "-60", kMw, "1E-06"},
+    {"mW_overflow", "400", kMw, nullptr},        {"mW_underflow", "-500", kMw, nullptr},
+    {"from_exponent", "1E-06", kDbm, "-60.00"},  {"to_dBm", "0.5", kDbm, "-3.01"},
+    {"mW_below_zero", "-5", kDbm, nullptr},      {"zero_mW", "0", kDbm, nullptr},
+    {"dBm_overflow", "1e39", kDbm, nullptr},     {"empty", "", kDbm, nullptr},
+    {"no_unit", "20", PowerUnit::None, nullptr}, {"comma", "1,5", kMw, "1.41"}};
 
-TARVANEL_IN_EVERY_LOCALE(Powers, ConversionTest, kConversionCases);
-
-TEST(PowerUnits, SwitchOnlyFromTheOtherUnit) {
-    for (PowerUnit unit : {kDbm, kMw})
-        EXPECT_EQ(powerUnitFromUnderline(underlineEndsFor(unit).x1), unit);
-    EXPECT_TRUE(switchesTo(kUnderlineDbmX1, kMw));
-    EXPECT_TRUE(switchesTo(kUnderlineMwX1, kDbm));
-    EXPECT_FALSE(switchesTo(kUnderlineMwX1, kMw));
-    EXPECT_FALSE(switchesTo(kUnderlineDbmX1 + 0.5f, kMw));
-    EXPECT_FALSE(switchesTo(kUnderlineDbmX1, PowerUnit::None));
-}
+TARVANEL_IN_EVERY_LOCALE(Powers, ConversionTest, kConversions);
 
 struct ChannelCase {
-    const char* typed;
-    const char* frequency; // nullptr: the field stays
+    const char *name, *typed, *mhz; // no MHz (nullptr): the field stays
+    friend void PrintTo(const ChannelCase& c, std::ostream* o) { printRow(o, c, c.typed, c.mhz); }
 };
 
 using ChannelTest = LocaleTest<ChannelCase>;
@@ -64,52 +62,88 @@ using ChannelTest = LocaleTest<ChannelCase>;
 TEST_P(ChannelTest, WritesTheChannelFrequency) {
     const auto& [named, c] = GetParam();
     const auto text = channelFrequencyText(localized(c.typed, named.locale), named.locale);
-    EXPECT_EQ(text, c.frequency ? std::optional<std::string>(c.frequency) : std::nullopt);
+    EXPECT_EQ(text, c.mhz ? std::optional<std::string>(c.mhz) : std::nullopt);
 }
 
 // Halves to even (2.5 is channel 2); the last channels whose 16-bit steps
 // hold are 6072 and -6552.
-const ChannelCase kChannelCases[] = {{" 1", " 2412"},    {"13", " 2472"},     {"-1", " 2402"},
-                                     {"2.5", " 2417"},   {"3.5", " 2427"},    {"-482", "-3"},
-                                     {"6072", " 32767"}, {"-6552", "-30353"}, {"", nullptr},
-                                     {"1a", nullptr},    {"6073", nullptr},   {"-6553", nullptr}};
+const ChannelCase kChannelCases[] = {
+    {"first", " 1", " 2412"},          {"below_first", "-1", " 2402"},
+    {"half_down", "2.5", " 2417"},     {"half_up", "3.5", " 2427"},
+    {"minus_MHz", "-482", "-3"},       {"top", "6072", " 32767"},
+    {"bottom", "-6552", "-30353"},     {"empty", "", nullptr},
+    {"letter", "1a", nullptr},         {"above_top", "6073", nullptr},
+    {"below_bottom", "-6553", nullptr}};
 
 TARVANEL_IN_EVERY_LOCALE(Channels, ChannelTest, kChannelCases);
 
-struct CableLabelCase {
-    const char *lossPerMetre, *length, *connectors, *label;
+// A link end's cable fields, the loss the engine gives and its label.
+struct CableCase {
+    const char *name, *lossPerMetre, *length, *connectors, *label;
+    EngineError error = kOk;
+    friend void PrintTo(const CableCase& c, std::ostream* o) {
+        printRow(o, c, c.lossPerMetre, c.length, c.connectors);
+    }
 };
 
-using CableLabelTest = LocaleTest<CableLabelCase>;
+using CableTest = LocaleTest<CableCase>;
 
-TEST_P(CableLabelTest, ShowsOneDecimalWithoutATrailingZero) {
+TEST_P(CableTest, AddsCableAndConnectorsShownToOneDecimal) {
     const auto& [named, c] = GetParam();
     const NumberLocale& l = named.locale;
-    const LinkEndFields end{"",
-                            kDbm,
-                            "",
-                            localized(c.lossPerMetre, l),
-                            localized(c.length, l),
-                            localized(c.connectors, l)};
+    const auto typed = [&l](const char* text) { return localized(text, l); };
+    const LinkEndFields end{
+        "", kDbm, "", typed(c.lossPerMetre), typed(c.length), typed(c.connectors)};
+    EXPECT_EQ(ReturnCableLoss(end, l).error, c.error);
     EXPECT_EQ(cableLossText(end, l), localized(c.label, l));
 }
 
-// Halves away from zero; a loss the engine cannot compute shows 0.
-const CableLabelCase kCableLabelCases[] = {
-    {"0.22", "10", "2", "2.7"},  {"0.25", "10", "2", "3"},         {"0.22", "-10", "2", "-1.7"},
-    {"0.125", "10", "0", "1.3"}, {"1000", "1000", "0", "1000000"}, {"0.22", "10", "40000", "0"}};
+// The label halves away from zero, connector counts to even (2.5 is two
+// connectors, 3.5 four); a field that is not a number leaves the cable out, a
+// loss the engine cannot compute shows 0.
+const CableCase kCableCases[] = {{"length_below_zero", "0.22", "-10", "2", "-1.7"},
+                                 {"label_half_of_0_125", "0.125", "10", "0", "1.3"},
+                                 {"no_exponent", "1000", "1000", "0", "1000000"},
+                                 {"connectors_half_down", "0", "0", "2.5", "0.5"},
+                                 {"length_empty", "0.22", "", "2", "0"},
+                                 {"connectors_overflow", "0.22", "10", "40000", "0", kOverflow},
+                                 {"loss_overflow", "1e39", "10", "2", "0", kOverflow},
+                                 {"letters_before_overflow", "1e39", "10", "two", "0"},
+                                 {"product_overflow", "1e38", "1e38", "0", "0", kOverflow}};
 
-TARVANEL_IN_EVERY_LOCALE(Fields, CableLabelTest, kCableLabelCases);
+TARVANEL_IN_EVERY_LOCALE(Fields, CableTest, kCableCases);
 
-// Other rules of the decimal separator: a typed point becomes it, and a point
-// or a comma reads as the decimal mark in every locale (2.5 is channel 2).
+// A catalogue entry looks up only by its exact text, and the chooser writes its
+// loss per metre in the general number form.
+struct CatalogueCase {
+    const char *name, *entry, *lossPerMetre;
+    friend void PrintTo(const CatalogueCase& c, std::ostream* o) { printRow(o, c, c.entry); }
+};
+
+using CatalogueTest = LocaleTest<CatalogueCase>;
+
+TEST_P(CatalogueTest, WritesTheLossPerMetreOfTheExactEntry) {
+    const auto& [named, c] = GetParam();
+    EXPECT_EQ(lossPerMetreText(list_selection(c.entry), named.locale),
+              localized(c.lossPerMetre, named.locale));
+}
+
+const CatalogueCase kCatalogue[] = {{"WBC240", "WBC240 - 39.83db/100m", "0.3983"},
+                                    {"Hiflex", "1/4'' Hiflex - 18.33db/100m", "0.1833"},
+                                    {"LMR900", "LMR900 - 8.6db/100m", "0.086"},
+                                    {"double_quote", "1/4\" Hiflex - 18.33db/100m", "0"},
+                                    {"capital_B", "RG316 - 100dB/100m", "0"},
+                                    {"RG316", "RG316 - 100db/100m", "1"},
+                                    {"blank_after", "RG316 - 100db/100m ", "0"},
+                                    {"empty", "", "0"}};
+
+TARVANEL_IN_EVERY_LOCALE(Cables, CatalogueTest, kCatalogue);
+
+// A typed point becomes the locale's separator, however long; anything else
+// passes as typed.
 TEST(DecimalSeparator, TypedPointBecomesTheLocaleOne) {
-    EXPECT_EQ(decimalKeyText(".", test::kEnUs.locale), ".");
-    EXPECT_EQ(decimalKeyText(".", test::kElGr.locale), ",");
     EXPECT_EQ(decimalKeyText(".", {"\u066b", "-", "+", "e"}), "\u066b");
-    EXPECT_EQ(decimalKeyText("..", test::kElGr.locale), "..");
-    EXPECT_EQ(dbmTextToMilliwatts("1.5", test::kElGr.locale), "1,41");
-    EXPECT_EQ(milliwattTextToDbm("31,62", test::kEnUs.locale), "15.00");
+    EXPECT_EQ(decimalKeyText("..", kElGr.locale), "..");
 }
 
 } // namespace
