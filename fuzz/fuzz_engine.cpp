@@ -1,10 +1,9 @@
-// Fills all 13 fields of the link and the link distance with arbitrary texts,
-// in any power unit and locale, and checks what the refresh relies on: every
-// result is finite, a failure carries 0, and the label and read-out texts are
-// empty or well formed.
+// Fills all 13 fields of the link, the link distance and the path panel's
+// four texts with arbitrary texts, in any power unit, earth factor and locale,
+// and checks what the refresh relies on: every result is finite, a failure
+// carries 0, and the label, read-out and path texts are empty or well formed.
 
-#include "engine/installer_readouts.h"
-#include "engine/result_text.h"
+#include "engine/link_texts.h"
 #include "fuzz/fuzz_support.h"
 
 #include <cmath>
@@ -34,12 +33,52 @@ void checkLegalPower(std::string_view text, const NumberLocale& locale) {
                  "legal power in mW");
 }
 
+// Empty, or an angle with its sign: "+0.14°", "-0.18°", "0.00°".
+void checkTilt(std::string_view text, const NumberLocale& locale) {
+    if (text.starts_with(locale.plus)) text.remove_prefix(locale.plus.size());
+    checkReadout(text, 2, "°", locale, "tilt");
+}
+
+// Empty, or the whole percent of the zone left free and its verdict.
+void checkZone(const PathTexts& path, const NumberLocale& locale) {
+    check(path.fresnelZone.empty() == (path.profile.verdict == Verdict::Unknown),
+          "a verdict exactly with the zone's text");
+    if (path.fresnelZone.empty()) return;
+    std::string_view text = path.fresnelZone;
+    const std::size_t percent = text.find(" % ");
+    check(percent != text.npos, "zone: N % verdict");
+    std::string_view number = text.substr(0, percent);
+    if (number.starts_with(locale.minus)) number.remove_prefix(locale.minus.size());
+    check(!number.empty() && number.find_first_not_of("0123456789") == number.npos,
+          "zone: a whole percent");
+}
+
+void checkPath(const PathTexts& path, const NumberLocale& locale) {
+    for (const std::string* metres : {&path.lineOfSight, &path.earthBulge, &path.fresnelRadius,
+                                      &path.clearance, &path.leastHeight1, &path.leastHeight2})
+        checkReadout(*metres, 2, " m", locale, "path figure in m");
+    checkReadout(path.diffractionLoss, 2, " dB", locale, "diffraction loss");
+    checkReadout(path.margin, 2, " dB", locale, "margin less the loss");
+    check(!path.marginMet || !path.margin.empty(), "a path margin colour only with a margin");
+    checkTilt(path.tilt1, locale);
+    checkTilt(path.tilt2, locale);
+    checkZone(path, locale);
+    const PathProfile& p = path.profile;
+    for (const auto& value : {p.distanceKm, p.megahertz, p.antenna1Height, p.antenna2Height,
+                              p.obstacleKm, p.obstacleHeight})
+        check(!value || std::isfinite(*value), "the side view's figures are finite");
+    check(!p.distanceKm || *p.distanceKm > 0.0, "the side view's distance is positive");
+    check(!p.obstacleKm || (*p.obstacleKm > 0.0 && *p.obstacleKm < *p.distanceKm),
+          "the obstacle stands between the ends");
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    // Options: unit of end 1, unit of end 2, locale. Then the 13 fields and
-    // the link distance in km.
-    const auto t = splitLines({reinterpret_cast<const char*>(data), size}, 14);
+    // Options: unit of end 1, unit of end 2, locale, earth factor. Then the 13
+    // fields, the link distance in km, and the two antenna heights, the
+    // obstacle's distance and its height.
+    const auto t = splitLines({reinterpret_cast<const char*>(data), size}, 18);
     const FuzzLocale& l = kLocales[option(t, 2, kLocales.size())];
     const NumberLocale& locale = l.locale;
     currentLocale = l.name;
@@ -56,14 +95,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
           &r.end2.eirp, &r.distance, &r.freeSpaceLoss, &r.fresnelRadius}) {
         FUZZ_CHECK(result->ok() ? std::isfinite(result->value) : result->value == 0.0f);
     }
-    const ResultTexts texts = computeResultTexts(link, locale);
+    constexpr std::array<EarthFactor, 3> kFactors{EarthFactor::Standard, EarthFactor::Unity,
+                                                  EarthFactor::Low};
+    const PathFields path{t[15], t[16], t[17], t[18], kFactors[option(t, 3, 3)]};
+    const LinkTexts all = linkTexts(link, t[14], path, locale);
+    const ResultTexts& texts = all.results;
     FUZZ_CHECK(isResultText(texts.eirp1, 2, " dBm", locale));
     FUZZ_CHECK(isResultText(texts.eirp2, 2, " dBm", locale));
     FUZZ_CHECK(isResultText(texts.distance, 3, " Km", locale));
     FUZZ_CHECK(isResultText(texts.freeSpace, 1, " dB", locale));
     FUZZ_CHECK(isResultText(texts.fresnel, 2, " m", locale));
 
-    const InstallerReadoutTexts ro = installerReadoutTexts(link, r, t[14], locale);
+    checkPath(all.path, locale);
+    const InstallerReadoutTexts& ro = all.readouts;
     checkLegalPower(ro.legalPower1, locale);
     checkLegalPower(ro.legalPower2, locale);
     checkReadout(ro.freeSpaceLoss, 2, " dB", locale, "free-space loss at the distance");
