@@ -11,6 +11,7 @@
 #include "app/window_palette.h"
 #include "app/window_table.h"
 #include "engine/link_texts.h"
+#include "engine/radio_physics.h"
 #include "inputs/cable_chooser.h"
 #include "inputs/cable_loss_labels.h"
 #include "inputs/channel_selector.h"
@@ -305,12 +306,13 @@ void FrmMain::Timer1_Timer() {
 void FrmMain::explainReadouts(const LinkTexts& texts) {
     const auto q = [](const std::string& utf8) { return QString::fromStdString(utf8); };
     const InstallerReadoutTexts& readouts = texts.readouts;
-    explain(
-        m_c.lblClearance,
-        readouts.clearance.empty()
-            ? QString()
-            : QStringLiteral("0,6 × Fresnel %1 (Fresnel %2) + καμπυλότητα γης %3")
-                  .arg(q(readouts.fresnelPart), q(readouts.fresnelRadius), q(readouts.earthBulge)));
+    explain(m_c.lblClearance,
+            readouts.clearance.empty()
+                ? QString()
+                : QStringLiteral("%1 × Fresnel %2 (Fresnel %3) + καμπυλότητα γης %4 (k = %5)")
+                      .arg(m_locale.toString(kClearFresnelPart), q(readouts.fresnelPart),
+                           q(readouts.fresnelRadius), q(readouts.earthBulge),
+                           m_c.cboEarthFactor->currentText()));
     // The other direction: link end 2 transmitting to link end 1.
     explain(m_c.lblDistance, readouts.reverseDistance.empty()
                                  ? QString()

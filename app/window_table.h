@@ -65,6 +65,14 @@ enum class Container { Window, EndFrame, PathPanel };
 
 enum class TextColour { Default, Green, Red };
 
+// Where a control's line stands in the summary a user copies: its section
+// (a link end's twice, end 1 first) and its place there; 0: left out.
+enum class ReportSection { None, Link, End, Receiver, Results, Readouts, Path };
+struct ReportPlace {
+    ReportSection section = ReportSection::None;
+    int place = 0;
+};
+
 // Where WindowControls keeps a row's control (made by keepAt<&member>).
 using KeepControl = void (*)(WindowControls&, LinkEnd, QWidget*);
 // The text a result label shows, and its colour, from the refresh's texts.
@@ -105,6 +113,7 @@ struct ControlRow {
     TextOf shows = nullptr;      // written by every refresh
     ColourOf colourOf = nullptr; // likewise
     PathInput feeds = nullptr;   // read by every refresh
+    ReportPlace report{};
 };
 
 // Every control, from the back of the stack to the front: first what is painted

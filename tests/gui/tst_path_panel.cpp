@@ -71,6 +71,13 @@ private slots:
         QCOMPARE(shown, expected);
         QCOMPARE(colourOf("lblFresnelZone"), tarvanel::kWarningRed);
         QCOMPARE(colourOf("lblPathMargin"), tarvanel::kWarningRed);
+        // The worst-case earth, also for the clearance the read-outs ask.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_End);
+        QVERIFY(waitForTick(*m_window));
+        QCOMPARE(textOf("lblEarthBulge"), "0.71 m");
+        QCOMPARE(textOf("lblClearance"), "8.19 m");
+        QVERIFY(get("lblClearance")->toolTip().endsWith("(k = 2/3)"));
 
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         QVERIFY(get("pnlPath")->isHidden());
