@@ -25,6 +25,7 @@ expected_installed_files() {
         echo share/man/man1/tarvanel.1.gz
         echo share/doc/tarvanel/copyright
         echo share/doc/tarvanel/changelog.gz
+        echo share/lintian/overrides/tarvanel
         for size in "${icon_sizes[@]}"; do
             echo "share/icons/hicolor/${size}x${size}/apps/$app_id.png"
         done
