@@ -1,39 +1,31 @@
 #!/usr/bin/env bash
 # Installs the build into a scratch directory and checks what a desktop needs
-# from it: the program, a valid menu entry, valid AppStream metadata and the
-# icon in every size, and nothing else.
+# from it, beyond what desktop-file-validate and appstreamcli validate-tree
+# check: exactly the expected files, the menu entry naming the installed icon,
+# icons with transparent corners.
 # Usage: test_installed_files.sh BUILD_DIR SOURCE_DIR
 set -euo pipefail
-build=$(realpath "$1")
-source_dir=$(realpath "$2")
-source "$source_dir/tests/scripts/installed_layout.sh"
-
+source "$(realpath "$2")/tests/scripts/installed_layout.sh"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-if ! DESTDIR=$work/root cmake --install "$build" --prefix /usr >"$work/install.log" 2>&1; then
+if ! DESTDIR=$work/root cmake --install "$1" --prefix /usr >"$work/install.log" 2>&1; then
     cat "$work/install.log" >&2
-    echo "FAIL: cmake --install failed" >&2
-    exit 1
+    fail "cmake --install"
+    finish "installed files"
 fi
-prefix_dir=$work/root/usr
+check_file_list "$work/root/usr"
 
-version=$(project_version "$build")
-[ -n "$version" ] || fail "no project version in $build/CMakeCache.txt"
-
-check_file_list "$prefix_dir"
-check_desktop_entry "$prefix_dir"
-check_icons "$prefix_dir"
-check_metainfo "$prefix_dir" "$version"
-
-# AppStream's own view of the installed tree: metainfo, menu entry and icons together.
-if ! appstreamcli validate-tree --no-net "$work/root" >"$work/tree.log" 2>&1; then
-    fail "appstreamcli validate-tree rejects the installed tree"
-    cat "$work/tree.log" >&2
+desktop=$work/root/usr/share/applications/$app_id.desktop
+# desktop-file-validate ends with 0 after warnings; only its hints pass here.
+if ! desktop-file-validate "$desktop" >"$work/desktop.log" 2>&1 || grep -qE '(error|warning):' "$work/desktop.log"; then
+    fail "desktop-file-validate: $(cat "$work/desktop.log")"
 fi
-
-if [ "$failures" -ne 0 ]; then
-    echo "$failures check(s) failed" >&2
-    exit 1
+grep -qx "Icon=$app_id" "$desktop" || fail "the menu entry's Icon is not $app_id"
+if file -b "$work"/root/usr/share/icons/hicolor/*/apps/*.png | grep -v RGBA; then
+    fail "icons without an alpha channel"
 fi
-echo "installed files: all checks passed"
+appstreamcli validate-tree --no-net --strict "$work/root" >"$work/appstream.log" 2>&1 ||
+    fail "appstreamcli validate-tree: $(cat "$work/appstream.log")"
+
+finish "installed files"
