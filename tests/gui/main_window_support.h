@@ -62,9 +62,6 @@ inline void typeInto(QLineEdit* field, const QString& text) {
     for (QChar ch : text)
         QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(ch), Qt::NoModifier);
 }
-inline void typeInto(const QWidget& window, const QString& name, const QString& text) {
-    typeInto(control<QLineEdit>(window, name), text);
-}
 
 // Waits for `ticks` timeouts of the window's Timer1; the window's own handler
 // has run when this returns true. The warnings refresh on every third tick.
@@ -93,7 +90,8 @@ inline void typeExampleLink(FrmMain& window, const QString& decimal) {
     const QStringList texts = {"2427", "20",   "15", "0.22", "10", "2", "20",
                                "15",   "0.10", "10", "2",    "80", "10"};
     for (qsizetype i = 0; i < kFields.size(); ++i)
-        typeInto(window, kFields[i], QString(texts[i]).replace(QLatin1Char('.'), decimal));
+        typeInto(control<QLineEdit>(window, kFields[i]),
+                 QString(texts[i]).replace(QLatin1Char('.'), decimal));
 }
 
 // Hears what a screen reader hears while it lives: every name change, with
@@ -143,6 +141,20 @@ protected:
     }
     template <typename T = QWidget> T* get(const QString& name, int end = 1) {
         return control<T>(*m_window, atEnd(end, name));
+    }
+    // Types each text into the field named just before it, at link end `end`.
+    void typeFields(const QStringList& namesAndTexts, int end = 1) {
+        for (qsizetype i = 0; i + 1 < namesAndTexts.size(); i += 2)
+            typeInto(get<QLineEdit>(namesAndTexts[i], end), namesAndTexts[i + 1]);
+    }
+    // The example link 5 km long with the path panel open: antennas 32 m and
+    // 18 m high, an obstacle `obstacle` m high 2 km from end 1.
+    void typePath(const QString& obstacle) {
+        typeExampleLink(*m_window, QStringLiteral("."));
+        typeFields({"txtLinkDistance", "5"});
+        QTest::keyClick(m_window.get(), Qt::Key_H, Qt::ControlModifier | Qt::ShiftModifier);
+        typeFields({"txtAntenna1Height", "32", "txtAntenna2Height", "18", "txtObstacleDistance",
+                    "2", "txtObstacleHeight", obstacle});
     }
 };
 

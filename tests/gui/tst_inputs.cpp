@@ -1,12 +1,14 @@
-// The input behaviour, driven by keys and clicks on the real window: power
-// units, cable-loss labels, select-all on focus, the decimal point of Text5,
-// the channel selector and the cable chooser.
+// The input behaviour, driven by keys and clicks on the real window and by
+// assistive technology: power units, cable-loss labels, select-all on focus,
+// the decimal point of Text5, the channel selector and the cable chooser.
 
 #include "app/frm_main.h"
 #include "cables/cable_catalogue.h"
 #include "tests/gui/main_window_support.h"
 
 #include <QAbstractItemView>
+#include <QAccessibleActionInterface>
+#include <QAccessibleEditableTextInterface>
 #include <QApplication>
 #include <QComboBox>
 #include <QListWidget>
@@ -27,6 +29,7 @@ class TestInputs : public WindowTest {
         QVERIFY(picture.left() <= middle && middle <= picture.right());
         QVERIFY(get<QRadioButton>(mw ? "Option2" : "Option1", end)->isChecked());
         QCOMPARE(get<QLabel>("lblUnitOfPower", end)->text(), mw ? "mWatts" : "dBm");
+        QCOMPARE(get("Text2", end)->accessibleDescription(), mw ? "mW" : "dBm");
     }
 
 private slots:
@@ -34,8 +37,8 @@ private slots:
     void cleanup() { m_window.reset(); }
 
     // Asking for the unit in force (picture or selected option) changes
-    // nothing; the other unit, by its picture or by an arrow key on the
-    // selected option, converts the field and moves the underline.
+    // nothing; the other unit, by its picture or by an up or down arrow on
+    // the selected option, converts the field and moves the underline.
     void powerUnits_data() {
         QTest::addColumn<int>("end");
         QTest::addColumn<bool>("byOption");
@@ -52,7 +55,7 @@ private slots:
         const auto ask = [&](bool mw) {
             auto* selected = get<QRadioButton>(mw ? "Option1" : "Option2", end);
             selected->setFocus(Qt::TabFocusReason);
-            byOption ? QTest::keyClick(selected, mw ? Qt::Key_Right : Qt::Key_Left)
+            byOption ? QTest::keyClick(selected, mw ? Qt::Key_Down : Qt::Key_Up)
                      : QTest::mouseClick(get(mw ? "imgMw" : "Imgdbm", end), Qt::LeftButton);
         };
         typeInto(get<QLineEdit>("Text2", end), texts[0]);
@@ -67,20 +70,25 @@ private slots:
     }
 
     // Each end's label shows loss per metre x length + 0.25 dB per connector
-    // as its fields are typed; the other end's stays.
+    // as its fields are typed; the other end's stays. A datasheet figure
+    // typed with a point reads in a decimal-comma locale too.
     void cableLossLabels_data() {
+        QTest::addColumn<QLocale>("locale");
         QTest::addColumn<int>("end");
         QTest::addColumn<QStringList>("typed"); // loss per metre, length, connectors
         QTest::addColumn<QString>("label");
-        QTest::newRow("end 1") << 1 << QStringList{"0.22", "10", "2"} << "2.7";
-        QTest::newRow("end 2") << 2 << QStringList{"0.025", "100", "2"} << "3";
+        QTest::newRow("end 1") << QLocale("en_US") << 1 << QStringList{"0.22", "10", "2"} << "2.7";
+        QTest::newRow("end 2") << QLocale("en_US") << 2 << QStringList{"0.025", "100", "2"} << "3";
+        QTest::newRow("point in el_GR")
+            << QLocale("el_GR") << 1 << QStringList{"0.22", "10", "2"} << "2,7";
     }
     void cableLossLabels() {
+        QFETCH(QLocale, locale);
         QFETCH(int, end);
         QFETCH(QStringList, typed);
         QFETCH(QString, label);
-        for (int i = 0; i < 3; ++i)
-            typeInto(get<QLineEdit>(QStringList{"Text4", "Text5", "Text6"}[i], end), typed[i]);
+        QLocale::setDefault(locale);
+        typeFields({"Text4", typed[0], "Text5", typed[1], "Text6", typed[2]}, end);
         QCOMPARE(get<QLabel>("lblCableLoss", end)->text(), label);
         QCOMPARE(get<QLabel>("lblCableLoss", 3 - end)->text(), "0");
     }
@@ -158,6 +166,56 @@ private slots:
         }
     }
 
+    // A screen reader or dictation writes the channel; a chosen item writes
+    // its frequency once.
+    void followsChannelWritesFromAssistiveTechnology() {
+        auto* combo = get<QComboBox>("Combo1");
+        auto* frequency = get<QLineEdit>("txtFrequency");
+        QAccessibleEditableTextInterface* editable =
+            QAccessible::queryAccessibleInterface(combo->lineEdit())->editableTextInterface();
+        QVERIFY(editable);
+        editable->insertText(0, "7");
+        QTRY_COMPARE(frequency->text(), " 2442");
+        combo->setFocus();
+        QTest::keyClick(combo, Qt::Key_Down); // chooses the first item
+        QCOMPARE(frequency->text(), " 2412");
+        frequency->setText("2400");
+        QTest::qWait(50);
+        QCOMPARE(frequency->text(), "2400"); // not written a second time
+    }
+
+    // To a screen reader the title strip is one, and the words on it and the
+    // unit pictures are buttons it can press.
+    void pressesTheClickableAreasAsButtons() {
+        const auto accessible = [this](const char* name) {
+            return QAccessible::queryAccessibleInterface(get(name));
+        };
+        QCOMPARE(accessible("lbltitle")->role(), QAccessible::TitleBar);
+        QCOMPARE(accessible("lblexit")->role(), QAccessible::Button);
+        QCOMPARE(accessible("imgMw")->role(), QAccessible::Button);
+        typeFields({"Text2", "20"});
+        accessible("imgMw")->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QTRY_COMPARE(get<QLineEdit>("Text2")->text(), "100.00");
+    }
+
+    // A frame surrounds an end's unit pictures while one of its hidden unit
+    // options has the keyboard focus.
+    void framesTheUnitPicturesWhileAnOptionHasTheFocus() {
+        const auto framed = [this](int end) {
+            QWidget* picture = get("Imgdbm", end);
+            for (QWidget* w : m_window->findChildren<QWidget*>())
+                if (w->isVisible() && w != picture && w->geometry().contains(picture->geometry()))
+                    return true;
+            return false;
+        };
+        get("Combo1")->setFocus();
+        for (int end : {1, 2, 0}) { // Tab to end 1's option, to end 2's, on past them
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(framed(1), end == 1);
+            QCOMPARE(framed(2), end == 2);
+        }
+    }
+
     // A "..." button opens the list level with itself, captioned "OK"; the next
     // click on either button writes the selected cable (none: nothing) into
     // that end's loss field and closes. The list is filled once.
@@ -180,8 +238,12 @@ private slots:
         typeInto(get<QLineEdit>("Text4", closer), "0.10");
         typeInto(get<QLineEdit>("Text4", 3 - closer), "0.5");
         for (int round = 0; round < 2; ++round) { // the second opening finds the same list
+            QVERIFY(get("cmdChoose", closer)->accessibleName().startsWith("Open the cable list"));
             QTest::mouseClick(get("cmdChoose", opener), Qt::LeftButton);
             QVERIFY(list->isVisible());
+            QCOMPARE(get("cmdChoose", closer)->accessibleName(),
+                     QString("Write the selected cable and close the list, Interface No.%1")
+                         .arg(closer));
             QCOMPARE(list->y(), get("cmdChoose", opener)->y());
             QCOMPARE(get<QPushButton>("cmdChoose", opener)->text(), "OK");
             QCOMPARE(get<QPushButton>("cmdChoose", 3 - opener)->text(), "...");

@@ -1,22 +1,45 @@
 // The window as a whole: its state at start-up, the refresh of the results and
-// warnings, the tab order, what assistive technology reads, the painted
-// surface, hostile pastes, the title strip and the end of the program.
+// warnings in the user's number conventions, the tab order, what assistive
+// technology reads, the painted surface and its colours under a dark theme,
+// hostile pastes, the title strip and the end of the program.
 
 #include "app/frm_main.h"
+#include "app/qt_number_locale.h"
 #include "app/quit_on_signal.h"
 #include "tests/gui/main_window_support.h"
+#include "widgets/window_colours.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QImage>
+#include <QListWidget>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 
+#include <cmath>
 #include <csignal>
 
 using namespace tarvanel::testing;
+
+namespace {
+
+// The contrast ratio of two colours, reckoned from their relative luminance.
+double contrast(const QColor& a, const QColor& b) {
+    const auto luminance = [](const QColor& c) {
+        const auto linear = [](double v) {
+            return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const auto [dark, light] = std::minmax({luminance(a), luminance(b)});
+    return (light + 0.05) / (dark + 0.05);
+}
+
+} // namespace
 
 class TestMainWindow : public WindowTest {
     Q_OBJECT
@@ -58,12 +81,29 @@ private slots:
         QCOMPARE(resultTexts(*m_window), results.replaceInStrings(".", locale.decimalPoint()));
     }
 
+    // The number signs the results are written with come from the locale.
+    void numberConventions_data() {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("signs"); // decimal, minus, plus, exponent
+        QTest::newRow("en_US") << QLocale("en_US") << ". - + E";
+        QTest::newRow("el_GR") << QLocale("el_GR") << ", - + e";
+        QTest::newRow("sv_SE") << QLocale("sv_SE") << ", \u2212 + \u00d710^";
+    }
+    void numberConventions() {
+        QFETCH(QLocale, locale);
+        QFETCH(QString, signs);
+        const tarvanel::NumberLocale n = tarvanel::numberLocaleFrom(locale);
+        QCOMPARE(
+            QString::fromStdString(n.decimal + ' ' + n.minus + ' ' + n.plus + ' ' + n.exponent),
+            signs);
+    }
+
     // A tick writes again whatever changed since the last: here a unit switch
     // that leaves the power's text as it was, then the user's locale.
     void refreshesAfterEveryChange() {
         QVERIFY(showActive(*m_window));
         typeExampleLink(*m_window, ".");
-        typeInto(*m_window, "Text10", "-500");
+        typeFields({"Text10", "-500"});
         QVERIFY(waitForTick(*m_window));
         QCOMPARE(get<QLabel>("lblEIRP2")->text(), "-486.50 dBm");
         QTest::mouseClick(get("ImgMw2"), Qt::LeftButton); // -500 mW is no power
@@ -92,8 +132,7 @@ private slots:
         QVERIFY(showActive(*m_window));
         auto* warning = get<QLabel>("lblBlink1", end);
         for (const QStringList& texts : {QStringList{"30", "0"}, typed}) {
-            typeInto(get<QLineEdit>("Text2", end), texts[0]);
-            typeInto(get<QLineEdit>("Text3", end), texts[1]);
+            typeFields({"Text2", texts[0], "Text3", texts[1]}, end);
             QVERIFY(waitForWarnings(*m_window));
             QCOMPARE(warning->isVisible(), texts == typed ? shown : true);
             QCOMPARE(warning->palette().color(QPalette::WindowText), QColor(Qt::red));
@@ -152,12 +191,7 @@ private slots:
         const auto nameOf = [this](const QString& control) {
             return QAccessible::queryAccessibleInterface(get(control))->text(QAccessible::Name);
         };
-        for (const auto& [field, text] : {std::pair{"Text2", "20"},
-                                          {"Text3", "15"},
-                                          {"Text4", "0.25"},
-                                          {"Text5", "10"},
-                                          {"Text6", "0"}})
-            typeInto(*m_window, field, text);
+        typeFields({"Text2", "20", "Text3", "15", "Text4", "0.25", "Text5", "10", "Text6", "0"});
         QVERIFY(waitForTick(*m_window));
         QCOMPARE(nameOf(QTest::currentDataTag()), name);
     }
@@ -170,7 +204,7 @@ private slots:
         typeExampleLink(*m_window, ".");
         QVERIFY(waitForTick(*m_window));
         const AnnouncementSpy spy;
-        typeInto(*m_window, "Text2", "21");
+        typeFields({"Text2", "21"});
         QVERIFY(waitForTick(*m_window));
         QVERIFY(waitForTick(*m_window)); // the same texts again: nothing to say
         const QStringList finals = {"33.30 dBm", "6.801 Km", "116.8 dB", "14.49 m"};
@@ -203,6 +237,33 @@ private slots:
             }
         QCOMPARE(unpainted, 0);
         QVERIFY2(different > 2000, qPrintable(QString::number(different)));
+    }
+
+    // Under a dark desktop theme (light text on dark grounds) every text
+    // stays legible on what lies beneath it.
+    void keepsItsOwnColoursUnderADarkTheme() {
+        const auto restore =
+            qScopeGuard([p = QApplication::palette()] { QApplication::setPalette(p); });
+        QApplication::setPalette(QPalette(QColor(0x35, 0x35, 0x35), QColor(0x24, 0x24, 0x24)));
+        openWindow(true);
+        const auto& c = m_window->controls();
+        for (QWidget* w : m_window->findChildren<QWidget*>()) {
+            const QPalette p = w->palette();
+            double ratio = 0;
+            if (qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w) ||
+                qobject_cast<QListWidget*>(w))
+                ratio = contrast(p.color(QPalette::Text), p.color(QPalette::Base));
+            else if (qobject_cast<QPushButton*>(w))
+                ratio = contrast(p.color(QPalette::ButtonText), p.color(QPalette::Button));
+            else if (w != c.end1.warning && w != c.end2.warning &&
+                     w->parentWidget() == m_window.get())
+                ratio = contrast(p.color(QPalette::WindowText), tarvanel::kBackgroundGround);
+            else
+                continue;
+            QVERIFY2(ratio >= 4.5, qPrintable(w->objectName() + QString::number(ratio)));
+        }
+        const QPalette list = c.Combo1->view()->palette();
+        QVERIFY(contrast(list.color(QPalette::Text), list.color(QPalette::Base)) >= 4.5);
     }
 
     // Garbage pasted into every field: each keeps what a line edit takes, the
@@ -253,10 +314,11 @@ private slots:
         QTRY_VERIFY(m_window->isMinimized());
     }
 
-    // "X", SIGTERM and SIGINT each end the event loop with exit code 0.
+    // "X", Ctrl+Q, SIGTERM and SIGINT each end the event loop with exit code 0.
     void quit_data() {
-        QTest::addColumn<int>("signal"); // 0: a click on "X"
+        QTest::addColumn<int>("signal"); // 0: a click on "X"; -1: Ctrl+Q
         QTest::newRow("X") << 0;
+        QTest::newRow("Ctrl+Q") << -1;
         QTest::newRow("SIGTERM") << SIGTERM;
         QTest::newRow("SIGINT") << SIGINT;
     }
@@ -264,11 +326,16 @@ private slots:
         QFETCH(int, signal);
         QVERIFY(showActive(*m_window));
         QTimer::singleShot(0, m_window.get(), [&] {
-            signal ? void(::raise(signal)) : QTest::mouseClick(get("lblexit"), Qt::LeftButton);
+            if (signal > 0)
+                ::raise(signal);
+            else if (signal < 0)
+                QTest::keyClick(m_window.get(), Qt::Key_Q, Qt::ControlModifier);
+            else
+                QTest::mouseClick(get("lblexit"), Qt::LeftButton);
         });
         QTimer::singleShot(5000, m_window.get(), [] { QCoreApplication::exit(1); });
         QCOMPARE(QCoreApplication::exec(), 0);
-        QCOMPARE(m_window->isVisible(), signal != 0);
+        QCOMPARE(m_window->isVisible(), signal > 0);
     }
 };
 

@@ -14,10 +14,7 @@ class TestReadouts : public WindowTest {
     Q_OBJECT
 
 private slots:
-    void init() {
-        openWindow(true);
-        typeExampleLink(*m_window, QStringLiteral("."));
-    }
+    void init() { openWindow(true); }
     void cleanup() { m_window.reset(); }
 
     void readoutsAtTheLinkDistance_data() {
@@ -34,7 +31,8 @@ private slots:
         QFETCH(QString, distance);
         QFETCH(QStringList, texts);
         QFETCH(QColor, marginColour);
-        typeInto(*m_window, "txtLinkDistance", distance);
+        typeExampleLink(*m_window, ".");
+        typeFields({"txtLinkDistance", distance});
         QVERIFY(waitForTick(*m_window));
         QCOMPARE(get<QLabel>("lblLegalPower1")->text(), "7.70 dBm (5.89 mW)");
         QCOMPARE(get<QLabel>("lblLegalPower2")->text(), "6.50 dBm (4.47 mW)");
@@ -76,13 +74,7 @@ private slots:
     // results, the read-outs and the path, in this order, each line with its
     // value; a field without one (here the channel) is left out.
     void copiesASummary() {
-        typeInto(*m_window, "txtLinkDistance", "5");
-        QTest::keyClick(m_window.get(), Qt::Key_H, Qt::ControlModifier | Qt::ShiftModifier);
-        for (const auto& [name, text] : {std::pair{"txtAntenna1Height", "32"},
-                                         {"txtAntenna2Height", "18"},
-                                         {"txtObstacleDistance", "2"},
-                                         {"txtObstacleHeight", "15"}})
-            typeInto(*m_window, name, text);
+        typePath("15");
         QTest::keyClick(m_window.get(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
         const QStringList lines = QApplication::clipboard()->text().split('\n');
         qsizetype at = 0;
