@@ -47,20 +47,19 @@ inline QString atEnd(int end, const QString& name) {
     return name;
 }
 
-[[nodiscard]] inline bool showActive(QWidget& window) {
-    window.show();
-    window.activateWindow();
-    return QTest::qWaitForWindowActive(&window);
+// Types `text` into `widget` key by key (any characters, not only the ASCII
+// ones QTest::keyClicks takes).
+inline void typeKeys(QWidget* widget, const QString& text) {
+    for (QChar ch : text)
+        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(ch), Qt::NoModifier);
 }
 
-// Clicks into the field, selects what it holds and types `text` over it key by
-// key (any characters, not only the ASCII ones QTest::keyClicks takes).
+// Clicks into the field, selects what it holds and types `text` over it.
 inline void typeInto(QLineEdit* field, const QString& text) {
     QTest::mouseClick(field, Qt::LeftButton);
     QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(field, Qt::Key_Delete);
-    for (QChar ch : text)
-        QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+    typeKeys(field, text);
 }
 
 // Waits for `ticks` timeouts of the window's Timer1; the window's own handler
@@ -70,9 +69,6 @@ inline void typeInto(QLineEdit* field, const QString& text) {
     while (tick.size() < ticks)
         if (!tick.wait(2000)) return false;
     return true;
-}
-[[nodiscard]] inline bool waitForWarnings(const QWidget& window) {
-    return waitForTick(window, 3);
 }
 
 // lblEIRP1, lblEIRP2, lblDistance, lblFSL, lblFrensel.
@@ -100,34 +96,28 @@ inline void typeExampleLink(FrmMain& window, const QString& decimal) {
 class AnnouncementSpy {
 public:
     AnnouncementSpy() {
-        heard().clear();
+        s_heard.clear();
         QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
             if (event->type() == QAccessible::NameChanged)
-                heard() << qMakePair(event->object(),
+                s_heard << qMakePair(event->object(),
                                      event->accessibleInterface()->text(QAccessible::Name));
         });
-        platform()->setActive(true);
+        QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
     }
     ~AnnouncementSpy() {
-        platform()->setActive(false);
+        QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(false);
         QAccessible::installUpdateHandler(nullptr);
     }
     // The names `object` announced, in order.
     QStringList namesOf(const QObject* object) const {
         QStringList names;
-        for (const auto& [source, name] : heard())
+        for (const auto& [source, name] : s_heard)
             if (source == object) names << name;
         return names;
     }
 
 private:
-    static QPlatformAccessibility* platform() {
-        return QGuiApplicationPrivate::platformIntegration()->accessibility();
-    }
-    static QList<QPair<QObject*, QString>>& heard() {
-        static QList<QPair<QObject*, QString>> events;
-        return events;
-    }
+    static inline QList<QPair<QObject*, QString>> s_heard;
 };
 
 // Base of the window test classes: one window per test function (and row).
@@ -137,7 +127,10 @@ protected:
     void openWindow(bool shown) {
         QLocale::setDefault(QLocale("en_US"));
         m_window = std::make_unique<FrmMain>();
-        if (shown) QVERIFY(showActive(*m_window));
+        if (!shown) return;
+        m_window->show();
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
     }
     template <typename T = QWidget> T* get(const QString& name, int end = 1) {
         return control<T>(*m_window, atEnd(end, name));

@@ -46,12 +46,13 @@ class TestMainWindow : public WindowTest {
 
 private slots:
     void initTestCase() { QVERIFY(tarvanel::quitOnTerminationSignals()); }
-    void init() { openWindow(false); }
+    void init() { openWindow(true); }
     void cleanup() { m_window.reset(); }
 
     // Before any event is processed: the channel list filled without a channel
     // handler writing a frequency, the fields empty, both ends in dBm.
     void startUp() {
+        openWindow(false);
         auto* combo = get<QComboBox>("Combo1");
         QCOMPARE(combo->count(), 13);
         for (int n = 1; n <= 13; ++n)
@@ -74,7 +75,6 @@ private slots:
     void exampleLink() {
         QFETCH(QLocale, locale);
         QLocale::setDefault(locale);
-        QVERIFY(showActive(*m_window));
         typeExampleLink(*m_window, locale.decimalPoint());
         QVERIFY(waitForTick(*m_window));
         QStringList results = {"32.30 dBm", "33.50 dBm", "6.061 Km", "115.8 dB", "13.68 m"};
@@ -101,7 +101,6 @@ private slots:
     // A tick writes again whatever changed since the last: here a unit switch
     // that leaves the power's text as it was, then the user's locale.
     void refreshesAfterEveryChange() {
-        QVERIFY(showActive(*m_window));
         typeExampleLink(*m_window, ".");
         typeFields({"Text10", "-500"});
         QVERIFY(waitForTick(*m_window));
@@ -129,11 +128,10 @@ private slots:
         QFETCH(int, end);
         QFETCH(QStringList, typed);
         QFETCH(bool, shown);
-        QVERIFY(showActive(*m_window));
         auto* warning = get<QLabel>("lblBlink1", end);
         for (const QStringList& texts : {QStringList{"30", "0"}, typed}) {
             typeFields({"Text2", texts[0], "Text3", texts[1]}, end);
-            QVERIFY(waitForWarnings(*m_window));
+            QVERIFY(waitForTick(*m_window, 3)); // one of them refreshes the warnings
             QCOMPARE(warning->isVisible(), texts == typed ? shown : true);
             QCOMPARE(warning->palette().color(QPalette::WindowText), QColor(Qt::red));
             QVERIFY(get("lblBlink1", 3 - end)->isHidden());
@@ -164,7 +162,6 @@ private slots:
     void tabOrder() {
         QFETCH(QStringList, clicks);
         QFETCH(QStringList, visits);
-        QVERIFY(showActive(*m_window));
         for (const QString& name : clicks + QStringList{"txtFrequency"})
             QTest::mouseClick(get(name), Qt::LeftButton);
         for (const QString& expected : visits) {
@@ -187,7 +184,6 @@ private slots:
     }
     void accessibleNames() {
         QFETCH(QString, name);
-        QVERIFY(showActive(*m_window));
         const auto nameOf = [this](const QString& control) {
             return QAccessible::queryAccessibleInterface(get(control))->text(QAccessible::Name);
         };
@@ -200,7 +196,6 @@ private slots:
     // label raises one name change per new text, and none for a rewrite of
     // the same text.
     void announcesResultChanges() {
-        QVERIFY(showActive(*m_window));
         typeExampleLink(*m_window, ".");
         QVERIFY(waitForTick(*m_window));
         const AnnouncementSpy spy;
@@ -275,7 +270,6 @@ private slots:
     }
     void hostilePaste() {
         QFETCH(QString, text);
-        QVERIFY(showActive(*m_window));
         typeExampleLink(*m_window, ".");
         QGuiApplication::clipboard()->setText(text);
         for (const QString& name : kFields) {
@@ -285,20 +279,16 @@ private slots:
             QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
             QCOMPARE(field->text(), text.left(field->maxLength()));
         }
-        QVERIFY(waitForTick(*m_window));
-        QVERIFY(waitForWarnings(*m_window));
-        const QStringList texts = resultTexts(*m_window);
-        const QStringList units = {"\\d{2} dBm", "\\d{2} dBm", "\\d{3} Km", "\\d dB", "\\d{2} m"};
-        for (int i = 0; i < 5; ++i)
-            QVERIFY2(
-                QRegularExpression("\\A-?\\d+\\." + units[i] + "\\z").match(texts[i]).hasMatch(),
-                qPrintable(texts[i]));
+        QVERIFY(waitForTick(*m_window, 4)); // the results and the warnings
+        const QString texts = resultTexts(*m_window).join(" | ");
+        const QRegularExpression numbers(
+            R"(\A(-?\d+\.\d{2} dBm \| ){2}-?\d+\.\d{3} Km \| -?\d+\.\d dB \| -?\d+\.\d{2} m\z)");
+        QVERIFY2(numbers.match(texts).hasMatch(), qPrintable(texts));
     }
 
     // "_" minimizes. Offscreen there is no system move, so the window follows
     // the pointer while a button is held on the title strip, and stays after.
     void titleStrip() {
-        QVERIFY(showActive(*m_window));
         QWidget* title = get("lbltitle");
         m_window->move(100, 80);
         QTRY_COMPARE(m_window->pos(), QPoint(100, 80));
@@ -309,7 +299,6 @@ private slots:
         QTest::mouseMove(title, QPoint(95, 50));
         QCoreApplication::processEvents();
         QCOMPARE(m_window->pos(), QPoint(135, 102));
-        QCOMPARE(get("lblMinimize")->toolTip(), "Minimize");
         QTest::mouseClick(get("lblMinimize"), Qt::LeftButton);
         QTRY_VERIFY(m_window->isMinimized());
     }
@@ -324,7 +313,6 @@ private slots:
     }
     void quit() {
         QFETCH(int, signal);
-        QVERIFY(showActive(*m_window));
         QTimer::singleShot(0, m_window.get(), [&] {
             if (signal > 0)
                 ::raise(signal);
