@@ -36,14 +36,13 @@ template <typename T = QWidget> T* control(const QWidget& window, const QString&
 
 // The name at link end `end` of the control that link end 1 calls `name`.
 inline QString atEnd(int end, const QString& name) {
+    // Its twin is kept in the same member of the other end's controls.
     const auto table = windowTable();
-    for (const ControlRow& row : table) {
-        if (end != 2 || row.end != LinkEnd::One || name != QLatin1String(row.name)) continue;
-        // Its twin is kept in the same member of the other end's controls.
+    for (const ControlRow& row : table)
         for (const ControlRow& twin : table)
-            if (twin.end == LinkEnd::Two && row.keep && twin.keep == row.keep)
+            if (end == 2 && row.end == LinkEnd::One && twin.end == LinkEnd::Two && row.keep &&
+                twin.keep == row.keep && name == QLatin1String(row.name))
                 return QString::fromUtf8(twin.name);
-    }
     return name;
 }
 

@@ -46,13 +46,11 @@ private slots:
         typeExampleLink(*m_window, ".");
         typeFields({"txtLinkDistance", distance});
         QVERIFY(waitForTick(*m_window));
-        QCOMPARE(get<QLabel>("lblLegalPower1")->text(), "7.70 dBm (5.89 mW)");
-        QCOMPARE(get<QLabel>("lblLegalPower2")->text(), "6.50 dBm (4.47 mW)");
-        QCOMPARE(get<QLabel>("lblReceived")->text(), texts[0]);
-        QCOMPARE(get<QLabel>("lblMargin")->text(), texts[1]);
-        QCOMPARE(get<QLabel>("lblClearance")->text(), texts[2]);
-        if (!texts[1].isEmpty())
-            QCOMPARE(get<QLabel>("lblMargin")->palette().color(QPalette::WindowText), marginColour);
+        QCOMPARE(textOf("lblLegalPower1") + " | " + textOf("lblLegalPower2"),
+                 "7.70 dBm (5.89 mW) | 6.50 dBm (4.47 mW)");
+        QCOMPARE((QStringList{textOf("lblReceived"), textOf("lblMargin"), textOf("lblClearance")}),
+                 texts);
+        if (!texts[1].isEmpty()) QCOMPARE(colourOf("lblMargin"), marginColour);
         QVERIFY(get("lblDistance")->toolTip().contains("6.061 Km")); // the way back
     }
 
@@ -175,9 +173,8 @@ private slots:
 
         // The context menu's entry is the same as the shortcut.
         const auto actions = m_window->actions();
-        const auto entry = std::find_if(actions.begin(), actions.end(), [](QAction* action) {
-            return action->shortcut() == QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H);
-        });
+        const auto entry = std::ranges::find(
+            actions, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H), &QAction::shortcut);
         QVERIFY(entry != actions.end() && button->toolTip().contains("Ctrl+Shift+H"));
         QTest::keyClick(m_window.get(), Qt::Key_H, Qt::ControlModifier | Qt::ShiftModifier);
         QVERIFY(get("pnlPath")->isVisible() && (*entry)->isChecked());
