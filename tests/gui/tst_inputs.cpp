@@ -168,10 +168,9 @@ private slots:
     void followsChannelWritesFromAssistiveTechnology() {
         auto* combo = get<QComboBox>("Combo1");
         auto* frequency = get<QLineEdit>("txtFrequency");
-        QAccessibleEditableTextInterface* editable =
-            QAccessible::queryAccessibleInterface(combo->lineEdit())->editableTextInterface();
-        QVERIFY(editable);
-        editable->insertText(0, "7");
+        QAccessible::queryAccessibleInterface(combo->lineEdit())
+            ->editableTextInterface()
+            ->insertText(0, "7");
         QTRY_COMPARE(frequency->text(), " 2442");
         combo->setFocus();
         QTest::keyClick(combo, Qt::Key_Down); // chooses the first item
@@ -231,18 +230,18 @@ private slots:
         QFETCH(int, entry);
         QFETCH(QString, loss);
         auto* list = get<QListWidget>("List1");
+        const auto caption = [this](int end) { return get<QPushButton>("cmdChoose", end)->text(); };
         typeInto(get<QLineEdit>("Text4", closer), "0.10");
         typeInto(get<QLineEdit>("Text4", 3 - closer), "0.5");
         for (int round = 0; round < 2; ++round) { // the second opening finds the same list
             QVERIFY(get("cmdChoose", closer)->accessibleName().startsWith("Open the cable list"));
             QTest::mouseClick(get("cmdChoose", opener), Qt::LeftButton);
             QVERIFY(list->isVisible());
-            QCOMPARE(get("cmdChoose", closer)->accessibleName(),
-                     QString("Write the selected cable and close the list, Interface No.%1")
-                         .arg(closer));
+            QVERIFY(get("cmdChoose", closer)
+                        ->accessibleName()
+                        .endsWith(QString("and close the list, Interface No.%1").arg(closer)));
             QCOMPARE(list->y(), get("cmdChoose", opener)->y());
-            QCOMPARE(get<QPushButton>("cmdChoose", opener)->text(), "OK");
-            QCOMPARE(get<QPushButton>("cmdChoose", 3 - opener)->text(), "...");
+            QCOMPARE(caption(opener) + caption(3 - opener), "OK...");
             QCOMPARE(list->count(), int(tarvanel::kCableCatalogue.size()));
             if (entry >= 0) {
                 list->scrollToItem(list->item(entry));
@@ -253,9 +252,7 @@ private slots:
             QCOMPARE(get<QLineEdit>("Text4", closer)->text(), loss);
             QCOMPARE(get<QLineEdit>("Text4", 3 - closer)->text(), "0.5");
             QVERIFY(list->isHidden());
-            QCOMPARE(get<QPushButton>("cmdChoose", 1)->text() +
-                         get<QPushButton>("cmdChoose", 2)->text(),
-                     "......");
+            QCOMPARE(caption(1) + caption(2), "......");
         }
     }
 };
