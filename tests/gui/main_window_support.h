@@ -36,34 +36,29 @@ template <typename T = QWidget> T* control(const QWidget& window, const QString&
 
 // The name at link end `end` of the control that link end 1 calls `name`.
 inline QString atEnd(int end, const QString& name) {
+    // Its twin is kept in the same member of the other end's controls.
     const auto table = windowTable();
-    for (const ControlRow& row : table) {
-        if (end != 2 || row.end != LinkEnd::One || name != QLatin1String(row.name)) continue;
-        // Its twin is kept in the same member of the other end's controls.
+    for (const ControlRow& row : table)
         for (const ControlRow& twin : table)
-            if (twin.end == LinkEnd::Two && row.keep && twin.keep == row.keep)
+            if (end == 2 && row.end == LinkEnd::One && twin.end == LinkEnd::Two && row.keep &&
+                twin.keep == row.keep && name == QLatin1String(row.name))
                 return QString::fromUtf8(twin.name);
-    }
     return name;
 }
 
-[[nodiscard]] inline bool showActive(QWidget& window) {
-    window.show();
-    window.activateWindow();
-    return QTest::qWaitForWindowActive(&window);
+// Types `text` into `widget` key by key (any characters, not only the ASCII
+// ones QTest::keyClicks takes).
+inline void typeKeys(QWidget* widget, const QString& text) {
+    for (QChar ch : text)
+        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(ch), Qt::NoModifier);
 }
 
-// Clicks into the field, selects what it holds and types `text` over it key by
-// key (any characters, not only the ASCII ones QTest::keyClicks takes).
+// Clicks into the field, selects what it holds and types `text` over it.
 inline void typeInto(QLineEdit* field, const QString& text) {
     QTest::mouseClick(field, Qt::LeftButton);
     QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(field, Qt::Key_Delete);
-    for (QChar ch : text)
-        QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(ch), Qt::NoModifier);
-}
-inline void typeInto(const QWidget& window, const QString& name, const QString& text) {
-    typeInto(control<QLineEdit>(window, name), text);
+    typeKeys(field, text);
 }
 
 // Waits for `ticks` timeouts of the window's Timer1; the window's own handler
@@ -73,9 +68,6 @@ inline void typeInto(const QWidget& window, const QString& name, const QString& 
     while (tick.size() < ticks)
         if (!tick.wait(2000)) return false;
     return true;
-}
-[[nodiscard]] inline bool waitForWarnings(const QWidget& window) {
-    return waitForTick(window, 3);
 }
 
 // lblEIRP1, lblEIRP2, lblDistance, lblFSL, lblFrensel.
@@ -93,7 +85,8 @@ inline void typeExampleLink(FrmMain& window, const QString& decimal) {
     const QStringList texts = {"2427", "20",   "15", "0.22", "10", "2", "20",
                                "15",   "0.10", "10", "2",    "80", "10"};
     for (qsizetype i = 0; i < kFields.size(); ++i)
-        typeInto(window, kFields[i], QString(texts[i]).replace(QLatin1Char('.'), decimal));
+        typeInto(control<QLineEdit>(window, kFields[i]),
+                 QString(texts[i]).replace(QLatin1Char('.'), decimal));
 }
 
 // Hears what a screen reader hears while it lives: every name change, with
@@ -102,34 +95,28 @@ inline void typeExampleLink(FrmMain& window, const QString& decimal) {
 class AnnouncementSpy {
 public:
     AnnouncementSpy() {
-        heard().clear();
+        s_heard.clear();
         QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
             if (event->type() == QAccessible::NameChanged)
-                heard() << qMakePair(event->object(),
+                s_heard << qMakePair(event->object(),
                                      event->accessibleInterface()->text(QAccessible::Name));
         });
-        platform()->setActive(true);
+        QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
     }
     ~AnnouncementSpy() {
-        platform()->setActive(false);
+        QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(false);
         QAccessible::installUpdateHandler(nullptr);
     }
     // The names `object` announced, in order.
     QStringList namesOf(const QObject* object) const {
         QStringList names;
-        for (const auto& [source, name] : heard())
+        for (const auto& [source, name] : s_heard)
             if (source == object) names << name;
         return names;
     }
 
 private:
-    static QPlatformAccessibility* platform() {
-        return QGuiApplicationPrivate::platformIntegration()->accessibility();
-    }
-    static QList<QPair<QObject*, QString>>& heard() {
-        static QList<QPair<QObject*, QString>> events;
-        return events;
-    }
+    static inline QList<QPair<QObject*, QString>> s_heard;
 };
 
 // Base of the window test classes: one window per test function (and row).
@@ -139,10 +126,27 @@ protected:
     void openWindow(bool shown) {
         QLocale::setDefault(QLocale("en_US"));
         m_window = std::make_unique<FrmMain>();
-        if (shown) QVERIFY(showActive(*m_window));
+        if (!shown) return;
+        m_window->show();
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
     }
     template <typename T = QWidget> T* get(const QString& name, int end = 1) {
         return control<T>(*m_window, atEnd(end, name));
+    }
+    // Types each text into the field named just before it, at link end `end`.
+    void typeFields(const QStringList& namesAndTexts, int end = 1) {
+        for (qsizetype i = 0; i + 1 < namesAndTexts.size(); i += 2)
+            typeInto(get<QLineEdit>(namesAndTexts[i], end), namesAndTexts[i + 1]);
+    }
+    // The example link 5 km long with the path panel open: antennas 32 m and
+    // 18 m high, an obstacle `obstacle` m high 2 km from end 1.
+    void typePath(const QString& obstacle) {
+        typeExampleLink(*m_window, QStringLiteral("."));
+        typeFields({"txtLinkDistance", "5"});
+        QTest::keyClick(m_window.get(), Qt::Key_H, Qt::ControlModifier | Qt::ShiftModifier);
+        typeFields({"txtAntenna1Height", "32", "txtAntenna2Height", "18", "txtObstacleDistance",
+                    "2", "txtObstacleHeight", obstacle});
     }
 };
 

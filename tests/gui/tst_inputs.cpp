@@ -1,12 +1,13 @@
-// The input behaviour, driven by keys and clicks on the real window: power
-// units, cable-loss labels, select-all on focus, the decimal point of Text5,
-// the channel selector and the cable chooser.
+// The input behaviour, driven by keys and clicks on the real window and by
+// assistive technology: power units, cable-loss labels, select-all on focus,
+// the decimal point of Text5, the channel selector and the cable chooser.
 
-#include "app/frm_main.h"
 #include "cables/cable_catalogue.h"
 #include "tests/gui/main_window_support.h"
 
 #include <QAbstractItemView>
+#include <QAccessibleActionInterface>
+#include <QAccessibleEditableTextInterface>
 #include <QApplication>
 #include <QComboBox>
 #include <QListWidget>
@@ -27,6 +28,7 @@ class TestInputs : public WindowTest {
         QVERIFY(picture.left() <= middle && middle <= picture.right());
         QVERIFY(get<QRadioButton>(mw ? "Option2" : "Option1", end)->isChecked());
         QCOMPARE(get<QLabel>("lblUnitOfPower", end)->text(), mw ? "mWatts" : "dBm");
+        QCOMPARE(get("Text2", end)->accessibleDescription(), mw ? "mW" : "dBm");
     }
 
 private slots:
@@ -34,8 +36,8 @@ private slots:
     void cleanup() { m_window.reset(); }
 
     // Asking for the unit in force (picture or selected option) changes
-    // nothing; the other unit, by its picture or by an arrow key on the
-    // selected option, converts the field and moves the underline.
+    // nothing; the other unit, by its picture or by an up or down arrow on
+    // the selected option, converts the field and moves the underline.
     void powerUnits_data() {
         QTest::addColumn<int>("end");
         QTest::addColumn<bool>("byOption");
@@ -52,7 +54,7 @@ private slots:
         const auto ask = [&](bool mw) {
             auto* selected = get<QRadioButton>(mw ? "Option1" : "Option2", end);
             selected->setFocus(Qt::TabFocusReason);
-            byOption ? QTest::keyClick(selected, mw ? Qt::Key_Right : Qt::Key_Left)
+            byOption ? QTest::keyClick(selected, mw ? Qt::Key_Down : Qt::Key_Up)
                      : QTest::mouseClick(get(mw ? "imgMw" : "Imgdbm", end), Qt::LeftButton);
         };
         typeInto(get<QLineEdit>("Text2", end), texts[0]);
@@ -67,20 +69,25 @@ private slots:
     }
 
     // Each end's label shows loss per metre x length + 0.25 dB per connector
-    // as its fields are typed; the other end's stays.
+    // as its fields are typed; the other end's stays. A datasheet figure
+    // typed with a point reads in a decimal-comma locale too.
     void cableLossLabels_data() {
+        QTest::addColumn<QLocale>("locale");
         QTest::addColumn<int>("end");
         QTest::addColumn<QStringList>("typed"); // loss per metre, length, connectors
         QTest::addColumn<QString>("label");
-        QTest::newRow("end 1") << 1 << QStringList{"0.22", "10", "2"} << "2.7";
-        QTest::newRow("end 2") << 2 << QStringList{"0.025", "100", "2"} << "3";
+        QTest::newRow("end 1") << QLocale("en_US") << 1 << QStringList{"0.22", "10", "2"} << "2.7";
+        QTest::newRow("end 2") << QLocale("en_US") << 2 << QStringList{"0.025", "100", "2"} << "3";
+        QTest::newRow("point in el_GR")
+            << QLocale("el_GR") << 1 << QStringList{"0.22", "10", "2"} << "2,7";
     }
     void cableLossLabels() {
+        QFETCH(QLocale, locale);
         QFETCH(int, end);
         QFETCH(QStringList, typed);
         QFETCH(QString, label);
-        for (int i = 0; i < 3; ++i)
-            typeInto(get<QLineEdit>(QStringList{"Text4", "Text5", "Text6"}[i], end), typed[i]);
+        QLocale::setDefault(locale);
+        typeFields({"Text4", typed[0], "Text5", typed[1], "Text6", typed[2]}, end);
         QCOMPARE(get<QLabel>("lblCableLoss", end)->text(), label);
         QCOMPARE(get<QLabel>("lblCableLoss", 3 - end)->text(), "0");
     }
@@ -98,13 +105,11 @@ private slots:
         field->setText("12345");
         QTest::mouseClick(get(name == "Text12" ? "Text11" : "Text12"), Qt::LeftButton);
         QTest::mouseClick(field, Qt::LeftButton);
-        QVERIFY(field->hasFocus());
         QTest::keyClick(field, Qt::Key_2);
         QCOMPARE(field->text(), "2");
-        field->setText("12345");
         QTest::mouseClick(field, Qt::LeftButton, {}, QPoint(2, field->height() / 2));
         QTest::keyClick(field, Qt::Key_9);
-        QCOMPARE(field->text(), "912345");
+        QCOMPARE(field->text(), "92");
     }
 
     // A point typed into Text5 becomes the user's separator; Text7 keeps it.
@@ -117,9 +122,9 @@ private slots:
         QFETCH(QLocale, locale);
         QLocale::setDefault(locale);
         QTest::keyClicks(get("Text5"), "1.5");
-        QCOMPARE(get<QLineEdit>("Text5")->text(), "1" + locale.decimalPoint() + "5");
         QTest::keyClicks(get("Text7"), "1.5");
-        QCOMPARE(get<QLineEdit>("Text7")->text(), "1.5");
+        QCOMPARE(get<QLineEdit>("Text5")->text() + " " + get<QLineEdit>("Text7")->text(),
+                 "1" + locale.decimalPoint() + "5 1.5");
     }
 
     // Typing into the channel box writes the channel's frequency after each
@@ -158,6 +163,54 @@ private slots:
         }
     }
 
+    // A screen reader or dictation writes the channel; a chosen item writes
+    // its frequency once.
+    void followsChannelWritesFromAssistiveTechnology() {
+        auto* combo = get<QComboBox>("Combo1");
+        auto* frequency = get<QLineEdit>("txtFrequency");
+        QAccessible::queryAccessibleInterface(combo->lineEdit())
+            ->editableTextInterface()
+            ->insertText(0, "7");
+        QTRY_COMPARE(frequency->text(), " 2442");
+        combo->setFocus();
+        QTest::keyClick(combo, Qt::Key_Down); // chooses the first item
+        QCOMPARE(frequency->text(), " 2412");
+        frequency->setText("2400");
+        QTest::qWait(50);
+        QCOMPARE(frequency->text(), "2400"); // not written a second time
+    }
+
+    // To a screen reader the title strip is one, and the words on it and the
+    // unit pictures are buttons it can press.
+    void pressesTheClickableAreasAsButtons() {
+        const auto accessible = [this](const char* name) {
+            return QAccessible::queryAccessibleInterface(get(name));
+        };
+        QCOMPARE(accessible("lbltitle")->role(), QAccessible::TitleBar);
+        QCOMPARE(accessible("lblexit")->role(), QAccessible::Button);
+        typeFields({"Text2", "20"});
+        accessible("imgMw")->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QTRY_COMPARE(get<QLineEdit>("Text2")->text(), "100.00");
+    }
+
+    // A frame surrounds an end's unit pictures while one of its hidden unit
+    // options has the keyboard focus.
+    void framesTheUnitPicturesWhileAnOptionHasTheFocus() {
+        const auto framed = [this](int end) {
+            QWidget* picture = get("Imgdbm", end);
+            for (QWidget* w : m_window->findChildren<QWidget*>())
+                if (w->isVisible() && w != picture && w->geometry().contains(picture->geometry()))
+                    return true;
+            return false;
+        };
+        get("Combo1")->setFocus();
+        for (int end : {1, 2, 0}) { // Tab to end 1's option, to end 2's, on past them
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(framed(1), end == 1);
+            QCOMPARE(framed(2), end == 2);
+        }
+    }
+
     // A "..." button opens the list level with itself, captioned "OK"; the next
     // click on either button writes the selected cable (none: nothing) into
     // that end's loss field and closes. The list is filled once.
@@ -177,14 +230,18 @@ private slots:
         QFETCH(int, entry);
         QFETCH(QString, loss);
         auto* list = get<QListWidget>("List1");
+        const auto caption = [this](int end) { return get<QPushButton>("cmdChoose", end)->text(); };
         typeInto(get<QLineEdit>("Text4", closer), "0.10");
         typeInto(get<QLineEdit>("Text4", 3 - closer), "0.5");
         for (int round = 0; round < 2; ++round) { // the second opening finds the same list
+            QVERIFY(get("cmdChoose", closer)->accessibleName().startsWith("Open the cable list"));
             QTest::mouseClick(get("cmdChoose", opener), Qt::LeftButton);
             QVERIFY(list->isVisible());
+            QVERIFY(get("cmdChoose", closer)
+                        ->accessibleName()
+                        .endsWith(QString("and close the list, Interface No.%1").arg(closer)));
             QCOMPARE(list->y(), get("cmdChoose", opener)->y());
-            QCOMPARE(get<QPushButton>("cmdChoose", opener)->text(), "OK");
-            QCOMPARE(get<QPushButton>("cmdChoose", 3 - opener)->text(), "...");
+            QCOMPARE(caption(opener) + caption(3 - opener), "OK...");
             QCOMPARE(list->count(), int(tarvanel::kCableCatalogue.size()));
             if (entry >= 0) {
                 list->scrollToItem(list->item(entry));
@@ -195,9 +252,7 @@ private slots:
             QCOMPARE(get<QLineEdit>("Text4", closer)->text(), loss);
             QCOMPARE(get<QLineEdit>("Text4", 3 - closer)->text(), "0.5");
             QVERIFY(list->isHidden());
-            QCOMPARE(get<QPushButton>("cmdChoose", 1)->text() +
-                         get<QPushButton>("cmdChoose", 2)->text(),
-                     "......");
+            QCOMPARE(caption(1) + caption(2), "......");
         }
     }
 };

@@ -1,34 +1,54 @@
 // The window as a whole: its state at start-up, the refresh of the results and
-// warnings, the tab order, what assistive technology reads, the painted
-// surface, hostile pastes, the title strip and the end of the program.
+// warnings in the user's number conventions, the tab order, what assistive
+// technology reads, the painted surface and its colours under a dark theme,
+// hostile pastes, the title strip and the end of the program.
 
-#include "app/frm_main.h"
+#include "app/qt_number_locale.h"
 #include "app/quit_on_signal.h"
 #include "tests/gui/main_window_support.h"
+#include "widgets/window_colours.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QImage>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 
+#include <cmath>
 #include <csignal>
 
 using namespace tarvanel::testing;
+
+namespace {
+
+// The contrast ratio of two colours, reckoned from their relative luminance.
+double contrast(const QColor& a, const QColor& b) {
+    const auto luminance = [](const QColor& c) {
+        const auto linear = [](double v) {
+            return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const auto [dark, light] = std::minmax({luminance(a), luminance(b)});
+    return (light + 0.05) / (dark + 0.05);
+}
+
+} // namespace
 
 class TestMainWindow : public WindowTest {
     Q_OBJECT
 
 private slots:
     void initTestCase() { QVERIFY(tarvanel::quitOnTerminationSignals()); }
-    void init() { openWindow(false); }
+    void init() { openWindow(true); }
     void cleanup() { m_window.reset(); }
 
     // Before any event is processed: the channel list filled without a channel
     // handler writing a frequency, the fields empty, both ends in dBm.
     void startUp() {
+        openWindow(false);
         auto* combo = get<QComboBox>("Combo1");
         QCOMPARE(combo->count(), 13);
         for (int n = 1; n <= 13; ++n)
@@ -40,18 +60,25 @@ private slots:
         for (int end : {1, 2})
             QVERIFY(get<QRadioButton>("Option1", end)->isChecked() &&
                     get("lblBlink1", end)->isHidden());
-        QVERIFY(get("List1")->isHidden());
     }
 
+    // The example link typed and read in the user's number conventions, whose
+    // signs (decimal, minus, plus, exponent) come from the locale.
     void exampleLink_data() {
         QTest::addColumn<QLocale>("locale");
-        QTest::newRow("en_US") << QLocale("en_US");
-        QTest::newRow("el_GR") << QLocale("el_GR");
+        QTest::addColumn<QString>("signs");
+        QTest::newRow("en_US") << QLocale("en_US") << ". - + E";
+        QTest::newRow("el_GR") << QLocale("el_GR") << ", - + e";
+        QTest::newRow("sv_SE") << QLocale("sv_SE") << ", \u2212 + \u00d710^";
     }
     void exampleLink() {
         QFETCH(QLocale, locale);
+        QFETCH(QString, signs);
+        const tarvanel::NumberLocale n = tarvanel::numberLocaleFrom(locale);
+        QCOMPARE(
+            QString::fromStdString(n.decimal + ' ' + n.minus + ' ' + n.plus + ' ' + n.exponent),
+            signs);
         QLocale::setDefault(locale);
-        QVERIFY(showActive(*m_window));
         typeExampleLink(*m_window, locale.decimalPoint());
         QVERIFY(waitForTick(*m_window));
         QStringList results = {"32.30 dBm", "33.50 dBm", "6.061 Km", "115.8 dB", "13.68 m"};
@@ -61,9 +88,8 @@ private slots:
     // A tick writes again whatever changed since the last: here a unit switch
     // that leaves the power's text as it was, then the user's locale.
     void refreshesAfterEveryChange() {
-        QVERIFY(showActive(*m_window));
         typeExampleLink(*m_window, ".");
-        typeInto(*m_window, "Text10", "-500");
+        typeFields({"Text10", "-500"});
         QVERIFY(waitForTick(*m_window));
         QCOMPARE(get<QLabel>("lblEIRP2")->text(), "-486.50 dBm");
         QTest::mouseClick(get("ImgMw2"), Qt::LeftButton); // -500 mW is no power
@@ -89,12 +115,10 @@ private slots:
         QFETCH(int, end);
         QFETCH(QStringList, typed);
         QFETCH(bool, shown);
-        QVERIFY(showActive(*m_window));
         auto* warning = get<QLabel>("lblBlink1", end);
         for (const QStringList& texts : {QStringList{"30", "0"}, typed}) {
-            typeInto(get<QLineEdit>("Text2", end), texts[0]);
-            typeInto(get<QLineEdit>("Text3", end), texts[1]);
-            QVERIFY(waitForWarnings(*m_window));
+            typeFields({"Text2", texts[0], "Text3", texts[1]}, end);
+            QVERIFY(waitForTick(*m_window, 3)); // one of them refreshes the warnings
             QCOMPARE(warning->isVisible(), texts == typed ? shown : true);
             QCOMPARE(warning->palette().color(QPalette::WindowText), QColor(Qt::red));
             QVERIFY(get("lblBlink1", 3 - end)->isHidden());
@@ -125,7 +149,6 @@ private slots:
     void tabOrder() {
         QFETCH(QStringList, clicks);
         QFETCH(QStringList, visits);
-        QVERIFY(showActive(*m_window));
         for (const QString& name : clicks + QStringList{"txtFrequency"})
             QTest::mouseClick(get(name), Qt::LeftButton);
         for (const QString& expected : visits) {
@@ -148,29 +171,21 @@ private slots:
     }
     void accessibleNames() {
         QFETCH(QString, name);
-        QVERIFY(showActive(*m_window));
-        const auto nameOf = [this](const QString& control) {
-            return QAccessible::queryAccessibleInterface(get(control))->text(QAccessible::Name);
-        };
-        for (const auto& [field, text] : {std::pair{"Text2", "20"},
-                                          {"Text3", "15"},
-                                          {"Text4", "0.25"},
-                                          {"Text5", "10"},
-                                          {"Text6", "0"}})
-            typeInto(*m_window, field, text);
+        typeFields({"Text2", "20", "Text3", "15", "Text4", "0.25", "Text5", "10", "Text6", "0"});
         QVERIFY(waitForTick(*m_window));
-        QCOMPARE(nameOf(QTest::currentDataTag()), name);
+        QAccessibleInterface* control =
+            QAccessible::queryAccessibleInterface(get(QTest::currentDataTag()));
+        QCOMPARE(control->text(QAccessible::Name), name);
     }
 
     // A screen reader that caches names hears every new result: each result
     // label raises one name change per new text, and none for a rewrite of
     // the same text.
     void announcesResultChanges() {
-        QVERIFY(showActive(*m_window));
         typeExampleLink(*m_window, ".");
         QVERIFY(waitForTick(*m_window));
         const AnnouncementSpy spy;
-        typeInto(*m_window, "Text2", "21");
+        typeFields({"Text2", "21"});
         QVERIFY(waitForTick(*m_window));
         QVERIFY(waitForTick(*m_window)); // the same texts again: nothing to say
         const QStringList finals = {"33.30 dBm", "6.801 Km", "116.8 dB", "14.49 m"};
@@ -185,24 +200,43 @@ private slots:
     // The window paints every pixel, and at scale 2 in finer detail than its
     // scale-1 picture blown up.
     void paintsCrispAtScaleTwo() {
-        QImage images[2];
-        for (int scale : {1, 2}) {
-            images[scale - 1] = QImage(m_window->size() * scale, QImage::Format_RGB32);
-            images[scale - 1].setDevicePixelRatio(scale);
-            images[scale - 1].fill(Qt::magenta);
-            m_window->render(&images[scale - 1], {}, {}, QWidget::DrawChildren);
-        }
-        const QImage blownUp = images[0].scaled(images[1].size()); // magenta stays magenta
+        const auto picture = [this](int scale) {
+            QImage image(m_window->size() * scale, QImage::Format_RGB32);
+            image.setDevicePixelRatio(scale);
+            image.fill(Qt::magenta);
+            m_window->render(&image, {}, {}, QWidget::DrawChildren);
+            return image;
+        };
+        const QImage crisp = picture(2), blownUp = picture(1).scaled(crisp.size()); // magenta stays
         const QRgb magenta = QColor(Qt::magenta).rgb();
         int different = 0, unpainted = 0;
         for (int y = 0; y < blownUp.height(); ++y)
             for (int x = 0; x < blownUp.width(); ++x) {
-                const QRgb sharp = images[1].pixel(x, y), blurred = blownUp.pixel(x, y);
+                const QRgb sharp = crisp.pixel(x, y), blurred = blownUp.pixel(x, y);
                 different += std::abs(qGray(sharp) - qGray(blurred)) > 64;
                 unpainted += sharp == magenta || blurred == magenta;
             }
         QCOMPARE(unpainted, 0);
         QVERIFY2(different > 2000, qPrintable(QString::number(different)));
+    }
+
+    // Under a dark desktop theme (light text on dark grounds) every text
+    // stays legible on what lies beneath it.
+    void keepsItsOwnColoursUnderADarkTheme() {
+        const auto restore =
+            qScopeGuard([p = QApplication::palette()] { QApplication::setPalette(p); });
+        QApplication::setPalette(QPalette(QColor(0x35, 0x35, 0x35), QColor(0x24, 0x24, 0x24)));
+        openWindow(true);
+        for (QWidget* w : m_window->findChildren<QWidget*>()) {   // the lists' popups too
+            if (w->objectName().startsWith("lblBlink")) continue; // red by design
+            const QPalette p = w->palette();
+            // What stands on the window's ground stands on its picture.
+            const QColor ground = w->backgroundRole() == QPalette::Window
+                                      ? tarvanel::kBackgroundGround
+                                      : p.color(w->backgroundRole());
+            const double ratio = contrast(p.color(w->foregroundRole()), ground);
+            QVERIFY2(ratio >= 4.5, qPrintable(w->objectName() + ": " + QString::number(ratio)));
+        }
     }
 
     // Garbage pasted into every field: each keeps what a line edit takes, the
@@ -214,7 +248,6 @@ private slots:
     }
     void hostilePaste() {
         QFETCH(QString, text);
-        QVERIFY(showActive(*m_window));
         typeExampleLink(*m_window, ".");
         QGuiApplication::clipboard()->setText(text);
         for (const QString& name : kFields) {
@@ -224,20 +257,16 @@ private slots:
             QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
             QCOMPARE(field->text(), text.left(field->maxLength()));
         }
-        QVERIFY(waitForTick(*m_window));
-        QVERIFY(waitForWarnings(*m_window));
-        const QStringList texts = resultTexts(*m_window);
-        const QStringList units = {"\\d{2} dBm", "\\d{2} dBm", "\\d{3} Km", "\\d dB", "\\d{2} m"};
-        for (int i = 0; i < 5; ++i)
-            QVERIFY2(
-                QRegularExpression("\\A-?\\d+\\." + units[i] + "\\z").match(texts[i]).hasMatch(),
-                qPrintable(texts[i]));
+        QVERIFY(waitForTick(*m_window, 4)); // the results and the warnings
+        const QString texts = resultTexts(*m_window).join(" | ");
+        const QRegularExpression numbers(
+            R"(\A(-?\d+\.\d{2} dBm \| ){2}-?\d+\.\d{3} Km \| -?\d+\.\d dB \| -?\d+\.\d{2} m\z)");
+        QVERIFY2(numbers.match(texts).hasMatch(), qPrintable(texts));
     }
 
     // "_" minimizes. Offscreen there is no system move, so the window follows
     // the pointer while a button is held on the title strip, and stays after.
     void titleStrip() {
-        QVERIFY(showActive(*m_window));
         QWidget* title = get("lbltitle");
         m_window->move(100, 80);
         QTRY_COMPARE(m_window->pos(), QPoint(100, 80));
@@ -248,27 +277,31 @@ private slots:
         QTest::mouseMove(title, QPoint(95, 50));
         QCoreApplication::processEvents();
         QCOMPARE(m_window->pos(), QPoint(135, 102));
-        QCOMPARE(get("lblMinimize")->toolTip(), "Minimize");
         QTest::mouseClick(get("lblMinimize"), Qt::LeftButton);
         QTRY_VERIFY(m_window->isMinimized());
     }
 
-    // "X", SIGTERM and SIGINT each end the event loop with exit code 0.
+    // "X", Ctrl+Q, SIGTERM and SIGINT each end the event loop with exit code 0.
     void quit_data() {
-        QTest::addColumn<int>("signal"); // 0: a click on "X"
+        QTest::addColumn<int>("signal"); // 0: a click on "X"; -1: Ctrl+Q
         QTest::newRow("X") << 0;
+        QTest::newRow("Ctrl+Q") << -1;
         QTest::newRow("SIGTERM") << SIGTERM;
         QTest::newRow("SIGINT") << SIGINT;
     }
     void quit() {
         QFETCH(int, signal);
-        QVERIFY(showActive(*m_window));
         QTimer::singleShot(0, m_window.get(), [&] {
-            signal ? void(::raise(signal)) : QTest::mouseClick(get("lblexit"), Qt::LeftButton);
+            if (signal > 0)
+                ::raise(signal);
+            else if (signal < 0)
+                QTest::keyClick(m_window.get(), Qt::Key_Q, Qt::ControlModifier);
+            else
+                QTest::mouseClick(get("lblexit"), Qt::LeftButton);
         });
         QTimer::singleShot(5000, m_window.get(), [] { QCoreApplication::exit(1); });
         QCOMPARE(QCoreApplication::exec(), 0);
-        QCOMPARE(m_window->isVisible(), signal != 0);
+        QCOMPARE(m_window->isVisible(), signal > 0);
     }
 };
 
