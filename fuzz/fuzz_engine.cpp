@@ -33,26 +33,6 @@ void checkLegalPower(std::string_view text, const NumberLocale& locale) {
                  "legal power in mW");
 }
 
-// Empty, or an angle with its sign: "+0.14°", "-0.18°", "0.00°".
-void checkTilt(std::string_view text, const NumberLocale& locale) {
-    if (text.starts_with(locale.plus)) text.remove_prefix(locale.plus.size());
-    checkReadout(text, 2, "°", locale, "tilt");
-}
-
-// Empty, or the whole percent of the zone left free and its verdict.
-void checkZone(const PathTexts& path, const NumberLocale& locale) {
-    check(path.fresnelZone.empty() == (path.profile.verdict == Verdict::Unknown),
-          "a verdict exactly with the zone's text");
-    if (path.fresnelZone.empty()) return;
-    std::string_view text = path.fresnelZone;
-    const std::size_t percent = text.find(" % ");
-    check(percent != text.npos, "zone: N % verdict");
-    std::string_view number = text.substr(0, percent);
-    if (number.starts_with(locale.minus)) number.remove_prefix(locale.minus.size());
-    check(!number.empty() && number.find_first_not_of("0123456789") == number.npos,
-          "zone: a whole percent");
-}
-
 void checkPath(const PathTexts& path, const NumberLocale& locale) {
     for (const std::string* metres : {&path.lineOfSight, &path.earthBulge, &path.fresnelRadius,
                                       &path.clearance, &path.leastHeight1, &path.leastHeight2})
@@ -60,10 +40,18 @@ void checkPath(const PathTexts& path, const NumberLocale& locale) {
     checkReadout(path.diffractionLoss, 2, " dB", locale, "diffraction loss");
     checkReadout(path.margin, 2, " dB", locale, "margin less the loss");
     check(!path.marginMet || !path.margin.empty(), "a path margin colour only with a margin");
-    checkTilt(path.tilt1, locale);
-    checkTilt(path.tilt2, locale);
-    checkZone(path, locale);
+    // Angles with their sign: "+0.14°", "-0.18°", "0.00°".
+    for (std::string_view tilt : {path.tilt1, path.tilt2})
+        checkReadout(tilt.starts_with(locale.plus) ? tilt.substr(locale.plus.size()) : tilt, 2, "°",
+                     locale, "tilt");
     const PathProfile& p = path.profile;
+    // The zone: a whole percent and the verdict, exactly while there is a verdict.
+    std::string_view zone = path.fresnelZone;
+    if (zone.starts_with(locale.minus)) zone.remove_prefix(locale.minus.size());
+    const std::size_t digits = zone.find_first_not_of("0123456789");
+    check(zone.empty() == (p.verdict == Verdict::Unknown) &&
+              (zone.empty() || (digits > 0 && zone.substr(digits).starts_with(" % "))),
+          "zone: a whole percent and the verdict, only with a verdict");
     for (const auto& value : {p.distanceKm, p.megahertz, p.antenna1Height, p.antenna2Height,
                               p.obstacleKm, p.obstacleHeight})
         check(!value || std::isfinite(*value), "the side view's figures are finite");

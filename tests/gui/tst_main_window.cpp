@@ -239,31 +239,6 @@ private slots:
         }
     }
 
-    // Garbage pasted into every field: each keeps what a line edit takes, the
-    // window keeps ticking and every result reads as a number with its unit.
-    void hostilePaste_data() {
-        QTest::addColumn<QString>("text");
-        QTest::newRow("megabyte of digits") << QString(1 << 20, '9');
-        QTest::newRow("megabyte of Greek") << QString(1 << 20, QChar(0x03b1));
-    }
-    void hostilePaste() {
-        QFETCH(QString, text);
-        typeExampleLink(*m_window, ".");
-        QGuiApplication::clipboard()->setText(text);
-        for (const QString& name : kFields) {
-            auto* field = get<QLineEdit>(name);
-            QTest::mouseClick(field, Qt::LeftButton);
-            QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
-            QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
-            QCOMPARE(field->text(), text.left(field->maxLength()));
-        }
-        QVERIFY(waitForTick(*m_window, 4)); // the results and the warnings
-        const QString texts = resultTexts(*m_window).join(" | ");
-        const QRegularExpression numbers(
-            R"(\A(-?\d+\.\d{2} dBm \| ){2}-?\d+\.\d{3} Km \| -?\d+\.\d dB \| -?\d+\.\d{2} m\z)");
-        QVERIFY2(numbers.match(texts).hasMatch(), qPrintable(texts));
-    }
-
     // "_" minimizes. Offscreen there is no system move, so the window follows
     // the pointer while a button is held on the title strip, and stays after.
     void titleStrip() {
