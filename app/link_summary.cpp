@@ -78,29 +78,30 @@ QString linkSummary(const QWidget& window) {
     std::sort(rows.begin(), rows.end(),
               [&](const ControlRow* a, const ControlRow* b) { return order(a) < order(b); });
 
+    // Section by section; a heading only over lines with values, and the path
+    // only while one of its fields holds something (its k alone says nothing).
     QStringList lines{productTitle()};
-    QStringList section;
-    bool pathTyped = false; // the path's k alone says nothing
-    const auto close = [&] {
-        if (!section.isEmpty() &&
-            !(section.first() == headingOf(ReportSection::Path, {}) && !pathTyped))
-            lines << section;
-        section.clear();
-    };
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        const ControlRow& row = *rows[i];
-        if (i == 0 || order(rows[i - 1]) < std::tuple(row.report.section, row.end, 0)) {
-            close();
-            if (const QString heading = headingOf(row.report.section, row.end); !heading.isEmpty())
-                section << QString() << heading;
+    for (auto first = rows.begin(); first != rows.end();) {
+        const ControlRow& head = **first;
+        const auto last = std::find_if(first, rows.end(), [&](const ControlRow* row) {
+            return row->report.section != head.report.section || row->end != head.end;
+        });
+        QStringList body;
+        bool typed = head.report.section != ReportSection::Path;
+        for (auto it = first; it != last; ++it) {
+            const QStringList rowLines =
+                linesOf(**it, *window.findChild<QWidget*>(QLatin1String((*it)->name)));
+            typed = typed || ((*it)->kind == Kind::TextBox && !rowLines.isEmpty());
+            body << rowLines;
         }
-        const QStringList rowLines =
-            linesOf(row, *window.findChild<QWidget*>(QLatin1String(row.name)));
-        if (row.report.section == ReportSection::Path && row.kind == Kind::TextBox)
-            pathTyped = pathTyped || !rowLines.isEmpty();
-        section << rowLines;
+        if (typed && !body.isEmpty()) {
+            if (const QString heading = headingOf(head.report.section, head.end);
+                !heading.isEmpty())
+                lines << QString() << heading;
+            lines << body;
+        }
+        first = last;
     }
-    close();
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 
