@@ -1,8 +1,9 @@
 #include "app/background_picture.h"
 
-#include "app/drawn_captions.h"
 #include "app/product_name.h"
+#include "app/window_size.h"
 #include "app/window_table.h"
+#include "widgets/drawn_captions.h"
 #include "widgets/window_colours.h"
 #include "widgets/window_fonts.h"
 
@@ -55,8 +56,8 @@ void drawBrace(QPainter& painter, double left, double width, double top, double 
 }
 
 void drawBorder(QPainter& painter) {
-    constexpr double w = kBackgroundWidth;
-    constexpr double h = kBackgroundHeight;
+    constexpr double w = kWindowWidth;
+    constexpr double h = kWindowHeight;
     constexpr double b = kBorderWidth;
     painter.fillRect(QRectF(0, 0, w, b), Qt::black);
     painter.fillRect(QRectF(0, h - b, w, b), Qt::black);
@@ -114,8 +115,7 @@ void drawTitleStrip(QPainter& painter) {
     drawGlyphBox(painter, QRectF(px(rowOf(Role::Exit).box.left), boxTop, boxSize, boxHeight),
                  Glyph::Close);
 
-    painter.fillRect(QRectF(0, px(kStripHeight), kBackgroundWidth, px(kStripRuleHeight)),
-                     Qt::black);
+    painter.fillRect(QRectF(0, px(kStripHeight), kWindowWidth, px(kStripRuleHeight)), Qt::black);
 }
 
 // A link end's heading above its first field, and the brace that gathers loss
@@ -141,13 +141,13 @@ void drawReceiverRule(QPainter& painter) {
 
 void paintBackground(QPainter& painter) {
     painter.save();
-    painter.fillRect(QRectF(0, 0, kBackgroundWidth, kBackgroundHeight), kBackgroundGround);
+    painter.fillRect(QRectF(0, 0, kWindowWidth, kWindowHeight), kBackgroundGround);
     painter.setPen(Qt::black);
     painter.setRenderHint(QPainter::TextAntialiasing);
 
     drawBorder(painter);
     drawTitleStrip(painter);
-    drawControlCaptions(painter, Container::Window);
+    drawControlCaptions(painter, windowTable(), Container::Window);
     drawLinkEnd(painter, LinkEnd::One);
     drawLinkEnd(painter, LinkEnd::Two);
     drawReceiverRule(painter);

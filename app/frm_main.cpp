@@ -3,26 +3,24 @@
 #include "app/background_picture.h"
 #include "app/form_drag.h"
 #include "app/link_summary.h"
-#include "app/path_panel.h"
-#include "app/path_side_view.h"
 #include "app/product_name.h"
 #include "app/qt_number_locale.h"
-#include "app/title_strip.h"
+#include "app/readout_explanations.h"
 #include "app/window_palette.h"
+#include "app/window_size.h"
 #include "app/window_table.h"
 #include "engine/link_texts.h"
-#include "engine/radio_physics.h"
 #include "inputs/cable_chooser.h"
 #include "inputs/cable_loss_labels.h"
 #include "inputs/channel_selector.h"
 #include "inputs/decimal_point_key.h"
 #include "inputs/power_units.h"
 #include "inputs/select_all_on_focus.h"
-#include "rules/power_unit_rules.h"
+#include "path/path_panel.h"
 #include "widgets/click_area.h"
 #include "widgets/fold_button.h"
 #include "widgets/result_label.h"
-#include "widgets/underline_line.h"
+#include "widgets/title_strip.h"
 #include "widgets/unit_focus_frame.h"
 #include "widgets/window_colours.h"
 #include "widgets/window_fonts.h"
@@ -36,7 +34,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QShortcut>
@@ -72,39 +69,15 @@ void showWarning(QLabel* warning, bool show) {
     }
 }
 
-QString limitingDirection(LimitingDirection limiting) {
-    switch (limiting) {
-    case LimitingDirection::End1ToEnd2:
-        return QStringLiteral("Περιορίζει η κατεύθυνση 1 → 2.");
-    case LimitingDirection::End2ToEnd1:
-        return QStringLiteral("Περιορίζει η κατεύθυνση 2 → 1.");
-    case LimitingDirection::Neither:
-        return QStringLiteral("Οι δύο κατευθύνσεις φτάνουν το ίδιο.");
-    case LimitingDirection::Unknown:
-        break;
-    }
-    return {};
-}
-
-// A tooltip that assistive technology hears as the description too.
-void explain(QWidget* widget, const QString& text) {
-    if (widget->toolTip() == text) return;
+// A tooltip that assistive technology hears as the description too; written
+// only when it changes.
+void explain(QWidget* widget, QString& shown, const QString& text) {
+    if (shown == text) return;
+    shown = text;
     widget->setToolTip(text);
     widget->setAccessibleDescription(text);
 }
 
-std::string textOf(const QLineEdit* field) {
-    return field->text().toStdString();
-}
-
-LinkEndFields endFields(const LinkEndControls& end) {
-    return {textOf(end.power),  powerUnitFromUnderline(end.underline->x1()),
-            textOf(end.gain),   textOf(end.lossPerMetre),
-            textOf(end.length), textOf(end.connectors)};
-}
-
-constexpr int kWindowWidth = 550;
-constexpr int kWindowHeight = 362;
 constexpr int kChannelCount = 13;
 // The warnings refresh every 600 ms: every third tick of the 200 ms Timer1.
 constexpr int kTicksPerWarningRefresh = 3;
@@ -120,10 +93,12 @@ FrmMain::FrmMain(QWidget* parent)
     setFont(windowFont(kFont8_25pt));      // the window's own font, for controls without one
     setAttribute(Qt::WA_OpaquePaintEvent); // the picture covers every pixel
     setPalette(windowPalette());
+    setAccessibleName(windowTitle());
 
     createControls();
     chainTabOrder();
-    nameForAssistiveTechnology();
+    focusCheckedOptionsOnly();
+    nameWarnings();
 
     connect(m_c.lbltitle, &TitleStrip::pressed, this, &FrmMain::lbltitle_MouseDown);
     connect(m_c.lblMinimize, &ClickArea::clicked, this, &FrmMain::lblMinimize_Click);
@@ -137,9 +112,9 @@ FrmMain::FrmMain(QWidget* parent)
     addAction(copy);
     setContextMenuPolicy(Qt::ActionsContextMenu);
     connectPathPanel();
-    watchInputs();
 
     installBehaviours();
+    watchInputs();
 
     connect(m_c.Timer1, &QTimer::timeout, this, [this] {
         Timer1_Timer();
@@ -159,7 +134,7 @@ FrmMain::~FrmMain() = default;
 void FrmMain::installBehaviours() {
     const auto& c = m_c;
     const LocaleSource locale = [] { return numberLocaleFrom(QLocale()); };
-    new PowerUnits(c.end1, c.end2, locale, this);
+    m_powerUnits = new PowerUnits(c.end1, c.end2, locale, this);
     new CableLossLabels(c.end1, c.end2, locale, this);
     new SelectAllOnFocus(textFields(), this);
     new DecimalPointKey(c.end1.length, locale, this);
@@ -177,21 +152,27 @@ void FrmMain::installBehaviours() {
 QList<QLineEdit*> FrmMain::textFields() const {
     QList<QLineEdit*> fields;
     for (const ControlRow* row : rowsInTabOrder())
-        if (row->kind == Kind::TextBox) fields << findChild<QLineEdit*>(QLatin1String(row->name));
+        if (row->kind == Kind::TextBox && row->container != Container::PathPanel)
+            fields << findChild<QLineEdit*>(QLatin1String(row->name));
     return fields;
 }
 
-LinkFields FrmMain::linkFields() const {
-    return {endFields(m_c.end1), endFields(m_c.end2), textOf(m_c.txtFrequency), textOf(m_c.Text11),
-            textOf(m_c.Text12)};
-}
-
-PathFields FrmMain::pathFields() const {
-    PathFields fields;
-    for (const auto& [row, box] : m_pathInputs)
-        fields.*(row->feeds) = textOf(box);
-    fields.earthFactor = static_cast<EarthFactor>(std::max(0, m_c.cboEarthFactor->currentIndex()));
-    return fields;
+// The one place the window's inputs are read: each control the tables say
+// feeds the model gives its text (a choice box its choice), and the power
+// units come from the switch that keeps them.
+LinkInputs FrmMain::inputs() const {
+    LinkInputs inputs;
+    for (const auto& [row, widget] : m_inputs) {
+        if (const auto* field = qobject_cast<const QLineEdit*>(widget))
+            row->feeds(inputs) = field->text().toStdString();
+        else if (const auto* combo = qobject_cast<const QComboBox*>(widget); combo && row->feeds)
+            row->feeds(inputs) = combo->currentText().toStdString();
+        else if (combo && row->chooses)
+            row->chooses(inputs, combo->currentIndex());
+    }
+    inputs.link.end1.unit = m_powerUnits->unit1();
+    inputs.link.end2.unit = m_powerUnits->unit2();
+    return inputs;
 }
 
 // The panel opens and closes by its button, by Ctrl+Shift+H (no desktop
@@ -205,22 +186,41 @@ void FrmMain::connectPathPanel() {
     connect(m_pathAction, &QAction::triggered, this, &FrmMain::setPathPanelOpen);
     connect(m_c.cmdPath, &QAbstractButton::clicked, this,
             [this] { setPathPanelOpen(!m_c.cmdPath->isOpen()); });
-    connect(m_c.pnlPath, &PathPanel::closeRequested, this, [this] {
+}
+
+// Built on first use, so a window that never opens the panel does not pay for it.
+PathPanel* FrmMain::pathPanel() {
+    if (m_c.pnlPath) return m_c.pnlPath;
+    const ControlRow& row = rowOf(Role::PathPanel);
+    auto* panel = new PathPanel(this);
+    panel->hide();
+    panel->setObjectName(QLatin1String(row.name));
+    panel->setGeometry(twipsRect(row.box));
+    panel->setAccessibleName(windowNameOf(row));
+    row.keep(&m_c, row.end, panel);
+    for (const RowControl& rowControl : panel->rowControls())
+        adopt(rowControl);
+    connect(panel, &PathPanel::closeRequested, this, [this] {
         setPathPanelOpen(false);
         m_c.cmdPath->setFocus(Qt::OtherFocusReason);
     });
+    chainTabOrder();
+    markStale();
+    Timer1_Timer();
+    return panel;
 }
 
 void FrmMain::setPathPanelOpen(bool open) {
     m_c.cmdPath->setOpen(open);
     m_pathAction->setChecked(open);
-    m_c.cmdPath->setAccessibleName(open ? QStringLiteral("Close the path panel")
-                                        : QStringLiteral("Open the path panel"));
-    if (open == m_c.pnlPath->isVisible()) return;
-    if (!open && m_c.pnlPath->isAncestorOf(QApplication::focusWidget()))
+    m_c.cmdPath->setAccessibleName(QString::fromUtf8(open ? kClosePathPanel : kOpenPathPanel));
+    if (!open && !m_c.pnlPath) return;
+    PathPanel* panel = pathPanel();
+    if (open == panel->isVisible()) return;
+    if (!open && panel->isAncestorOf(QApplication::focusWidget()))
         m_c.cmdPath->setFocus(Qt::OtherFocusReason);
-    m_c.pnlPath->setVisible(open);
-    setFixedSize(kWindowWidth, open ? m_c.pnlPath->geometry().bottom() + 1 : kWindowHeight);
+    panel->setVisible(open);
+    setFixedSize(kWindowWidth, open ? panel->geometry().bottom() + 1 : kWindowHeight);
     // Growing downward, the window stays on its screen.
     if (const QScreen* screen = this->screen(); screen && open) {
         const int overflow = frameGeometry().bottom() - screen->availableGeometry().bottom();
@@ -233,13 +233,19 @@ void FrmMain::paintEvent(QPaintEvent*) {
     paintBackground(painter);
 }
 
+// The controls that exist, in the Tab key's order (the panel's once it is built).
 void FrmMain::chainTabOrder() {
-    const std::vector<const ControlRow*> chain = rowsInTabOrder();
-    for (std::size_t i = 1; i < chain.size(); ++i)
-        QWidget::setTabOrder(findChild<QWidget*>(QLatin1String(chain[i - 1]->name)),
-                             findChild<QWidget*>(QLatin1String(chain[i]->name)));
+    QWidget* previous = nullptr;
+    for (const ControlRow* row : rowsInTabOrder()) {
+        auto* widget = findChild<QWidget*>(QLatin1String(row->name));
+        if (!widget) continue;
+        if (previous) QWidget::setTabOrder(previous, widget);
+        previous = widget;
+    }
+}
 
-    // Only the checked option of each pair takes the focus from the Tab key.
+// Only the checked option of each pair takes the focus from the Tab key.
+void FrmMain::focusCheckedOptionsOnly() {
     for (const LinkEndControls* end : {&m_c.end1, &m_c.end2}) {
         for (QRadioButton* option : {end->dbmOption, end->mwOption}) {
             const auto follow = [option](bool checked) {
@@ -267,68 +273,64 @@ void FrmMain::Form_Load() {
     }
 }
 
-// Every change a refresh must show: a text box's text (typed, pasted, written
-// by code or by assistive technology), a power unit's underline, the earth
-// factor.
+void FrmMain::markStale() {
+    m_resultsStale = m_warningsStale = true;
+}
+
+// Every change a refresh must show: an input's text (typed, pasted, written
+// by code or by assistive technology), a choice, a power unit.
+void FrmMain::adopt(const RowControl& rowControl) {
+    const auto& [row, widget] = rowControl;
+    if (row->shows) m_refreshed.emplace_back(row, static_cast<QLabel*>(widget));
+    if (!row->feeds && !row->chooses) return;
+    m_inputs.push_back(rowControl);
+    if (auto* field = qobject_cast<QLineEdit*>(widget))
+        connect(field, &QLineEdit::textChanged, this, &FrmMain::markStale);
+    else if (auto* combo = qobject_cast<QComboBox*>(widget))
+        connect(combo, &QComboBox::currentTextChanged, this, &FrmMain::markStale);
+}
+
 void FrmMain::watchInputs() {
-    const auto stale = [this] { m_resultsStale = m_warningsStale = true; };
-    for (QLineEdit* field : findChildren<QLineEdit*>())
-        connect(field, &QLineEdit::textChanged, this, stale);
-    for (const LinkEndControls* end : {&m_c.end1, &m_c.end2})
-        connect(end->underline, &UnderlineLine::endsChanged, this, stale);
-    connect(m_c.cboEarthFactor, &QComboBox::currentIndexChanged, this, stale);
+    connect(m_powerUnits, &PowerUnits::unitsChanged, this, &FrmMain::markStale);
 }
 
 void FrmMain::noticeLocale() {
     const QLocale locale;
     if (locale == m_locale) return;
     m_locale = locale;
-    m_resultsStale = m_warningsStale = true;
+    markStale();
 }
 
+// The inputs become figures, the figures texts, and the texts the labels.
 void FrmMain::Timer1_Timer() {
     noticeLocale();
     if (!m_resultsStale) return;
     m_resultsStale = false;
     const NumberLocale locale = numberLocaleFrom(m_locale);
-    // One evaluation of the link serves the results and the read-outs.
-    const LinkTexts texts =
-        linkTexts(linkFields(), textOf(m_c.txtLinkDistance), pathFields(), locale);
+    const LinkFigures figures = linkFigures(inputs(), locale);
+    const LinkTexts texts = linkTexts(figures, locale);
     for (const auto& [row, label] : m_refreshed) {
         showText(label, row->shows(texts));
         if (row->colourOf)
             showColour(label, row->colourOf(texts) == TextColour::Red ? kWarningRed : kResultGreen);
     }
     explainReadouts(texts);
-    m_c.picPathSide->showProfile(texts.path.profile);
+    if (m_c.pnlPath) m_c.pnlPath->showProfile(figures.path.profile);
 }
 
 void FrmMain::explainReadouts(const LinkTexts& texts) {
-    const auto q = [](const std::string& utf8) { return QString::fromStdString(utf8); };
-    const InstallerReadoutTexts& readouts = texts.readouts;
-    explain(m_c.lblClearance,
-            readouts.clearance.empty()
-                ? QString()
-                : QStringLiteral("%1 × Fresnel %2 (Fresnel %3) + καμπυλότητα γης %4 (k = %5)")
-                      .arg(m_locale.toString(kClearFresnelPart), q(readouts.fresnelPart),
-                           q(readouts.fresnelRadius), q(readouts.earthBulge),
-                           m_c.cboEarthFactor->currentText()));
-    // The other direction: link end 2 transmitting to link end 1.
-    explain(m_c.lblDistance, readouts.reverseDistance.empty()
-                                 ? QString()
-                                 : QStringLiteral("Αντίστροφα (Interface 2 → Interface 1): ") +
-                                       q(readouts.reverseDistance) + QStringLiteral(". ") +
-                                       limitingDirection(readouts.limiting));
+    const ReadoutExplanations explanations = readoutExplanations(texts, m_locale);
+    explain(m_c.lblClearance, m_explained.clearance, explanations.clearance);
+    explain(m_c.lblDistance, m_explained.distance, explanations.distance);
 }
 
 void FrmMain::Timer2_Timer() {
     noticeLocale();
     if (!m_warningsStale) return;
     m_warningsStale = false;
-    const LinkFields fields = linkFields();
-    const NumberLocale locale = numberLocaleFrom(m_locale);
-    showWarning(m_c.end1.warning, exceedsLegalLimit(Calc_EIRP1(fields, locale)));
-    showWarning(m_c.end2.warning, exceedsLegalLimit(Calc_EIRP2(fields, locale)));
+    const LinkResults results = evaluateLink(inputs().link, numberLocaleFrom(m_locale));
+    showWarning(m_c.end1.warning, exceedsLegalLimit(results.end1.eirp.orZero()));
+    showWarning(m_c.end2.warning, exceedsLegalLimit(results.end2.eirp.orZero()));
 }
 
 void FrmMain::lbltitle_MouseDown(QPointF globalPosition) {
@@ -339,11 +341,13 @@ void FrmMain::lblMinimize_Click() {
     showMinimized();
 }
 
-// The summary is of the figures as they are now, not as the last tick left them.
+// The summary is of the inputs as they are now, not as the last tick left them.
 void FrmMain::copySummary() {
     Timer1_Timer();
     Timer2_Timer();
-    QGuiApplication::clipboard()->setText(linkSummary(*this));
+    const LinkInputs now = inputs();
+    QGuiApplication::clipboard()->setText(
+        linkSummary(now, linkTexts(now, numberLocaleFrom(m_locale)), m_locale));
 }
 
 // Ends the program at once: no question, nothing saved.

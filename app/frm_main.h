@@ -1,27 +1,29 @@
 #pragma once
 
+#include "app/readout_explanations.h"
 #include "app/window_controls.h"
-#include "engine/link_budget.h"
-#include "engine/path_profile.h"
+#include "engine/link_inputs.h"
 
 #include <QLocale>
 #include <QWidget>
 
+#include <utility>
 #include <vector>
 
 class QAction;
-class QLabel;
 class QLineEdit;
 
 namespace tarvanel {
 
 struct ControlRow;
 struct LinkTexts;
+class PathPanel;
+class PowerUnits;
 
 // The program's only window: a fixed 550 x 362 borderless panel whose captions
 // are drawn in the background picture, with every control of the program on
-// top of it. The controls are the program's data; the window refreshes the
-// results from the link-budget engine on its two timers.
+// top of it. What the user enters is read into a LinkInputs in one place; the
+// refresh turns it into figures, then texts, and writes the labels.
 class FrmMain : public QWidget {
     Q_OBJECT
 public:
@@ -32,25 +34,30 @@ public:
 
     const Controls& controls() const { return m_c; }
 
-    // Every text box, in the order of the Tab key.
+    // Every text box of the window, in the order of the Tab key.
     QList<QLineEdit*> textFields() const;
 
-    // The texts and units of every input, as the engine reads them.
-    LinkFields linkFields() const;
-    // The path panel's inputs, as the engine reads them.
-    PathFields pathFields() const;
+    // Everything the user has entered, read from the controls the window
+    // table says feed it, with both power units.
+    LinkInputs inputs() const;
 
-    // Folds the path panel out below the window, or back.
+    // Folds the path panel out below the window, or back; the panel is built
+    // the first time it opens.
     void setPathPanelOpen(bool open);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    using RowControl = std::pair<const ControlRow*, QWidget*>;
+
     void createControls();
+    void adopt(const RowControl& rowControl);
     void chainTabOrder();
-    void nameForAssistiveTechnology();
+    void focusCheckedOptionsOnly();
+    void nameWarnings();
     void installBehaviours();
+    PathPanel* pathPanel();
 
     void Form_Load();
     void Timer1_Timer();
@@ -63,12 +70,15 @@ private:
     void connectPathPanel();
     void watchInputs();
     void noticeLocale();
+    void markStale();
 
     Controls m_c;
-    // The labels every refresh writes, with the rows that say what they show.
+    PowerUnits* m_powerUnits = nullptr;
+    // The labels every refresh writes, and the controls it reads, with the
+    // rows that say what they show or feed.
     std::vector<std::pair<const ControlRow*, QLabel*>> m_refreshed;
-    // The path panel's text boxes, with the rows that say what they hold.
-    std::vector<std::pair<const ControlRow*, QLineEdit*>> m_pathInputs;
+    std::vector<RowControl> m_inputs;
+    ReadoutExplanations m_explained; // as the read-outs' tooltips show them
     QAction* m_pathAction = nullptr;
     // What a tick must write again: the inputs, a unit or the locale changed
     // since it last wrote. A tick with nothing new only looks at the locale,

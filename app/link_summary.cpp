@@ -1,11 +1,13 @@
 #include "app/link_summary.h"
 
 #include "app/product_name.h"
+#include "app/qt_number_locale.h"
+#include "app/readout_explanations.h"
 #include "app/window_table.h"
+#include "engine/link_texts.h"
+#include "path/path_panel_table.h"
+#include "rules/cable_loss_rules.h"
 
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
 #include <QStringList>
 
 #include <algorithm>
@@ -35,49 +37,74 @@ QString headingOf(ReportSection section, LinkEnd end) {
     return {};
 }
 
-// What a control shows, with its unit; empty when it holds nothing.
-QString valueOf(const ControlRow& row, const QWidget& widget) {
-    QString text;
-    if (const auto* field = qobject_cast<const QLineEdit*>(&widget))
-        text = field->text().trimmed();
-    else if (const auto* combo = qobject_cast<const QComboBox*>(&widget))
-        text = combo->currentText().trimmed();
-    else if (const auto* label = qobject_cast<const QLabel*>(&widget))
-        text = label->text().trimmed();
-    if (text.isEmpty()) return {};
-    // A power field's unit is the one in force, which its description gives.
-    const QString unit = row.role == Role::Power ? widget.accessibleDescription()
-                         : row.unit              ? QString::fromUtf8(row.unit)
-                                                 : QString();
-    return unit.isEmpty() ? text : text + QLatin1Char(' ') + unit;
+// What the summary reads its lines from.
+struct Sources {
+    LinkInputs inputs;
+    const LinkTexts& texts;
+    NumberLocale numbers;
+    ReadoutExplanations explanations;
+};
+
+const LinkEndFields& endOf(const LinkInputs& inputs, LinkEnd end) {
+    return end == LinkEnd::Two ? inputs.link.end2 : inputs.link.end1;
+}
+
+// What a control shows, without its unit; empty when it holds nothing.
+QString textOf(const ControlRow& row, Sources& from) {
+    if (row.feeds) return QString::fromStdString(row.feeds(from.inputs)).trimmed();
+    if (row.chooses) return QString::fromUtf8(from.texts.earthFactor);
+    if (row.shows) return QString::fromStdString(row.shows(from.texts)).trimmed();
+    if (row.role == Role::CableLoss)
+        return QString::fromStdString(cableLossText(endOf(from.inputs, row.end), from.numbers));
+    return {};
+}
+
+QString unitOf(const ControlRow& row, const Sources& from) {
+    // A power field's unit is the one in force.
+    if (row.role == Role::Power)
+        return endOf(from.inputs, row.end).unit == PowerUnit::mW ? QStringLiteral("mW")
+                                                                 : QStringLiteral("dBm");
+    return row.unit ? QString::fromUtf8(row.unit) : QString();
+}
+
+QString explanationOf(const ControlRow& row, const ReadoutExplanations& explanations) {
+    if (row.role == Role::GreatestDistance) return explanations.distance;
+    if (row.role == Role::Clearance) return explanations.clearance;
+    return {};
 }
 
 // The control's line: "caption: value", a warning as its text, and a result's
 // explanation (the way back, the terms of the clearance) on a line of its own.
-QStringList linesOf(const ControlRow& row, const QWidget& widget) {
-    if (row.kind == Kind::Warning)
-        return widget.isHidden() ? QStringList{} : QStringList{QString::fromUtf8(row.text)};
-    const QString value = valueOf(row, widget);
-    if (value.isEmpty()) return {};
+QStringList linesOf(const ControlRow& row, Sources& from) {
+    if (row.kind == Kind::Warning) {
+        const bool shown = row.end == LinkEnd::Two ? from.texts.warning2 : from.texts.warning1;
+        return shown ? QStringList{QString::fromUtf8(row.text)} : QStringList{};
+    }
+    const QString text = textOf(row, from);
+    if (text.isEmpty()) return {};
+    const QString unit = unitOf(row, from);
     const char* caption = row.caption ? row.caption : row.accessibleName;
-    QStringList lines{QString::fromUtf8(caption) + QStringLiteral(": ") + value};
-    if (row.kind == Kind::ResultLabel && !row.toolTip && !widget.toolTip().isEmpty())
-        lines << widget.toolTip();
+    QStringList lines{QString::fromUtf8(caption) + QStringLiteral(": ") + text +
+                      (unit.isEmpty() ? QString() : QLatin1Char(' ') + unit)};
+    if (const QString explanation = explanationOf(row, from.explanations); !explanation.isEmpty())
+        lines << explanation;
     return lines;
 }
 
 } // namespace
 
-QString linkSummary(const QWidget& window) {
+QString linkSummary(const LinkInputs& inputs, const LinkTexts& texts, const QLocale& locale) {
     std::vector<const ControlRow*> rows;
-    for (const ControlRow& row : windowTable())
-        if (row.report.section != ReportSection::None) rows.push_back(&row);
+    for (std::span<const ControlRow> table : {windowTable(), pathPanelTable()})
+        for (const ControlRow& row : table)
+            if (row.report.section != ReportSection::None) rows.push_back(&row);
     const auto order = [](const ControlRow* row) {
         return std::tuple(row->report.section, row->end, row->report.place);
     };
     std::sort(rows.begin(), rows.end(),
               [&](const ControlRow* a, const ControlRow* b) { return order(a) < order(b); });
 
+    Sources from{inputs, texts, numberLocaleFrom(locale), readoutExplanations(texts, locale)};
     // Section by section; a heading only over lines with values, and the path
     // only while one of its fields holds something (its k alone says nothing).
     QStringList lines{productTitle()};
@@ -89,8 +116,7 @@ QString linkSummary(const QWidget& window) {
         QStringList body;
         bool typed = head.report.section != ReportSection::Path;
         for (auto it = first; it != last; ++it) {
-            const QStringList rowLines =
-                linesOf(**it, *window.findChild<QWidget*>(QLatin1String((*it)->name)));
+            const QStringList rowLines = linesOf(**it, from);
             typed = typed || ((*it)->kind == Kind::TextBox && !rowLines.isEmpty());
             body << rowLines;
         }

@@ -1,14 +1,18 @@
 #pragma once
 
+#include <QLocale>
 #include <QString>
-
-class QWidget;
 
 namespace tarvanel {
 
-// A plain-text summary of the link for a report: the program and its version,
-// every input with its unit and every result and read-out, as the window shows
-// them (so in the user's locale), one per line.
-QString linkSummary(const QWidget& window);
+struct LinkInputs;
+struct LinkTexts;
+
+// A plain-text summary of the link for a report, from what the user entered
+// and the texts of its figures (so in the user's locale): the program and its
+// version, then section by section every input with its unit and every result
+// and read-out, one "caption: value" a line; a line without a value is left
+// out.
+QString linkSummary(const LinkInputs& inputs, const LinkTexts& texts, const QLocale& locale);
 
 } // namespace tarvanel

@@ -12,7 +12,6 @@ namespace tarvanel {
 class ClickArea;
 class FoldButton;
 class PathPanel;
-class PathSideView;
 class ResultLabel;
 class TitleStrip;
 
@@ -37,11 +36,10 @@ struct WindowControls {
     QLineEdit* txtLinkDistance = nullptr; // km
     ResultLabel* lblClearance = nullptr;  // needed at mid-path, m
 
-    // The path panel below the window, and the button that folds it out.
+    // The path panel below the window (built when it first opens), and the
+    // button that folds it out.
     FoldButton* cmdPath = nullptr;
     PathPanel* pnlPath = nullptr;
-    QComboBox* cboEarthFactor = nullptr; // k: 4/3, 1, 2/3
-    PathSideView* picPathSide = nullptr;
 
     // Over the drawn title strip.
     TitleStrip* lbltitle = nullptr;

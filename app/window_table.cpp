@@ -1,14 +1,16 @@
 #include "app/window_table.h"
 
-#include "app/path_panel.h"
-#include "app/path_side_view.h"
-#include "app/title_strip.h"
 #include "app/window_controls.h"
+#include "app/window_size.h"
+#include "engine/link_inputs.h"
 #include "engine/link_texts.h"
+#include "path/path_panel.h"
+#include "path/path_panel_table.h"
 #include "rules/power_unit_rules.h"
 #include "widgets/click_area.h"
 #include "widgets/fold_button.h"
 #include "widgets/result_label.h"
+#include "widgets/title_strip.h"
 #include "widgets/underline_line.h"
 #include "widgets/window_fonts.h"
 
@@ -59,64 +61,36 @@ constexpr int kLegalPowerLeft = 6480;
 constexpr int kLegalPowerPixels = 10;
 // A read-out ends two pixels inside the border (8190 twips).
 constexpr int kLegalPowerWidth = 1695;
-// The path panel: inputs in the column of the window's fields, results in the
-// column of its results, the Fresnel zone's verdict and the side view below
-// the inputs. Places relative to the panel.
-constexpr int kPathPanelHeight = 4500; // 300 px
-constexpr int kPathRowsTop = 150;
-constexpr int kPathRowPitch = 270;
-constexpr int pathRow(int i) {
-    return kPathRowsTop + i * kPathRowPitch;
-}
-constexpr TwipsBox pathInput(int i) {
-    return {2250, 450 + i * 315, 650, 280};
-}
-constexpr TwipsBox pathResult(int i) {
-    return {kReadoutLeft, pathRow(i), 1095, 255};
-}
 constexpr const char* kCableLossName = "Συνολικές απώλειες καλωδίου";
 
 // Keeps a control in the member of WindowControls (or of the row's link end)
 // that `member` points to.
-template <typename> struct MemberPointer;
-template <typename Class, typename Widget> struct MemberPointer<Widget * Class::*> {
-    using Owner = Class;
-    using Type = Widget;
-};
-
-template <auto member> void keepAt(WindowControls& controls, LinkEnd end, QWidget* widget) {
+template <auto member> void keepAt(void* controls, LinkEnd end, QWidget* widget) {
+    auto& window = *static_cast<WindowControls*>(controls);
     using Pointer = MemberPointer<decltype(member)>;
     auto* typed = static_cast<typename Pointer::Type*>(widget);
     if constexpr (std::is_same_v<typename Pointer::Owner, LinkEndControls>) {
         // Through a named reference: GCC 12 drops the store when the member
         // pointer is applied to the conditional expression itself.
-        LinkEndControls& owner = end == LinkEnd::Two ? controls.end2 : controls.end1;
+        LinkEndControls& owner = end == LinkEnd::Two ? window.end2 : window.end1;
         owner.*member = typed;
     } else {
-        controls.*member = typed;
+        window.*member = typed;
     }
 }
 
-// The text a refresh writes into a label, and its colour.
+// The text a refresh writes into a label, its colour, and the input a box feeds.
 #define SHOWS(field) +[](const LinkTexts& t) -> const std::string& { return t.field; }
+#define FEEDS(member) +[](LinkInputs& in) -> std::string& { return in.member; }
 TextColour marginColour(const LinkTexts& t) {
     return t.readouts.marginMet ? TextColour::Green : TextColour::Red;
 }
-TextColour pathMarginColour(const LinkTexts& t) {
-    return t.path.marginMet ? TextColour::Green : TextColour::Red;
-}
-TextColour verdictColour(const LinkTexts& t) {
-    return t.path.profile.verdict == Verdict::Clear ? TextColour::Green : TextColour::Red;
-}
-
 using R = Role;
 using E = LinkEnd;
 using K = Kind;
 using S = ReportSection;
 using W = WindowControls;
 using L = LinkEndControls;
-using P = PathFields;
-constexpr auto kPanel = Container::PathPanel;
 
 // clang-format off
 constexpr std::array kRows = {
@@ -126,7 +100,7 @@ constexpr std::array kRows = {
     ControlRow{.name = "lblEIRP1", .kind = K::ResultLabel, .role = R::Eirp, .end = E::One, .box = {7080, 1260, 3495, 375}, .fontPixels = kFont9pt, .bold = true, .colour = TextColour::Green, .text = "0", .caption = "Interface 1 EIRP", .captionLeft = kResultCaptionLeft, .keep = keepAt<&L::eirp>, .shows = SHOWS(results.eirp1), .report = {S::End, 7}},
     ControlRow{.name = "lblBlink1", .kind = K::Warning, .role = R::Warning, .end = E::One, .box = {5280, 1440, 2295, 375}, .fontPixels = kFont9pt, .bold = true, .text = kWarningText, .toolTip = kWarningTip, .keep = keepAt<&L::warning>, .report = {S::End, 8}},
     ControlRow{.name = "lblBlink2", .kind = K::Warning, .role = R::Warning, .end = E::Two, .box = {5280, 2040, 2295, 375}, .fontPixels = kFont9pt, .bold = true, .text = kWarningText, .toolTip = kWarningTip, .keep = keepAt<&L::warning>, .report = {S::End, 8}},
-    ControlRow{.name = "lblDistance", .kind = K::ResultLabel, .box = {7080, 2370, 1215, 255}, .fontPixels = kFont9pt, .bold = true, .colour = TextColour::Green, .text = "0", .caption = "Μέγιστη απόσταση", .captionLeft = kResultCaptionLeft, .keep = keepAt<&W::lblDistance>, .shows = SHOWS(results.distance), .report = {S::Results, 1}},
+    ControlRow{.name = "lblDistance", .kind = K::ResultLabel, .role = R::GreatestDistance, .box = {7080, 2370, 1215, 255}, .fontPixels = kFont9pt, .bold = true, .colour = TextColour::Green, .text = "0", .caption = "Μέγιστη απόσταση", .captionLeft = kResultCaptionLeft, .keep = keepAt<&W::lblDistance>, .shows = SHOWS(results.distance), .report = {S::Results, 1}},
     ControlRow{.name = "lblFSL", .kind = K::ResultLabel, .box = {7080, 2640, 1455, 375}, .fontPixels = kFont9_75pt, .bold = true, .colour = TextColour::Green, .text = "0", .caption = "Free Space Loss", .captionLeft = kResultCaptionLeft, .keep = keepAt<&W::lblFSL>, .shows = SHOWS(results.freeSpace), .report = {S::Results, 2}},
     ControlRow{.name = "lblFrensel", .kind = K::ResultLabel, .box = {7080, 2940, 1095, 375}, .fontPixels = kFont9pt, .bold = true, .colour = TextColour::Green, .text = "0", .caption = "Fresnel Zone Radius", .captionLeft = kResultCaptionLeft, .keep = keepAt<&W::lblFrensel>, .shows = SHOWS(results.fresnel), .report = {S::Results, 3}},
     // The unit "dB" of the cable losses is drawn just after each label's right edge.
@@ -138,77 +112,60 @@ constexpr std::array kRows = {
     ControlRow{.name = "lblLegalPower2", .kind = K::ResultLabel, .end = E::Two, .box = {kLegalPowerLeft, 3630, kLegalPowerWidth, 255}, .fontPixels = kLegalPowerPixels, .condensed = true, .colour = TextColour::Green, .caption = "Νόμιμη ισχύς 2", .captionLeft = kResultCaptionLeft, .shows = SHOWS(readouts.legalPower2), .report = {S::End, 9}},
     ControlRow{.name = "lblReceived", .kind = K::ResultLabel, .box = {kReadoutLeft, 4260, 1095, 255}, .fontPixels = kFont9pt, .bold = true, .condensed = true, .colour = TextColour::Green, .caption = "Στάθμη λήψης", .captionLeft = kResultCaptionLeft, .shows = SHOWS(readouts.received), .report = {S::Readouts, 2}},
     ControlRow{.name = "lblMargin", .kind = K::ResultLabel, .box = {kReadoutLeft, 4560, 1095, 255}, .fontPixels = kFont9pt, .bold = true, .condensed = true, .colour = TextColour::Green, .caption = "Περιθώριο λήψης", .captionLeft = kResultCaptionLeft, .shows = SHOWS(readouts.margin), .colourOf = marginColour, .report = {S::Readouts, 3}},
-    ControlRow{.name = "lblClearance", .kind = K::ResultLabel, .box = {kReadoutLeft, 4860, 1095, 255}, .fontPixels = kFont9pt, .bold = true, .condensed = true, .colour = TextColour::Green, .caption = "Ελεύθερο ύψος", .captionLeft = kResultCaptionLeft, .keep = keepAt<&W::lblClearance>, .shows = SHOWS(readouts.clearance), .report = {S::Readouts, 4}},
+    ControlRow{.name = "lblClearance", .kind = K::ResultLabel, .role = R::Clearance, .box = {kReadoutLeft, 4860, 1095, 255}, .fontPixels = kFont9pt, .bold = true, .condensed = true, .colour = TextColour::Green, .caption = "Ελεύθερο ύψος", .captionLeft = kResultCaptionLeft, .keep = keepAt<&W::lblClearance>, .shows = SHOWS(readouts.clearance), .report = {S::Readouts, 4}},
 
-    ControlRow{.name = "lbltitle", .kind = K::TitleStrip, .box = {30, 30, 7455, 255}, .accessibleName = "Move window", .keep = keepAt<&W::lbltitle>},
+    ControlRow{.name = "lbltitle", .kind = K::TitleStrip, .box = {30, 30, 7455, 255}, .accessibleName = "Μετακίνηση παραθύρου", .keep = keepAt<&W::lbltitle>},
     ControlRow{.name = "lblexit", .kind = K::ClickArea, .role = R::Exit, .box = {7950, 45, 225, 210}, .toolTip = "Exit", .keep = keepAt<&W::lblexit>},
     ControlRow{.name = "lblMinimize", .kind = K::ClickArea, .role = R::Minimize, .box = {7710, 40, 225, 210}, .toolTip = "Minimize", .keep = keepAt<&W::lblMinimize>},
 
-    ControlRow{.name = "Imgdbm", .kind = K::ClickArea, .end = E::One, .box = {2955, 1320, 420, 150}, .fontPixels = kFont8_25pt, .text = "dBm", .accessibleName = "Power in dBm,", .keep = keepAt<&L::dbmPicture>},
-    ControlRow{.name = "imgMw", .kind = K::ClickArea, .end = E::One, .box = {3720, 1320, 420, 150}, .fontPixels = kFont8_25pt, .text = "mW", .accessibleName = "Power in mW,", .keep = keepAt<&L::mwPicture>},
+    ControlRow{.name = "Imgdbm", .kind = K::ClickArea, .end = E::One, .box = {2955, 1320, 420, 150}, .fontPixels = kFont8_25pt, .text = "dBm", .accessibleName = "Ισχύς σε dBm,", .keep = keepAt<&L::dbmPicture>},
+    ControlRow{.name = "imgMw", .kind = K::ClickArea, .end = E::One, .box = {3720, 1320, 420, 150}, .fontPixels = kFont8_25pt, .text = "mW", .accessibleName = "Ισχύς σε mW,", .keep = keepAt<&L::mwPicture>},
     ControlRow{.name = "lnUnderline1", .kind = K::Underline, .end = E::One, .box = {kDbmUnderlineLeft, 1500, kDbmUnderlineLength, 0}, .keep = keepAt<&L::underline>},
-    ControlRow{.name = "ImgDbm2", .kind = K::ClickArea, .end = E::Two, .box = {2955, 3300, 420, 150}, .fontPixels = kFont8_25pt, .text = "dBm", .accessibleName = "Power in dBm,", .keep = keepAt<&L::dbmPicture>},
-    ControlRow{.name = "ImgMw2", .kind = K::ClickArea, .end = E::Two, .box = {3720, 3300, 420, 150}, .fontPixels = kFont8_25pt, .text = "mW", .accessibleName = "Power in mW,", .keep = keepAt<&L::mwPicture>},
+    ControlRow{.name = "ImgDbm2", .kind = K::ClickArea, .end = E::Two, .box = {2955, 3300, 420, 150}, .fontPixels = kFont8_25pt, .text = "dBm", .accessibleName = "Ισχύς σε dBm,", .keep = keepAt<&L::dbmPicture>},
+    ControlRow{.name = "ImgMw2", .kind = K::ClickArea, .end = E::Two, .box = {3720, 3300, 420, 150}, .fontPixels = kFont8_25pt, .text = "mW", .accessibleName = "Ισχύς σε mW,", .keep = keepAt<&L::mwPicture>},
     ControlRow{.name = "lnUnderline2", .kind = K::Underline, .end = E::Two, .box = {kDbmUnderlineLeft, 3480, kDbmUnderlineLength, 0}, .keep = keepAt<&L::underline>},
 
     // Input controls, back to front.
-    ControlRow{.name = "txtFrequency", .kind = K::TextBox, .role = R::Frequency, .box = {1200, 510, 615, 285}, .fontPixels = kFont9pt, .text = "0", .caption = "Συχνότητα", .captionLeft = 210, .unit = "MHz", .unitLeft = 1860, .tabPosition = 1, .keep = keepAt<&W::txtFrequency>, .report = {S::Link, 1}},
+    ControlRow{.name = "txtFrequency", .kind = K::TextBox, .role = R::Frequency, .box = {1200, 510, 615, 285}, .fontPixels = kFont9pt, .text = "0", .caption = "Συχνότητα", .captionLeft = 210, .unit = "MHz", .unitLeft = 1860, .tabPosition = 1, .keep = keepAt<&W::txtFrequency>, .feeds = FEEDS(link.frequency), .report = {S::Link, 1}},
     // The two frames lie below the client area: never seen, but they keep the
     // power unit option buttons and unit words of the link ends.
     ControlRow{.name = "Frame1", .kind = K::Frame, .role = R::Frame, .end = E::One, .box = {6240, 6960, 6015, 2895}, .fontPixels = kFont8_25pt, .text = "Interface No.1", .keep = keepAt<&L::frame>},
-    ControlRow{.name = "lblUnitOfPower", .kind = K::UnitLabel, .end = E::One, .container = Container::EndFrame, .box = kUnitLabelBox, .fontPixels = kFont9_75pt, .bold = true, .text = "dBm", .accessibleName = "Power unit,", .keep = keepAt<&L::unitLabel>},
-    ControlRow{.name = "Option1", .kind = K::UnitOption, .end = E::One, .container = Container::EndFrame, .box = kDbmOptionBox, .fontPixels = kFont9_75pt, .bold = true, .text = "dBm", .accessibleName = "Power in dBm,", .tabPosition = 3, .keep = keepAt<&L::dbmOption>},
-    ControlRow{.name = "Option2", .kind = K::UnitOption, .end = E::One, .container = Container::EndFrame, .box = kMwOptionBox, .fontPixels = kFont9_75pt, .bold = true, .text = "mWatts", .accessibleName = "Power in mW,", .tabPosition = 4, .keep = keepAt<&L::mwOption>},
-    ControlRow{.name = "Combo1", .kind = K::ChannelBox, .role = R::Channel, .box = {3720, 510, 615, 315}, .fontPixels = kFont8_25pt, .caption = "Κανάλι", .captionLeft = 3060, .tabPosition = 2, .keep = keepAt<&W::Combo1>, .report = {S::Link, 2}},
+    ControlRow{.name = "lblUnitOfPower", .kind = K::UnitLabel, .end = E::One, .container = Container::EndFrame, .box = kUnitLabelBox, .fontPixels = kFont9_75pt, .bold = true, .text = "dBm", .accessibleName = "Μονάδα ισχύος,", .keep = keepAt<&L::unitLabel>},
+    ControlRow{.name = "Option1", .kind = K::UnitOption, .end = E::One, .container = Container::EndFrame, .box = kDbmOptionBox, .fontPixels = kFont9_75pt, .bold = true, .text = "dBm", .accessibleName = "Ισχύς σε dBm,", .tabPosition = 3, .keep = keepAt<&L::dbmOption>},
+    ControlRow{.name = "Option2", .kind = K::UnitOption, .end = E::One, .container = Container::EndFrame, .box = kMwOptionBox, .fontPixels = kFont9_75pt, .bold = true, .text = "mWatts", .accessibleName = "Ισχύς σε mW,", .tabPosition = 4, .keep = keepAt<&L::mwOption>},
+    ControlRow{.name = "Combo1", .kind = K::ChannelBox, .role = R::Channel, .box = {3720, 510, 615, 315}, .fontPixels = kFont8_25pt, .caption = "Κανάλι", .captionLeft = 3060, .tabPosition = 2, .keep = keepAt<&W::Combo1>, .feeds = FEEDS(channel), .report = {S::Link, 2}},
     ControlRow{.name = "Frame2", .kind = K::Frame, .role = R::Frame, .end = E::Two, .box = {120, 6840, 6015, 2175}, .fontPixels = kFont8_25pt, .text = "Interface No.2", .keep = keepAt<&L::frame>},
-    ControlRow{.name = "lblUnitOfPower_2", .kind = K::UnitLabel, .end = E::Two, .container = Container::EndFrame, .box = kUnitLabelBox, .fontPixels = kFont9_75pt, .bold = true, .text = "dBm", .accessibleName = "Power unit,", .keep = keepAt<&L::unitLabel>},
-    ControlRow{.name = "Option3", .kind = K::UnitOption, .end = E::Two, .container = Container::EndFrame, .box = kMwOptionBox, .fontPixels = kFont9_75pt, .bold = true, .text = "mWatts", .accessibleName = "Power in mW,", .tabPosition = 6, .keep = keepAt<&L::mwOption>},
-    ControlRow{.name = "Option4", .kind = K::UnitOption, .end = E::Two, .container = Container::EndFrame, .box = kDbmOptionBox, .fontPixels = kFont9_75pt, .bold = true, .text = "dBm", .accessibleName = "Power in dBm,", .tabPosition = 5, .keep = keepAt<&L::dbmOption>},
+    ControlRow{.name = "lblUnitOfPower_2", .kind = K::UnitLabel, .end = E::Two, .container = Container::EndFrame, .box = kUnitLabelBox, .fontPixels = kFont9_75pt, .bold = true, .text = "dBm", .accessibleName = "Μονάδα ισχύος,", .keep = keepAt<&L::unitLabel>},
+    ControlRow{.name = "Option3", .kind = K::UnitOption, .end = E::Two, .container = Container::EndFrame, .box = kMwOptionBox, .fontPixels = kFont9_75pt, .bold = true, .text = "mWatts", .accessibleName = "Ισχύς σε mW,", .tabPosition = 6, .keep = keepAt<&L::mwOption>},
+    ControlRow{.name = "Option4", .kind = K::UnitOption, .end = E::Two, .container = Container::EndFrame, .box = kDbmOptionBox, .fontPixels = kFont9_75pt, .bold = true, .text = "dBm", .accessibleName = "Ισχύς σε dBm,", .tabPosition = 5, .keep = keepAt<&L::dbmOption>},
 
-    ControlRow{.name = "Text2", .kind = K::TextBox, .role = R::Power, .end = E::One, .box = {2250, 1250, 650, 280}, .fontPixels = kFont8_25pt, .caption = kPowerCaption, .captionLeft = kCaptionLeft, .tabPosition = 7, .keep = keepAt<&L::power>, .report = {S::End, 1}},
-    ControlRow{.name = "Text3", .kind = K::TextBox, .end = E::One, .box = {2250, 1560, 650, 280}, .fontPixels = kFont8_25pt, .caption = kGainCaption, .captionLeft = kCaptionLeft, .unit = "dBi", .unitLeft = kUnitLeft, .toolTip = kGainTip, .tabPosition = 8, .keep = keepAt<&L::gain>, .report = {S::End, 2}},
-    ControlRow{.name = "Text4", .kind = K::TextBox, .role = R::LossPerMetre, .end = E::One, .box = {2250, 1870, 650, 280}, .fontPixels = kFont8_25pt, .caption = kLossCaption, .captionLeft = kCaptionLeft, .unit = "dB/m", .unitLeft = kUnitLeft, .toolTip = kLossTip, .tabPosition = 9, .keep = keepAt<&L::lossPerMetre>, .report = {S::End, 3}},
-    ControlRow{.name = "Text5", .kind = K::TextBox, .end = E::One, .box = {2250, 2180, 650, 280}, .fontPixels = kFont8_25pt, .caption = kLengthCaption, .captionLeft = kCaptionLeft, .unit = "m", .unitLeft = kUnitLeft, .tabPosition = 10, .keep = keepAt<&L::length>, .report = {S::End, 4}},
-    ControlRow{.name = "Text6", .kind = K::TextBox, .role = R::Connectors, .end = E::One, .box = {2250, 2470, 650, 280}, .fontPixels = kFont8_25pt, .caption = kConnectorsCaption, .captionLeft = kCaptionLeft, .toolTip = kConnectorsTip, .tabPosition = 11, .keep = keepAt<&L::connectors>, .report = {S::End, 5}},
-    ControlRow{.name = "Text12", .kind = K::TextBox, .role = R::Margin, .box = {2250, 5085, 650, 280}, .fontPixels = kFont8_25pt, .caption = "Fade Margin", .captionLeft = kCaptionLeft, .unit = "dB", .unitLeft = kUnitLeft, .toolTip = "Περιθώριο εξασθένισης σε dB· συνήθως 10 έως 15 dB", .tabPosition = 12, .keep = keepAt<&W::Text12>, .report = {S::Receiver, 2}},
-    ControlRow{.name = "Text11", .kind = K::TextBox, .role = R::Sensitivity, .box = {2250, 4780, 650, 280}, .fontPixels = kFont8_25pt, .caption = "Ευαισθησία δέκτη", .captionLeft = kCaptionLeft, .unit = "dBm", .unitLeft = kUnitLeft, .toolTip = "Το κατώφλι λήψης του δέκτη στον ρυθμό δεδομένων της ζεύξης, ως μέτρο σε dBm (80 για -80 dBm)", .tabPosition = 13, .keep = keepAt<&W::Text11>, .report = {S::Receiver, 1}},
-    ControlRow{.name = "Text1", .kind = K::TextBox, .role = R::Connectors, .end = E::Two, .box = {2250, 4440, 650, 280}, .fontPixels = kFont8_25pt, .caption = kConnectorsCaption, .captionLeft = kCaptionLeft, .toolTip = kConnectorsTip, .tabPosition = 14, .keep = keepAt<&L::connectors>, .report = {S::End, 5}},
-    ControlRow{.name = "Text7", .kind = K::TextBox, .end = E::Two, .box = {2250, 4140, 650, 280}, .fontPixels = kFont8_25pt, .caption = kLengthCaption, .captionLeft = kCaptionLeft, .unit = "m", .unitLeft = kUnitLeft, .tabPosition = 15, .keep = keepAt<&L::length>, .report = {S::End, 4}},
-    ControlRow{.name = "Text8", .kind = K::TextBox, .role = R::LossPerMetre, .end = E::Two, .box = {2250, 3830, 650, 280}, .fontPixels = kFont8_25pt, .caption = kLossCaption, .captionLeft = kCaptionLeft, .unit = "dB/m", .unitLeft = kUnitLeft, .toolTip = kLossTip, .tabPosition = 16, .keep = keepAt<&L::lossPerMetre>, .report = {S::End, 3}},
-    ControlRow{.name = "Text9", .kind = K::TextBox, .end = E::Two, .box = {2250, 3520, 650, 280}, .fontPixels = kFont8_25pt, .caption = kGainCaption, .captionLeft = kCaptionLeft, .unit = "dBi", .unitLeft = kUnitLeft, .toolTip = kGainTip, .tabPosition = 17, .keep = keepAt<&L::gain>, .report = {S::End, 2}},
-    ControlRow{.name = "Text10", .kind = K::TextBox, .role = R::Power, .end = E::Two, .box = {2250, 3210, 650, 280}, .fontPixels = kFont8_25pt, .caption = kPowerCaption, .captionLeft = kCaptionLeft, .tabPosition = 18, .keep = keepAt<&L::power>, .report = {S::End, 1}},
+    ControlRow{.name = "Text2", .kind = K::TextBox, .role = R::Power, .end = E::One, .box = {2250, 1250, 650, 280}, .fontPixels = kFont8_25pt, .caption = kPowerCaption, .captionLeft = kCaptionLeft, .tabPosition = 7, .keep = keepAt<&L::power>, .feeds = FEEDS(link.end1.power), .report = {S::End, 1}},
+    ControlRow{.name = "Text3", .kind = K::TextBox, .end = E::One, .box = {2250, 1560, 650, 280}, .fontPixels = kFont8_25pt, .caption = kGainCaption, .captionLeft = kCaptionLeft, .unit = "dBi", .unitLeft = kUnitLeft, .toolTip = kGainTip, .tabPosition = 8, .keep = keepAt<&L::gain>, .feeds = FEEDS(link.end1.gain), .report = {S::End, 2}},
+    ControlRow{.name = "Text4", .kind = K::TextBox, .role = R::LossPerMetre, .end = E::One, .box = {2250, 1870, 650, 280}, .fontPixels = kFont8_25pt, .caption = kLossCaption, .captionLeft = kCaptionLeft, .unit = "dB/m", .unitLeft = kUnitLeft, .toolTip = kLossTip, .tabPosition = 9, .keep = keepAt<&L::lossPerMetre>, .feeds = FEEDS(link.end1.lossPerMetre), .report = {S::End, 3}},
+    ControlRow{.name = "Text5", .kind = K::TextBox, .end = E::One, .box = {2250, 2180, 650, 280}, .fontPixels = kFont8_25pt, .caption = kLengthCaption, .captionLeft = kCaptionLeft, .unit = "m", .unitLeft = kUnitLeft, .tabPosition = 10, .keep = keepAt<&L::length>, .feeds = FEEDS(link.end1.length), .report = {S::End, 4}},
+    ControlRow{.name = "Text6", .kind = K::TextBox, .role = R::Connectors, .end = E::One, .box = {2250, 2470, 650, 280}, .fontPixels = kFont8_25pt, .caption = kConnectorsCaption, .captionLeft = kCaptionLeft, .toolTip = kConnectorsTip, .tabPosition = 11, .keep = keepAt<&L::connectors>, .feeds = FEEDS(link.end1.connectors), .report = {S::End, 5}},
+    ControlRow{.name = "Text12", .kind = K::TextBox, .role = R::Margin, .box = {2250, 5085, 650, 280}, .fontPixels = kFont8_25pt, .caption = "Fade Margin", .captionLeft = kCaptionLeft, .unit = "dB", .unitLeft = kUnitLeft, .toolTip = "Περιθώριο εξασθένισης σε dB· συνήθως 10 έως 15 dB", .tabPosition = 12, .keep = keepAt<&W::Text12>, .feeds = FEEDS(link.margin), .report = {S::Receiver, 2}},
+    ControlRow{.name = "Text11", .kind = K::TextBox, .role = R::Sensitivity, .box = {2250, 4780, 650, 280}, .fontPixels = kFont8_25pt, .caption = "Ευαισθησία δέκτη", .captionLeft = kCaptionLeft, .unit = "dBm", .unitLeft = kUnitLeft, .toolTip = "Το κατώφλι λήψης του δέκτη στον ρυθμό δεδομένων της ζεύξης, ως μέτρο σε dBm (80 για -80 dBm)", .tabPosition = 13, .keep = keepAt<&W::Text11>, .feeds = FEEDS(link.sensitivity), .report = {S::Receiver, 1}},
+    ControlRow{.name = "Text1", .kind = K::TextBox, .role = R::Connectors, .end = E::Two, .box = {2250, 4440, 650, 280}, .fontPixels = kFont8_25pt, .caption = kConnectorsCaption, .captionLeft = kCaptionLeft, .toolTip = kConnectorsTip, .tabPosition = 14, .keep = keepAt<&L::connectors>, .feeds = FEEDS(link.end2.connectors), .report = {S::End, 5}},
+    ControlRow{.name = "Text7", .kind = K::TextBox, .end = E::Two, .box = {2250, 4140, 650, 280}, .fontPixels = kFont8_25pt, .caption = kLengthCaption, .captionLeft = kCaptionLeft, .unit = "m", .unitLeft = kUnitLeft, .tabPosition = 15, .keep = keepAt<&L::length>, .feeds = FEEDS(link.end2.length), .report = {S::End, 4}},
+    ControlRow{.name = "Text8", .kind = K::TextBox, .role = R::LossPerMetre, .end = E::Two, .box = {2250, 3830, 650, 280}, .fontPixels = kFont8_25pt, .caption = kLossCaption, .captionLeft = kCaptionLeft, .unit = "dB/m", .unitLeft = kUnitLeft, .toolTip = kLossTip, .tabPosition = 16, .keep = keepAt<&L::lossPerMetre>, .feeds = FEEDS(link.end2.lossPerMetre), .report = {S::End, 3}},
+    ControlRow{.name = "Text9", .kind = K::TextBox, .end = E::Two, .box = {2250, 3520, 650, 280}, .fontPixels = kFont8_25pt, .caption = kGainCaption, .captionLeft = kCaptionLeft, .unit = "dBi", .unitLeft = kUnitLeft, .toolTip = kGainTip, .tabPosition = 17, .keep = keepAt<&L::gain>, .feeds = FEEDS(link.end2.gain), .report = {S::End, 2}},
+    ControlRow{.name = "Text10", .kind = K::TextBox, .role = R::Power, .end = E::Two, .box = {2250, 3210, 650, 280}, .fontPixels = kFont8_25pt, .caption = kPowerCaption, .captionLeft = kCaptionLeft, .tabPosition = 18, .keep = keepAt<&L::power>, .feeds = FEEDS(link.end2.power), .report = {S::End, 1}},
 
     ControlRow{.name = "cmdChoose", .kind = K::ChooseButton, .end = E::One, .box = {1820, 1890, 375, 255}, .fontPixels = kFont8_25pt, .text = "...", .tabPosition = 19, .keep = keepAt<&L::chooseCable>},
     ControlRow{.name = "cmdchoose2", .kind = K::ChooseButton, .end = E::Two, .box = {1820, 3848, 375, 255}, .fontPixels = kFont8_25pt, .text = "...", .tabPosition = 20, .keep = keepAt<&L::chooseCable>},
-    ControlRow{.name = "txtLinkDistance", .kind = K::TextBox, .role = R::LinkDistance, .box = {kReadoutLeft, 3930, 650, 280}, .fontPixels = kFont8_25pt, .caption = "Απόσταση ζεύξης", .captionLeft = kResultCaptionLeft, .unit = "km", .unitLeft = kReadoutLeft + 700, .toolTip = "Η πραγματική απόσταση της ζεύξης σε km", .tabPosition = 21, .keep = keepAt<&W::txtLinkDistance>, .report = {S::Readouts, 1}},
+    ControlRow{.name = "txtLinkDistance", .kind = K::TextBox, .role = R::LinkDistance, .box = {kReadoutLeft, 3930, 650, 280}, .fontPixels = kFont8_25pt, .caption = "Απόσταση ζεύξης", .captionLeft = kResultCaptionLeft, .unit = "km", .unitLeft = kReadoutLeft + 700, .toolTip = "Η πραγματική απόσταση της ζεύξης σε km", .tabPosition = 21, .keep = keepAt<&W::txtLinkDistance>, .feeds = FEEDS(linkDistance), .report = {S::Readouts, 1}},
     // Below the read-outs, inside the border.
-    ControlRow{.name = "cmdPath", .kind = K::FoldButton, .box = {6780, 5145, 1380, 225}, .text = "Διαδρομή", .accessibleName = "Open the path panel", .toolTip = "Διαδρομή ζεύξης: εμπόδιο, ύψη κεραιών, κλίση (Ctrl+Shift+H)", .tabPosition = 22, .keep = keepAt<&W::cmdPath>},
+    ControlRow{.name = "cmdPath", .kind = K::FoldButton, .box = {6780, 5145, 1380, 225}, .text = "Διαδρομή", .accessibleName = kOpenPathPanel, .toolTip = "Διαδρομή ζεύξης: εμπόδιο, ύψη κεραιών, κλίση (Ctrl+Shift+H)", .tabPosition = 22, .keep = keepAt<&W::cmdPath>},
     // Above every text box it covers when shown.
-    ControlRow{.name = "List1", .kind = K::CableList, .box = {2160, 2640, 2295, 1005}, .accessibleName = "Cable types", .tabPosition = 28, .keep = keepAt<&W::List1>},
+    ControlRow{.name = "List1", .kind = K::CableList, .box = {2160, 2640, 2295, 1005}, .accessibleName = "Τύποι καλωδίων", .tabPosition = 28, .keep = keepAt<&W::List1>},
 
     // The path panel, below the window while it is open.
-    ControlRow{.name = "pnlPath", .kind = K::Panel, .box = {0, 5430, 8250, kPathPanelHeight}, .accessibleName = "Διαδρομή ζεύξης", .keep = keepAt<&W::pnlPath>},
-    ControlRow{.name = "picPathSide", .kind = K::SideView, .container = kPanel, .box = {195, 2475, 4935, 1890}, .accessibleName = "Η διαδρομή από το πλάι", .keep = keepAt<&W::picPathSide>},
-    ControlRow{.name = "lblLineOfSight", .kind = K::ResultLabel, .container = kPanel, .box = pathResult(0), .fontPixels = kFont9pt, .bold = true, .condensed = true, .colour = TextColour::Green, .caption = "Οπτική ευθεία", .captionLeft = kResultCaptionLeft, .toolTip = "Το ύψος της ευθείας ανάμεσα στις κεραίες, πάνω από το εμπόδιο", .shows = SHOWS(path.lineOfSight), .report = {S::Path, 6}},
-    ControlRow{.name = "lblEarthBulge", .kind = K::ResultLabel, .container = kPanel, .box = pathResult(1), .fontPixels = kFont9pt, .bold = true, .condensed = true, .colour = TextColour::Green, .caption = "Καμπυλότητα γης", .captionLeft = kResultCaptionLeft, .toolTip = "Πόσο ανυψώνει η γη το εμπόδιο, για το k που επιλέξατε", .shows = SHOWS(path.earthBulge), .report = {S::Path, 7}},
-    ControlRow{.name = "lblObstacleFresnel", .kind = K::ResultLabel, .container = kPanel, .box = pathResult(2), .fontPixels = kFont9pt, .bold = true, .condensed = true, .colour = TextColour::Green, .caption = "Ακτίνα Fresnel", .captionLeft = kResultCaptionLeft, .toolTip = "Η ακτίνα της πρώτης ζώνης Fresnel στο εμπόδιο", .shows = SHOWS(path.fresnelRadius), .report = {S::Path, 8}},
-    ControlRow{.name = "lblObstacleClearance", .kind = K::ResultLabel, .container = kPanel, .box = pathResult(3), .fontPixels = kFont9pt, .bold = true, .condensed = true, .colour = TextColour::Green, .caption = "Διάκενο", .captionLeft = kResultCaptionLeft, .toolTip = "Οπτική ευθεία μείον (εμπόδιο + καμπυλότητα γης)", .shows = SHOWS(path.clearance), .report = {S::Path, 9}},
-    ControlRow{.name = "lblDiffractionLoss", .kind = K::ResultLabel, .container = kPanel, .box = pathResult(4), .fontPixels = kFont9pt, .bold = true, .condensed = true, .colour = TextColour::Green, .caption = "Απώλεια περίθλασης", .captionLeft = kResultCaptionLeft, .toolTip = "Το εμπόδιο ως μία αιχμή (ITU-R P.526)", .shows = SHOWS(path.diffractionLoss), .report = {S::Path, 11}},
-    ControlRow{.name = "lblPathMargin", .kind = K::ResultLabel, .container = kPanel, .box = pathResult(5), .fontPixels = kFont9pt, .bold = true, .condensed = true, .colour = TextColour::Green, .caption = "Περιθώριο", .captionLeft = kResultCaptionLeft, .toolTip = "Το περιθώριο λήψης στην απόσταση ζεύξης μείον την απώλεια περίθλασης", .shows = SHOWS(path.margin), .colourOf = pathMarginColour, .report = {S::Path, 12}},
-    ControlRow{.name = "lblLeastHeight1", .kind = K::ResultLabel, .container = kPanel, .box = pathResult(6), .fontPixels = kFont9pt, .bold = true, .condensed = true, .colour = TextColour::Green, .caption = "Ελάχ. ύψος κεραίας 1", .captionLeft = kResultCaptionLeft, .toolTip = "Για 60 % της ζώνης Fresnel ελεύθερο, με την κεραία 2 όπως είναι", .shows = SHOWS(path.leastHeight1), .report = {S::Path, 13}},
-    ControlRow{.name = "lblLeastHeight2", .kind = K::ResultLabel, .container = kPanel, .box = pathResult(7), .fontPixels = kFont9pt, .bold = true, .condensed = true, .colour = TextColour::Green, .caption = "Ελάχ. ύψος κεραίας 2", .captionLeft = kResultCaptionLeft, .toolTip = "Για 60 % της ζώνης Fresnel ελεύθερο, με την κεραία 1 όπως είναι", .shows = SHOWS(path.leastHeight2), .report = {S::Path, 14}},
-    ControlRow{.name = "lblTilt1", .kind = K::ResultLabel, .container = kPanel, .box = pathResult(8), .fontPixels = kFont9pt, .bold = true, .condensed = true, .colour = TextColour::Green, .caption = "Κλίση κεραίας 1", .captionLeft = kResultCaptionLeft, .toolTip = "Γωνία προς την κεραία 2, με την καμπυλότητα της γης (αρνητική: προς τα κάτω)", .shows = SHOWS(path.tilt1), .report = {S::Path, 15}},
-    ControlRow{.name = "lblTilt2", .kind = K::ResultLabel, .container = kPanel, .box = pathResult(9), .fontPixels = kFont9pt, .bold = true, .condensed = true, .colour = TextColour::Green, .caption = "Κλίση κεραίας 2", .captionLeft = kResultCaptionLeft, .toolTip = "Γωνία προς την κεραία 1, με την καμπυλότητα της γης (αρνητική: προς τα κάτω)", .shows = SHOWS(path.tilt2), .report = {S::Path, 16}},
-    ControlRow{.name = "lblFresnelZone", .kind = K::ResultLabel, .container = kPanel, .box = {2250, 2145, 2880, 255}, .fontPixels = kFont9pt, .bold = true, .condensed = true, .colour = TextColour::Green, .caption = "Ζώνη Fresnel", .captionLeft = kCaptionLeft, .toolTip = "Πόση από την πρώτη ζώνη Fresnel μένει ελεύθερη στο εμπόδιο: ελεύθερη από 60 %", .shows = SHOWS(path.fresnelZone), .colourOf = verdictColour, .report = {S::Path, 10}},
-    ControlRow{.name = "txtAntenna1Height", .kind = K::TextBox, .container = kPanel, .box = pathInput(0), .fontPixels = kFont8_25pt, .caption = "Ύψος κεραίας 1", .captionLeft = kCaptionLeft, .unit = "m", .unitLeft = kUnitLeft, .toolTip = "Υψόμετρο εδάφους συν ιστός στο άκρο 1, σε m πάνω από ένα κοινό επίπεδο (θάλασσα ή έδαφος στο άκρο 1)", .tabPosition = 23, .feeds = &P::antenna1Height, .report = {S::Path, 1}},
-    ControlRow{.name = "txtAntenna2Height", .kind = K::TextBox, .container = kPanel, .box = pathInput(1), .fontPixels = kFont8_25pt, .caption = "Ύψος κεραίας 2", .captionLeft = kCaptionLeft, .unit = "m", .unitLeft = kUnitLeft, .toolTip = "Υψόμετρο εδάφους συν ιστός στο άκρο 2, σε m πάνω από το ίδιο επίπεδο", .tabPosition = 24, .feeds = &P::antenna2Height, .report = {S::Path, 2}},
-    ControlRow{.name = "txtObstacleDistance", .kind = K::TextBox, .container = kPanel, .box = pathInput(2), .fontPixels = kFont8_25pt, .caption = "Απόσταση εμποδίου", .captionLeft = kCaptionLeft, .unit = "km", .unitLeft = kUnitLeft, .toolTip = "Από το άκρο 1, σε km", .tabPosition = 25, .feeds = &P::obstacleDistance, .report = {S::Path, 3}},
-    ControlRow{.name = "txtObstacleHeight", .kind = K::TextBox, .container = kPanel, .box = pathInput(3), .fontPixels = kFont8_25pt, .caption = "Ύψος εμποδίου", .captionLeft = kCaptionLeft, .unit = "m", .unitLeft = kUnitLeft, .toolTip = "Η κορυφή του εμποδίου, σε m πάνω από το ίδιο επίπεδο", .tabPosition = 26, .feeds = &P::obstacleHeight, .report = {S::Path, 4}},
-    // In the order of EarthFactor: standard, unity, low.
-    ControlRow{.name = "cboEarthFactor", .kind = K::ChoiceBox, .container = kPanel, .box = {2250, 1710, 750, 315}, .fontPixels = kFont8_25pt, .text = "4/3\n1\n2/3", .caption = "Συντελεστής γης k", .captionLeft = kCaptionLeft, .toolTip = "Ενεργός ακτίνα της γης: 4/3 κανονική, 2/3 η χειρότερη περίπτωση", .tabPosition = 27, .keep = keepAt<&W::cboEarthFactor>, .report = {S::Path, 5}},
+    ControlRow{.name = "pnlPath", .kind = K::Panel, .role = R::PathPanel, .box = {0, kWindowHeightTwips, kWindowWidthTwips, kPathPanelHeightTwips}, .accessibleName = "Διαδρομή ζεύξης", .keep = keepAt<&W::pnlPath>},
 };
 // clang-format on
 #undef SHOWS
+#undef FEEDS
 
 } // namespace
 
@@ -218,8 +175,9 @@ std::span<const ControlRow> windowTable() {
 
 std::vector<const ControlRow*> rowsInTabOrder() {
     std::vector<const ControlRow*> rows;
-    for (const ControlRow& row : kRows)
-        if (row.tabPosition != 0) rows.push_back(&row);
+    for (std::span<const ControlRow> table : {windowTable(), pathPanelTable()})
+        for (const ControlRow& row : table)
+            if (row.tabPosition != 0) rows.push_back(&row);
     std::sort(rows.begin(), rows.end(), [](const ControlRow* a, const ControlRow* b) {
         return a->tabPosition < b->tabPosition;
     });
@@ -237,15 +195,8 @@ const char* headingOf(LinkEnd end) {
     return rowOf(Role::Frame, end).text;
 }
 
-QString accessibleNameOf(const ControlRow& row) {
-    const char* own = row.caption          ? row.caption
-                      : row.accessibleName ? row.accessibleName
-                                           : row.toolTip;
-    QString name = QString::fromUtf8(own ? own : "");
-    // A result's caption already says its end; the fields' captions do not.
-    if (row.end != LinkEnd::None && !(row.caption && row.kind == Kind::ResultLabel))
-        name += QLatin1Char(' ') + QString::fromUtf8(headingOf(row.end));
-    return name;
+QString windowNameOf(const ControlRow& row) {
+    return accessibleNameOf(row, row.end == LinkEnd::None ? nullptr : headingOf(row.end));
 }
 
 } // namespace tarvanel

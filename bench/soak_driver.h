@@ -155,7 +155,7 @@ private:
 
     // The warnings show exactly while an EIRP is above the legal limit.
     QString checkWarnings() {
-        const LinkFields fields = m_window.linkFields();
+        const LinkFields fields = m_window.inputs().link;
         const NumberLocale locale = numberLocaleFrom(QLocale());
         const bool above1 = exceedsLegalLimit(Calc_EIRP1(fields, locale));
         const bool above2 = exceedsLegalLimit(Calc_EIRP2(fields, locale));
@@ -182,8 +182,10 @@ private:
         const int count = m_c.List1->count();
         if (count != 0 && count != int(kCableCatalogue.size()))
             return QStringLiteral("List1 holds %1 entries").arg(count);
-        for (UnderlineLine* line : {m_c.end1.underline, m_c.end2.underline}) {
-            if (powerUnitFromUnderline(line->x1()) == PowerUnit::None)
+        const LinkInputs inputs = m_window.inputs();
+        for (const auto& [line, unit] : {std::pair(m_c.end1.underline, inputs.link.end1.unit),
+                                         std::pair(m_c.end2.underline, inputs.link.end2.unit)}) {
+            if (line->x1() != underlineEndsFor(unit).x1)
                 return QStringLiteral("an underline at x1 = %1").arg(line->x1());
         }
         return {};

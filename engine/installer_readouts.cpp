@@ -3,7 +3,6 @@
 #include "engine/checked_math.h"
 #include "engine/number_text.h"
 #include "engine/radio_physics.h"
-#include "engine/result_text.h"
 
 #include <cmath>
 
@@ -23,20 +22,10 @@ Double positive(const Double& reading) {
     return reading;
 }
 
-struct LegalPower {
-    Double dbm;
-    Double milliwatts;
-};
-
 Double legalDbm(const EndResults& results, const Outcome<float>& gain) {
     TARVANEL_TRY(cableLoss, widened(results.cableLoss));
     TARVANEL_TRY(dbi, widened(gain));
     return checked::value(static_cast<double>(kLegalEirpLimitDbm) - dbi.value + cableLoss.value);
-}
-
-LegalPower legalPowerOf(const EndResults& results, const Outcome<float>& gain) {
-    const Double dbm = legalDbm(results, gain);
-    return {dbm, dbm.ok() ? dbmToMilliwatts(dbm.value) : dbm};
 }
 
 Double receivedAt(const LinkResults& results, const Outcome<float>& gain2, const Double& loss) {
@@ -83,23 +72,22 @@ PathReadouts pathReadouts(const LinkFields& link, const LinkResults& results,
     return path;
 }
 
+LegalPower legalPowerOf(const EndResults& results, const Outcome<float>& gain) {
+    const Double dbm = legalDbm(results, gain);
+    return {dbm, dbm.ok() ? dbmToMilliwatts(dbm.value) : dbm};
+}
+
 namespace {
 
 LinkFields reversed(const LinkFields& link) {
     return {link.end2, link.end1, link.frequency, link.sensitivity, link.margin};
 }
 
-// The greatest distance each way round, km, as the link's results give it.
-struct Directions {
-    Outcome<float> forward;
-    Outcome<float> reverse;
-    LimitingDirection limiting = LimitingDirection::Unknown;
-};
+} // namespace
 
-// The forward distance is the one the link's own evaluation already holds.
-Directions directionsFrom(const Outcome<float>& forward, const LinkFields& link,
-                          const NumberLocale& locale) {
-    Directions directions{forward, evaluateLink(reversed(link), locale).distance};
+Directions directionsOf(const LinkFields& link, const LinkResults& results,
+                        const NumberLocale& locale) {
+    Directions directions{results.distance, evaluateLink(reversed(link), locale).distance};
     if (!directions.forward.ok() || !directions.reverse.ok()) return directions;
     // Compared as lblDistance shows them, to the metre.
     const NumberLocale plain;
@@ -113,49 +101,6 @@ Directions directionsFrom(const Outcome<float>& forward, const LinkFields& link,
                                   ? LimitingDirection::End1ToEnd2
                                   : LimitingDirection::End2ToEnd1;
     return directions;
-}
-
-std::string label(const Outcome<float>& value, DisplayPattern pattern, std::string_view suffix,
-                  const NumberLocale& locale) {
-    return value.ok() ? resultLabelText(value.value, pattern, suffix, locale) : std::string{};
-}
-
-std::string legalPowerText(const LegalPower& power, const NumberLocale& locale) {
-    const std::string dbm = figureText(power.dbm, " dBm", locale);
-    const std::string milliwatts = figureText(power.milliwatts, " mW", locale);
-    if (dbm.empty() || milliwatts.empty()) return {};
-    return dbm + " (" + milliwatts + ")";
-}
-
-} // namespace
-
-InstallerReadoutTexts installerReadoutTexts(const LinkFields& link, std::string_view distanceKm,
-                                            const NumberLocale& locale) {
-    const LinkResults results = evaluateLink(link, locale);
-    return installerReadoutTexts(
-        link, results, pathReadouts(link, results, distanceKm, kStandardEarthFactor, locale),
-        locale);
-}
-
-InstallerReadoutTexts installerReadoutTexts(const LinkFields& link, const LinkResults& results,
-                                            const PathReadouts& path, const NumberLocale& locale) {
-    const Directions directions = directionsFrom(results.distance, link, locale);
-    InstallerReadoutTexts texts;
-    texts.legalPower1 =
-        legalPowerText(legalPowerOf(results.end1, toSingle(link.end1.gain, locale)), locale);
-    texts.legalPower2 =
-        legalPowerText(legalPowerOf(results.end2, toSingle(link.end2.gain, locale)), locale);
-    texts.freeSpaceLoss = figureText(path.freeSpaceLoss, " dB", locale);
-    texts.received = figureText(path.received, " dBm", locale);
-    texts.margin = figureText(path.margin, " dB", locale);
-    texts.marginMet = !texts.margin.empty() && path.marginMet;
-    texts.clearance = figureText(path.clearance, " m", locale);
-    texts.fresnelRadius = figureText(path.fresnelRadius, " m", locale);
-    texts.fresnelPart = figureText(path.fresnelPart, " m", locale);
-    texts.earthBulge = figureText(path.earthBulge, " m", locale);
-    texts.reverseDistance = label(directions.reverse, DisplayPattern::ThreeDecimals, " Km", locale);
-    texts.limiting = directions.limiting;
-    return texts;
 }
 
 } // namespace tarvanel

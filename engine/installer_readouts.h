@@ -4,7 +4,6 @@
 #include "engine/link_budget.h"
 #include "engine/number_locale.h"
 
-#include <string>
 #include <string_view>
 
 namespace tarvanel {
@@ -19,6 +18,11 @@ namespace tarvanel {
 //    and the clearance needed at mid-path, 0.6 F1 + the earth's bulge for the
 //    effective earth-radius factor k;
 //  - the greatest distance the other way round (end 2 transmitting).
+//
+// Example link at 5 km: legal powers 7.70 dBm (5.89 mW) and 6.50 dBm
+// (4.47 mW); loss 114.13 dB, received -68.33 dBm, margin 11.67 dB (met),
+// clearance 7.82 m (F1 12.43 m, 0.6 F1 7.46 m, bulge 0.37 m); way back
+// 6.061 km.
 
 // The figures at the link distance that the read-outs and the path use.
 struct PathReadouts {
@@ -39,6 +43,13 @@ PathReadouts pathReadouts(const LinkFields& link, const LinkResults& results,
                           std::string_view distanceKm, double earthFactor,
                           const NumberLocale& locale);
 
+// The greatest transmitter power of an end within the legal limit.
+struct LegalPower {
+    Outcome<double> dbm;
+    Outcome<double> milliwatts;
+};
+LegalPower legalPowerOf(const EndResults& results, const Outcome<float>& gain);
+
 // Which way round the link reaches less far.
 enum class LimitingDirection {
     Unknown,    // a greatest distance does not compute
@@ -47,27 +58,14 @@ enum class LimitingDirection {
     Neither,    // both greatest distances show the same to the metre
 };
 
-// The read-outs as label texts in the user's locale; a text is empty when a
-// figure it needs does not compute.
-struct InstallerReadoutTexts {
-    std::string legalPower1;     // "7.70 dBm (5.89 mW)"
-    std::string legalPower2;     // "6.50 dBm (4.47 mW)"
-    std::string freeSpaceLoss;   // "114.13 dB"
-    std::string received;        // "-68.33 dBm"
-    std::string margin;          // "11.67 dB"
-    bool marginMet = false;      // green when true, red when false
-    std::string clearance;       // "7.82 m"
-    std::string fresnelRadius;   // "12.43 m"
-    std::string fresnelPart;     // "7.46 m"
-    std::string earthBulge;      // "0.37 m"
-    std::string reverseDistance; // "6.061 Km"
+// The greatest distance each way round, km, as the link's results give it.
+struct Directions {
+    Outcome<float> forward;
+    Outcome<float> reverse;
     LimitingDirection limiting = LimitingDirection::Unknown;
 };
-// With the standard earth factor (k = 4/3).
-InstallerReadoutTexts installerReadoutTexts(const LinkFields& link, std::string_view distanceKm,
-                                            const NumberLocale& locale);
-// From the link's evaluation and figures at hand (the refresh has them).
-InstallerReadoutTexts installerReadoutTexts(const LinkFields& link, const LinkResults& results,
-                                            const PathReadouts& path, const NumberLocale& locale);
+// The forward distance is the one the link's own evaluation already holds.
+Directions directionsOf(const LinkFields& link, const LinkResults& results,
+                        const NumberLocale& locale);
 
 } // namespace tarvanel

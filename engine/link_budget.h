@@ -18,6 +18,8 @@ struct LinkEndFields {
     std::string lossPerMetre; // Text4 / Text8, dB/m
     std::string length;       // Text5 / Text7, m
     std::string connectors;   // Text6 / Text1, count
+
+    bool operator==(const LinkEndFields&) const = default;
 };
 
 // The texts of every input of the link.
@@ -27,6 +29,8 @@ struct LinkFields {
     std::string frequency;   // txtFrequency, MHz
     std::string sensitivity; // Text11, dBm (its magnitude counts)
     std::string margin;      // Text12, dB (its magnitude counts)
+
+    bool operator==(const LinkFields&) const = default;
 };
 
 // Each connector costs this much, in dB.

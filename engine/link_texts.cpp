@@ -1,15 +1,103 @@
 #include "engine/link_texts.h"
 
+#include "engine/number_text.h"
+
 namespace tarvanel {
 
-LinkTexts linkTexts(const LinkFields& link, std::string_view distanceKm, const PathFields& path,
-                    const NumberLocale& locale) {
-    const LinkResults results = evaluateLink(link, locale);
-    const PathReadouts atDistance =
-        pathReadouts(link, results, distanceKm, earthFactorValue(path.earthFactor), locale);
-    return {resultTextsOf(results, locale),
-            installerReadoutTexts(link, results, atDistance, locale),
-            pathTexts(path, atDistance, locale)};
+namespace {
+
+using Double = Outcome<double>;
+
+std::string label(const Outcome<float>& value, DisplayPattern pattern, std::string_view suffix,
+                  const NumberLocale& locale) {
+    return value.ok() ? resultLabelText(value.value, pattern, suffix, locale) : std::string{};
+}
+
+std::string legalPowerText(const LegalPower& power, const NumberLocale& locale) {
+    const std::string dbm = figureText(power.dbm, " dBm", locale);
+    const std::string milliwatts = figureText(power.milliwatts, " mW", locale);
+    if (dbm.empty() || milliwatts.empty()) return {};
+    return dbm + " (" + milliwatts + ")";
+}
+
+InstallerReadoutTexts readoutTexts(const LinkFigures& figures, const NumberLocale& locale) {
+    const PathReadouts& path = figures.atDistance;
+    InstallerReadoutTexts texts;
+    texts.legalPower1 = legalPowerText(figures.legalPower1, locale);
+    texts.legalPower2 = legalPowerText(figures.legalPower2, locale);
+    texts.freeSpaceLoss = figureText(path.freeSpaceLoss, " dB", locale);
+    texts.received = figureText(path.received, " dBm", locale);
+    texts.margin = figureText(path.margin, " dB", locale);
+    texts.marginMet = !texts.margin.empty() && path.marginMet;
+    texts.clearance = figureText(path.clearance, " m", locale);
+    texts.fresnelRadius = figureText(path.fresnelRadius, " m", locale);
+    texts.fresnelPart = figureText(path.fresnelPart, " m", locale);
+    texts.earthBulge = figureText(path.earthBulge, " m", locale);
+    texts.reverseDistance =
+        label(figures.directions.reverse, DisplayPattern::ThreeDecimals, " Km", locale);
+    texts.limiting = figures.directions.limiting;
+    return texts;
+}
+
+// An angle with its sign always shown: "+0.14°", "-0.18°", "0.00°".
+std::string tiltText(const Double& degrees, const NumberLocale& locale) {
+    std::string text = figureText(degrees, "°", locale);
+    if (!text.empty() && !text.starts_with(locale.minus) && degrees.value > 0.0 &&
+        text.find_first_not_of("0.,°") != std::string::npos)
+        text.insert(0, locale.plus);
+    return text;
+}
+
+PathTexts pathTexts(const PathFigures& figures, const NumberLocale& locale) {
+    PathTexts texts;
+    if (const PointFigures* worst = figures.worstPoint()) {
+        texts.lineOfSight = figureText(worst->lineOfSight, " m", locale);
+        texts.earthBulge = figureText(worst->earthBulge, " m", locale);
+        texts.fresnelRadius = figureText(worst->fresnelRadius, " m", locale);
+        texts.clearance = figureText(worst->clearance, " m", locale);
+        texts.verdict = worst->verdict;
+        if (worst->verdict != Verdict::Unknown)
+            texts.fresnelZone =
+                formatPattern(worst->share.value, DisplayPattern::WholeNumber, locale) + " % " +
+                verdictWord(worst->verdict);
+    }
+    texts.diffractionLoss = figureText(figures.diffractionLoss, " dB", locale);
+    texts.margin = figureText(figures.margin, " dB", locale);
+    texts.marginMet = !texts.margin.empty() && figures.marginMet;
+    texts.leastHeight1 = figureText(figures.leastHeight1, " m", locale);
+    texts.leastHeight2 = figureText(figures.leastHeight2, " m", locale);
+    texts.tilt1 = tiltText(figures.tilt1, locale);
+    texts.tilt2 = tiltText(figures.tilt2, locale);
+    return texts;
+}
+
+} // namespace
+
+const char* verdictWord(Verdict verdict) {
+    switch (verdict) {
+    case Verdict::Clear:
+        return "ελεύθερη";
+    case Verdict::PartlyBlocked:
+        return "μερικώς εμποδισμένη";
+    case Verdict::Blocked:
+        return "εμποδισμένη";
+    case Verdict::Unknown:
+        break;
+    }
+    return "";
+}
+
+LinkTexts linkTexts(const LinkFigures& figures, const NumberLocale& locale) {
+    return {resultTextsOf(figures.results, locale),
+            readoutTexts(figures, locale),
+            pathTexts(figures.path, locale),
+            earthFactorChoice(figures.earthFactor).label,
+            figures.exceedsLimit1,
+            figures.exceedsLimit2};
+}
+
+LinkTexts linkTexts(const LinkInputs& inputs, const NumberLocale& locale) {
+    return linkTexts(linkFigures(inputs, locale), locale);
 }
 
 } // namespace tarvanel

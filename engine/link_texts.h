@@ -1,25 +1,64 @@
 #pragma once
 
-#include "engine/installer_readouts.h"
-#include "engine/link_budget.h"
+#include "engine/link_figures.h"
 #include "engine/number_locale.h"
-#include "engine/path_profile.h"
 #include "engine/result_text.h"
 
-#include <string_view>
+#include <string>
 
 namespace tarvanel {
 
-// Every text the window's 200 ms refresh shows for the link, from one
-// evaluation of its fields: the results, the read-outs at the link distance
-// and the path panel's figures (the read-outs' clearance for the path's k).
+// The figures of a link as the texts the user reads, in the user's locale: the
+// one place where numbers become text. A text is empty when the figure it
+// shows does not compute; colours and verdicts come from the numbers.
+
+// The read-outs at the link distance.
+struct InstallerReadoutTexts {
+    std::string legalPower1;     // "7.70 dBm (5.89 mW)"
+    std::string legalPower2;     // "6.50 dBm (4.47 mW)"
+    std::string freeSpaceLoss;   // "114.13 dB"
+    std::string received;        // "-68.33 dBm"
+    std::string margin;          // "11.67 dB"
+    bool marginMet = false;      // green when true, red when false
+    std::string clearance;       // "7.82 m"
+    std::string fresnelRadius;   // "12.43 m"
+    std::string fresnelPart;     // "7.46 m"
+    std::string earthBulge;      // "0.37 m"
+    std::string reverseDistance; // "6.061 Km"
+    LimitingDirection limiting = LimitingDirection::Unknown;
+};
+
+// The path's results, at its worst point.
+struct PathTexts {
+    std::string lineOfSight;   // "26.40 m"
+    std::string earthBulge;    // "0.35 m"
+    std::string fresnelRadius; // "12.17 m"
+    std::string clearance;     // "11.05 m"
+    std::string fresnelZone; // "91 % ελεύθερη": the share of F1 left free, and the verdict
+    Verdict verdict = Verdict::Unknown;
+    std::string diffractionLoss; // "0.00 dB"
+    std::string margin;          // the margin at the link distance less that loss
+    bool marginMet = false;      // at least the fade margin
+    std::string leastHeight1;    // antenna 1 for 0.6 F1 free, antenna 2 as typed
+    std::string leastHeight2;
+    std::string tilt1; // "-0.18°", toward the other end
+    std::string tilt2; // "+0.14°"
+};
+
 struct LinkTexts {
     ResultTexts results;
     InstallerReadoutTexts readouts;
     PathTexts path;
+    const char* earthFactor = ""; // the label of the k in force, "4/3"
+    bool warning1 = false;        // the legal-limit warnings show
+    bool warning2 = false;
 };
 
-LinkTexts linkTexts(const LinkFields& link, std::string_view distanceKm, const PathFields& path,
-                    const NumberLocale& locale);
+LinkTexts linkTexts(const LinkFigures& figures, const NumberLocale& locale);
+// Figures and texts in one step.
+LinkTexts linkTexts(const LinkInputs& inputs, const NumberLocale& locale);
+
+// The word of a verdict: "ελεύθερη", "μερικώς εμποδισμένη", "εμποδισμένη".
+const char* verdictWord(Verdict verdict);
 
 } // namespace tarvanel

@@ -84,4 +84,8 @@ Outcome<double> sensitivityMagnitude(const Outcome<std::int16_t>& sensitivity) {
     return {std::fabs(static_cast<double>(sensitivity.value))};
 }
 
+bool meetsFadeMargin(double margin, double fadeMargin) {
+    return std::round(margin * 100.0) / 100.0 >= std::fabs(fadeMargin);
+}
+
 } // namespace tarvanel

@@ -26,9 +26,6 @@ inline constexpr double kSpeedOfLightMegametresPerSecond = 299.792458;
 inline constexpr double kEarthRadiusKm = 6371.0;
 // The share of the first Fresnel zone a path must keep free of obstacles.
 inline constexpr double kClearFresnelPart = 0.6;
-// The effective earth-radius factor of the standard atmosphere (radio waves
-// bend down a little, so the earth looks flatter than it is).
-inline constexpr double kStandardEarthFactor = 4.0 / 3.0;
 
 // lambda = 299.792458 / f. InvalidOperation unless f > 0.
 Outcome<double> wavelengthMetres(double megahertz);
@@ -76,5 +73,10 @@ Outcome<double> dbmToMilliwatts(double dbm);
 // A receiver sensitivity is entered as its magnitude, 80 and -80 both meaning
 // -80 dBm, read as a 16-bit integer: |s|, an Overflow for -32768.
 Outcome<double> sensitivityMagnitude(const Outcome<std::int16_t>& sensitivity);
+
+// Whether a margin meets the fade margin, judged on the margin as shown (two
+// decimals), so that at the greatest distance, where it shows the fade margin
+// itself, it reads as met: 10.004 meets 10, 9.994 does not.
+bool meetsFadeMargin(double margin, double fadeMargin);
 
 } // namespace tarvanel

@@ -21,10 +21,6 @@ std::string figureText(const Outcome<double>& value, std::string_view suffix,
     return resultLabelText(single.value, DisplayPattern::TwoDecimals, suffix, locale);
 }
 
-bool meetsFadeMargin(double margin, double fadeMargin) {
-    return std::round(margin * 100.0) / 100.0 >= std::fabs(fadeMargin);
-}
-
 ResultTexts computeResultTexts(const LinkFields& link, const NumberLocale& locale) {
     // One reading of the fields serves all five results.
     return resultTextsOf(evaluateLink(link, locale), locale);

@@ -19,11 +19,6 @@ std::string resultLabelText(float value, DisplayPattern pattern, std::string_vie
 std::string figureText(const Outcome<double>& value, std::string_view suffix,
                        const NumberLocale& locale);
 
-// Whether a margin meets the fade margin, judged on the margin as shown (two
-// decimals), so that at the greatest distance, where it shows the fade
-// margin itself, it reads as met.
-bool meetsFadeMargin(double margin, double fadeMargin);
-
 // The five results of one refresh tick, as label texts.
 struct ResultTexts {
     std::string eirp1;     // lblEIRP1, "##0.00" " dBm"

@@ -33,7 +33,7 @@ void checkLegalPower(std::string_view text, const NumberLocale& locale) {
                  "legal power in mW");
 }
 
-void checkPath(const PathTexts& path, const NumberLocale& locale) {
+void checkPath(const PathTexts& path, const PathProfile& p, const NumberLocale& locale) {
     for (const std::string* metres : {&path.lineOfSight, &path.earthBulge, &path.fresnelRadius,
                                       &path.clearance, &path.leastHeight1, &path.leastHeight2})
         checkReadout(*metres, 2, " m", locale, "path figure in m");
@@ -44,7 +44,6 @@ void checkPath(const PathTexts& path, const NumberLocale& locale) {
     for (std::string_view tilt : {path.tilt1, path.tilt2})
         checkReadout(tilt.starts_with(locale.plus) ? tilt.substr(locale.plus.size()) : tilt, 2, "°",
                      locale, "tilt");
-    const PathProfile& p = path.profile;
     // The zone: a whole percent and the verdict, exactly while there is a verdict.
     std::string_view zone = path.fresnelZone;
     if (zone.starts_with(locale.minus)) zone.remove_prefix(locale.minus.size());
@@ -86,7 +85,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     constexpr std::array<EarthFactor, 3> kFactors{EarthFactor::Standard, EarthFactor::Unity,
                                                   EarthFactor::Low};
     const PathFields path{t[15], t[16], t[17], t[18], kFactors[option(t, 3, 3)]};
-    const LinkTexts all = linkTexts(link, t[14], path, locale);
+    const LinkFigures figures = linkFigures({link, "", t[14], path}, locale);
+    const LinkTexts all = linkTexts(figures, locale);
     const ResultTexts& texts = all.results;
     FUZZ_CHECK(isResultText(texts.eirp1, 2, " dBm", locale));
     FUZZ_CHECK(isResultText(texts.eirp2, 2, " dBm", locale));
@@ -94,7 +94,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(isResultText(texts.freeSpace, 1, " dB", locale));
     FUZZ_CHECK(isResultText(texts.fresnel, 2, " m", locale));
 
-    checkPath(all.path, locale);
+    checkPath(all.path, figures.path.profile, locale);
     const InstallerReadoutTexts& ro = all.readouts;
     checkLegalPower(ro.legalPower1, locale);
     checkLegalPower(ro.legalPower2, locale);

@@ -12,8 +12,9 @@ namespace {
 
 const QString kClosedCaption = QStringLiteral("...");
 const QString kOpenCaption = QStringLiteral("OK");
-const QString kOpensList = QStringLiteral("Open the cable list, ");
-const QString kWritesCable = QStringLiteral("Write the selected cable and close the list, ");
+const QString kOpensList = QStringLiteral("Άνοιγμα λίστας καλωδίων, ");
+const QString kWritesCable =
+    QStringLiteral("Εγγραφή του επιλεγμένου καλωδίου και κλείσιμο της λίστας, ");
 
 QString fromView(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));

@@ -14,21 +14,15 @@ namespace tarvanel {
 PowerUnits::PowerUnits(const LinkEndControls& end1, const LinkEndControls& end2,
                        LocaleSource locale, QObject* parent)
     : QObject(parent)
-    , m_end1(end1)
-    , m_end2(end2)
+    , m_end1{end1}
+    , m_end2{end2}
     , m_locale(std::move(locale)) {
     connectEnd(end1, &PowerUnits::Imgdbm_Click, &PowerUnits::imgMw_Click,
                &PowerUnits::Option1_Click, &PowerUnits::Option2_Click);
     connectEnd(end2, &PowerUnits::ImgDbm2_Click, &PowerUnits::ImgMw2_Click,
                &PowerUnits::Option4_Click, &PowerUnits::Option3_Click);
-    for (const LinkEndControls* end : {&m_end1, &m_end2})
-        describeUnit(*end, powerUnitFromUnderline(end->underline->x1()));
-}
-
-// The power field's description tells assistive technology its present unit.
-void PowerUnits::describeUnit(const LinkEndControls& end, PowerUnit unit) {
-    end.power->setAccessibleDescription(unit == PowerUnit::mW ? QStringLiteral("mW")
-                                                              : QStringLiteral("dBm"));
+    for (const End* end : {&m_end1, &m_end2})
+        showUnit(end->controls, end->unit);
 }
 
 void PowerUnits::connectEnd(const LinkEndControls& end, Handler dbmPicture, Handler mwPicture,
@@ -54,51 +48,53 @@ void PowerUnits::ImgMw2_Click() {
 }
 
 void PowerUnits::Option1_Click() {
-    optionSelected(m_end1, m_end1.dbmOption, PowerUnit::dBm);
+    optionSelected(m_end1, m_end1.controls.dbmOption, PowerUnit::dBm);
 }
 void PowerUnits::Option2_Click() {
-    optionSelected(m_end1, m_end1.mwOption, PowerUnit::mW);
+    optionSelected(m_end1, m_end1.controls.mwOption, PowerUnit::mW);
 }
 void PowerUnits::Option4_Click() {
-    optionSelected(m_end2, m_end2.dbmOption, PowerUnit::dBm);
+    optionSelected(m_end2, m_end2.controls.dbmOption, PowerUnit::dBm);
 }
 void PowerUnits::Option3_Click() {
-    optionSelected(m_end2, m_end2.mwOption, PowerUnit::mW);
+    optionSelected(m_end2, m_end2.controls.mwOption, PowerUnit::mW);
 }
 
-void PowerUnits::optionSelected(const LinkEndControls& end, QRadioButton* option,
-                                PowerUnit target) {
+void PowerUnits::optionSelected(End& end, QRadioButton* option, PowerUnit target) {
     // The option that loses its selection reports too; only the selected one switches.
     if (!option->isChecked()) return;
     switchUnit(end, target);
 }
 
-void PowerUnits::switchUnit(const LinkEndControls& end, PowerUnit target) {
+void PowerUnits::switchUnit(End& end, PowerUnit target) {
     // Bringing the options in step selects one of them, which reports back here.
     if (m_switching) return;
     const QScopedValueRollback<bool> switching(m_switching, true);
-    if (!switchesTo(end.underline->x1(), target)) {
+    if (end.unit == target) {
         // Already in that unit: only an option that strayed is put back.
-        const PowerUnit present = powerUnitFromUnderline(end.underline->x1());
-        if (present != PowerUnit::None) showUnit(end, present);
+        showUnit(end.controls, end.unit);
         return;
     }
-
-    const UnderlineEnds ends = underlineEndsFor(target);
-    end.underline->setEnds(ends.x1, ends.x2);
-    showUnit(end, target);
-    describeUnit(end, target);
-
-    const auto converted = convertPowerText(end.power->text().toStdString(), target, m_locale());
-    if (converted) end.power->setText(QString::fromStdString(*converted));
+    end.unit = target;
+    showUnit(end.controls, target);
+    const auto converted =
+        convertPowerText(end.controls.power->text().toStdString(), target, m_locale());
+    if (converted) end.controls.power->setText(QString::fromStdString(*converted));
+    emit unitsChanged();
 }
 
+// The underline, the options, the unit label and the power field's
+// description (which tells assistive technology the unit) follow the unit.
 void PowerUnits::showUnit(const LinkEndControls& end, PowerUnit unit) {
+    const UnderlineEnds ends = underlineEndsFor(unit);
+    end.underline->setEnds(ends.x1, ends.x2);
     // Other listeners (the tab order follows the selected option) still hear
     // the change, so the signals are not blocked.
     (unit == PowerUnit::mW ? end.mwOption : end.dbmOption)->setChecked(true);
     end.unitLabel->setText(
         QString::fromUtf8(unitWord(unit).data(), static_cast<qsizetype>(unitWord(unit).size())));
+    end.power->setAccessibleDescription(unit == PowerUnit::mW ? QStringLiteral("mW")
+                                                              : QStringLiteral("dBm"));
 }
 
 } // namespace tarvanel

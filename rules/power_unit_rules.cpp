@@ -20,12 +20,6 @@ UnderlineEnds underlineEndsFor(PowerUnit unit) {
     return {kUnderlineDbmX1, kUnderlineDbmX2};
 }
 
-bool switchesTo(float x1, PowerUnit target) {
-    const PowerUnit present = powerUnitFromUnderline(x1);
-    return (target == PowerUnit::dBm && present == PowerUnit::mW) ||
-           (target == PowerUnit::mW && present == PowerUnit::dBm);
-}
-
 std::string_view unitWord(PowerUnit unit) {
     return unit == PowerUnit::mW ? "mWatts" : "dBm";
 }

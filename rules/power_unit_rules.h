@@ -9,18 +9,12 @@
 
 namespace tarvanel {
 
-// The window keeps a link end's power unit as the position of the red
-// underline under "dBm" or "mW"; x1 alone tells the unit. Twips, 15 a pixel.
+// The red underline under a link end's power unit, "dBm" or "mW", follows the
+// unit. Twips, 15 a pixel.
 inline constexpr float kUnderlineDbmX1 = 2920.0f;
 inline constexpr float kUnderlineDbmX2 = 3380.0f;
 inline constexpr float kUnderlineMwX1 = 3700.0f;
 inline constexpr float kUnderlineMwX2 = 4080.0f;
-
-constexpr PowerUnit powerUnitFromUnderline(float x1) {
-    if (x1 == kUnderlineDbmX1) return PowerUnit::dBm;
-    if (x1 == kUnderlineMwX1) return PowerUnit::mW;
-    return PowerUnit::None;
-}
 
 // Where a link end's underline lies for a unit, in twips.
 struct UnderlineEnds {
@@ -30,10 +24,6 @@ struct UnderlineEnds {
 
 // The underline span under the unit's picture: dBm 2920..3380, mW 3700..4080.
 UnderlineEnds underlineEndsFor(PowerUnit unit);
-
-// Whether a link end whose underline starts at `x1` switches when the user asks
-// for `target`: only from the other of the two units, never from itself.
-bool switchesTo(float x1, PowerUnit target);
 
 // The unit word of the link end's unit label: "dBm" or "mWatts".
 std::string_view unitWord(PowerUnit unit);

@@ -1,4 +1,4 @@
-#include "engine/installer_readouts.h"
+#include "engine/link_texts.h"
 #include "tests/engine/test_support.h"
 
 #include <gtest/gtest.h>
@@ -28,8 +28,9 @@ using ReadoutTest = LocaleTest<ReadoutCase>;
 TEST_P(ReadoutTest, GivesTheWorkedFigures) {
     const auto& [named, c] = GetParam();
     const NumberLocale& locale = named.locale;
-    const InstallerReadoutTexts t = installerReadoutTexts(exampleLinkWith(c.field, c.text, locale),
-                                                          localized(c.km, locale), locale);
+    const LinkInputs inputs{
+        exampleLinkWith(c.field, c.text, locale), "", localized(c.km, locale), {}};
+    const InstallerReadoutTexts t = linkTexts(inputs, locale).readouts;
     EXPECT_EQ(t.legalPower1 + "|" + t.legalPower2 + "|" + t.freeSpaceLoss + "|" + t.received + "|" +
                   t.margin + "|" + t.clearance + "|" + t.fresnelRadius + "|" + t.fresnelPart + "|" +
                   t.earthBulge + "|" + t.reverseDistance,

@@ -234,12 +234,13 @@ private slots:
         typeInto(get<QLineEdit>("Text4", closer), "0.10");
         typeInto(get<QLineEdit>("Text4", 3 - closer), "0.5");
         for (int round = 0; round < 2; ++round) { // the second opening finds the same list
-            QVERIFY(get("cmdChoose", closer)->accessibleName().startsWith("Open the cable list"));
+            QVERIFY(
+                get("cmdChoose", closer)->accessibleName().startsWith("Άνοιγμα λίστας καλωδίων"));
             QTest::mouseClick(get("cmdChoose", opener), Qt::LeftButton);
             QVERIFY(list->isVisible());
             QVERIFY(get("cmdChoose", closer)
                         ->accessibleName()
-                        .endsWith(QString("and close the list, Interface No.%1").arg(closer)));
+                        .endsWith(QString("κλείσιμο της λίστας, Interface No.%1").arg(closer)));
             QCOMPARE(list->y(), get("cmdChoose", opener)->y());
             QCOMPARE(caption(opener) + caption(3 - opener), "OK...");
             QCOMPARE(list->count(), int(tarvanel::kCableCatalogue.size()));

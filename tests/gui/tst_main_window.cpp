@@ -168,14 +168,43 @@ private slots:
         QTest::newRow("Text8") << "Απώλειες καλωδίου Interface No.2";
         QTest::newRow("lblEIRP1") << "Interface 1 EIRP 32.50 dBm";
         QTest::newRow("lblCableLoss") << "Συνολικές απώλειες καλωδίου Interface No.1 2.5 dB";
+        QTest::newRow("cboEarthFactor") << "Συντελεστής γης k";
     }
     void accessibleNames() {
         QFETCH(QString, name);
         typeFields({"Text2", "20", "Text3", "15", "Text4", "0.25", "Text5", "10", "Text6", "0"});
+        QTest::keyClick(m_window.get(), Qt::Key_H, Qt::ControlModifier | Qt::ShiftModifier);
         QVERIFY(waitForTick(*m_window));
         QAccessibleInterface* control =
             QAccessible::queryAccessibleInterface(get(QTest::currentDataTag()));
         QCOMPARE(control->text(QAccessible::Name), name);
+    }
+
+    // What the program says to assistive technology is in the window's
+    // language: no English word in any name, description or tooltip, the path
+    // panel's and the chooser's included, but for the captions drawn in English
+    // and the units.
+    void namesSpeakGreek() {
+        typeExampleLink(*m_window, ".");
+        QTest::mouseClick(get("cmdChoose"), Qt::LeftButton);
+        QTest::keyClick(m_window.get(), Qt::Key_H, Qt::ControlModifier | Qt::ShiftModifier);
+        QVERIFY(waitForTick(*m_window));
+        const QSet<QString> allowed = {
+            "Interface", "No",      "EIRP",    "Fade",    "Margin", "Free",     "Space",
+            "Loss",      "Fresnel", "Zone",    "Radius",  "Gain",   "Minimize", "Exit",
+            "Tarvanel",  "dBm",     "mW",      "mWatts",  "dBi",    "dBd",      "dB",
+            "GHz",       "MHz",     "km",      "Km",      "m",      "k",        "OK",
+            "ITU",       "R",       "P",       "Ctrl",    "Shift",  "H",        "LMR",
+            "RG",        "Belden",  "Aircell", "Ecoflex", "H155",   "H1000"};
+        const QRegularExpression word("[A-Za-z]+");
+        for (QWidget* widget : m_window->findChildren<QWidget*>()) {
+            QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(widget);
+            for (const QString& said : {heard->text(QAccessible::Name),
+                                        heard->text(QAccessible::Description), widget->toolTip()})
+                for (const auto& match : word.globalMatch(said))
+                    QVERIFY2(allowed.contains(match.captured()),
+                             qPrintable(widget->objectName() + ": " + said));
+        }
     }
 
     // A screen reader that caches names hears every new result: each result

@@ -4,7 +4,10 @@
 // The path panel: opened by the keyboard, typed, read, closed; and the side
 // view's obstacle in the verdict's colour at its place.
 
-#include "app/path_side_view.h"
+#include "app/link_summary.h"
+#include "app/qt_number_locale.h"
+#include "engine/link_texts.h"
+#include "path/path_side_view.h"
 #include "tests/gui/main_window_support.h"
 #include "widgets/window_colours.h"
 
@@ -37,7 +40,6 @@ private slots:
                               << QColor(0, 128, 0);
         QTest::newRow("10 km") << "10" << QStringList{"-74.35 dBm", "5.65 dB", "12.02 m"}
                                << QColor(255, 0, 0);
-        QTest::newRow("no distance") << "-5" << QStringList{"", "", ""} << QColor(0, 128, 0);
     }
     void readoutsAtTheLinkDistance() {
         QFETCH(QString, distance);
@@ -57,6 +59,7 @@ private slots:
     // The widest realistic text of each read-out, in the label's own font,
     // fits its rectangle, and the rectangle lies inside the two-pixel border.
     void readoutsFitInsideTheBorder() {
+        QTest::keyClick(m_window.get(), Qt::Key_H, Qt::ControlModifier | Qt::ShiftModifier);
         for (const auto& [name, widest] : {std::pair{"lblLegalPower1", "30,00 dBm (1000,00 mW)"},
                                            {"lblLegalPower2", "30,00 dBm (1000,00 mW)"},
                                            {"lblReceived", "-100,00 dBm"},
@@ -125,6 +128,22 @@ private slots:
             at = found + 1;
         }
         QVERIFY(!lines.join('\n').contains(": \n") && !lines.join('\n').contains("Κανάλι"));
+
+        // The same summary from the same inputs typed into no window at all.
+        tarvanel::LinkInputs typed;
+        typed.link = {{"20", tarvanel::PowerUnit::dBm, "15", "0.22", "10", "2"},
+                      {"20", tarvanel::PowerUnit::dBm, "15", "0.10", "10", "2"},
+                      "2427",
+                      "80",
+                      "10"};
+        typed.linkDistance = "5";
+        typed.path = {"32", "18", "2", "15", tarvanel::EarthFactor::Standard};
+        const QLocale locale;
+        const QStringList fromInputs =
+            tarvanel::linkSummary(
+                typed, tarvanel::linkTexts(typed, tarvanel::numberLocaleFrom(locale)), locale)
+                .split('\n');
+        QCOMPARE(lines, fromInputs);
     }
 
     // Tab from the link distance reaches the button; Space opens the panel
@@ -138,12 +157,14 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QWidget* button = get("cmdPath");
         QCOMPARE(QApplication::focusWidget(), button);
+        // Built when it first opens: a closed window does not pay for it.
+        QVERIFY(!m_window->findChild<QWidget*>("pnlPath"));
         QTest::keyClick(button, Qt::Key_Space);
         QVERIFY(get("pnlPath")->isVisible());
         QCOMPARE(m_window->size(), QSize(550, 662));
         QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(button);
         QVERIFY(heard->role() == QAccessible::Button &&
-                heard->text(QAccessible::Name) == "Close the path panel");
+                heard->text(QAccessible::Name) == tarvanel::kClosePathPanel);
         for (const char* typed : {"32", "18", "2", "25"}) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             typeKeys(QApplication::focusWidget(), QString::fromLatin1(typed));

@@ -1,4 +1,4 @@
-#include "app/title_strip.h"
+#include "widgets/title_strip.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

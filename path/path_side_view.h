@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/path_profile.h"
+#include "engine/path_figures.h"
 
 #include <QWidget>
 

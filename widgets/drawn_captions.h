@@ -1,8 +1,10 @@
 #pragma once
 
-#include "app/window_table.h"
+#include "widgets/control_row.h"
 
 #include <QFont>
+
+#include <span>
 
 class QPainter;
 
@@ -33,6 +35,6 @@ void drawCaption(QPainter& painter, const QFont& font, double left, double centr
 // The caption and unit word of every control of a container: left and right of
 // a field, centred on its row; on the first line of a result label, the unit
 // just after its edge.
-void drawControlCaptions(QPainter& painter, Container container);
+void drawControlCaptions(QPainter& painter, std::span<const ControlRow> rows, Container container);
 
 } // namespace tarvanel

@@ -1,4 +1,4 @@
-#include "app/path_side_view.h"
+#include "path/path_side_view.h"
 
 #include "widgets/window_colours.h"
 #include "widgets/window_fonts.h"

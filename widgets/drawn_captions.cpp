@@ -1,4 +1,4 @@
-#include "app/drawn_captions.h"
+#include "widgets/drawn_captions.h"
 
 #include "widgets/window_fonts.h"
 
@@ -39,9 +39,9 @@ void drawCaption(QPainter& painter, const QFont& font, double left, double centr
     drawOnBaseline(painter, font, left, baseline, utf8);
 }
 
-void drawControlCaptions(QPainter& painter, Container container) {
+void drawControlCaptions(QPainter& painter, std::span<const ControlRow> rows, Container container) {
     const QFont font = pictureFont();
-    for (const ControlRow& row : windowTable()) {
+    for (const ControlRow& row : rows) {
         if (row.container != container) continue;
         if (row.kind == Kind::ResultLabel) {
             if (row.caption)

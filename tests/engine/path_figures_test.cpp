@@ -54,7 +54,7 @@ TEST_P(PathTest, GivesTheWorkedFigures) {
     const NumberLocale& locale = c.locale.locale;
     LinkFields link = test::exampleLink(locale);
     c.edit(link);
-    const PathTexts t = linkTexts(link, c.distance, c.path, locale).path;
+    const PathTexts t = linkTexts(LinkInputs{link, "", c.distance, c.path}, locale).path;
     EXPECT_EQ(t.lineOfSight + "|" + t.earthBulge + "|" + t.fresnelRadius + "|" + t.clearance + "|" +
                   t.fresnelZone + "|" + t.diffractionLoss + "|" + t.margin + "|" + t.leastHeight1 +
                   "|" + t.leastHeight2 + "|" + t.tilt1 + "|" + t.tilt2,

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "engine/installer_readouts.h"
+#include "engine/link_budget.h"
+#include "engine/link_inputs.h"
+#include "engine/number_locale.h"
+#include "engine/path_figures.h"
+
+namespace tarvanel {
+
+// Every figure of the link, as numbers, from one reading of its inputs: what
+// the window, the summary and a report show, before any of it becomes text.
+struct LinkFigures {
+    // The five results, in their exact single-precision steps.
+    LinkResults results;
+    // Each end's EIRP (0 when it fails) above the legal limit.
+    bool exceedsLimit1 = false;
+    bool exceedsLimit2 = false;
+    LegalPower legalPower1;
+    LegalPower legalPower2;
+    Directions directions;   // the greatest distance each way round
+    PathReadouts atDistance; // the read-outs at the link distance
+    EarthFactor earthFactor = EarthFactor::Standard;
+    PathFigures path;
+};
+
+LinkFigures linkFigures(const LinkInputs& inputs, const NumberLocale& locale);
+
+} // namespace tarvanel

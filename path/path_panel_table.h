@@ -1,0 +1,24 @@
+#pragma once
+
+#include "widgets/control_row.h"
+
+#include <span>
+
+namespace tarvanel {
+
+class ChoiceBox;
+class PathSideView;
+
+// The path panel's height below the window, in twips (300 px).
+inline constexpr int kPathPanelHeightTwips = 4500;
+
+// The panel's controls that its code works with by name.
+struct PathPanelControls {
+    ChoiceBox* cboEarthFactor = nullptr; // k, the engine's choices
+    PathSideView* picPathSide = nullptr;
+};
+
+// Every control of the path panel, back to front, places relative to it.
+std::span<const ControlRow> pathPanelTable();
+
+} // namespace tarvanel

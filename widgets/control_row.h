@@ -1,0 +1,140 @@
+#pragma once
+
+#include "widgets/twips.h"
+
+#include <QString>
+
+#include <string>
+
+class QWidget;
+
+namespace tarvanel {
+
+struct LinkInputs;
+struct LinkTexts;
+
+// What a control means, for the code that looks one up by it (the picture's
+// headings and braces, the summary, the names of the warnings).
+enum class Role {
+    None,
+    // The link as a whole.
+    Frequency,
+    Channel,
+    Sensitivity,
+    Margin,
+    Minimize,
+    Exit,
+    LinkDistance,
+    GreatestDistance,
+    Clearance,
+    PathPanel,
+    // One link end (the row's `end` says which).
+    Power,
+    LossPerMetre,
+    Connectors,
+    CableLoss,
+    Eirp,
+    Warning,
+    Frame,
+};
+
+// What kind of widget a row makes.
+enum class Kind {
+    TextBox,      // white, black text, the number rule
+    ChannelBox,   // editable drop-down
+    CableList,    // the chooser's list, hidden at start
+    ChooseButton, // "..."
+    ResultLabel,  // a number that assistive technology hears with its caption
+    Warning,      // red text, hidden at start
+    UnitLabel,    // a word
+    TitleStrip,   // moves the window
+    ClickArea,    // a word or glyph to click
+    Underline,    // a line from (left, top) to (left + width, top)
+    Frame,        // a group box
+    UnitOption,   // an option button of a frame
+    FoldButton,   // opens and closes a panel
+    Panel,        // a part of the window that folds out, built when first opened
+    ChoiceBox,    // a drop-down of fixed items, named by its caption
+    SideView,     // the path seen from the side
+};
+
+enum class LinkEnd { None, One, Two };
+
+// Where a row's box is measured from, and whose child the control is.
+enum class Container { Window, EndFrame, PathPanel };
+
+enum class TextColour { Default, Green, Red };
+
+// Where a control's line stands in the summary a user copies: its section
+// (a link end's twice, end 1 first) and its place there; 0: left out.
+enum class ReportSection { None, Link, End, Receiver, Results, Readouts, Path };
+struct ReportPlace {
+    ReportSection section = ReportSection::None;
+    int place = 0;
+};
+
+// Where the controls struct of a table keeps a row's control (made by
+// keepAt<&member>; `controls` is that struct).
+using KeepControl = void (*)(void* controls, LinkEnd, QWidget*);
+// The text a result label shows, and its colour, from the refresh's texts.
+using TextOf = const std::string& (*)(const LinkTexts&);
+using ColourOf = TextColour (*)(const LinkTexts&);
+// The input a text box or drop-down feeds: its text into the model...
+using TextInput = std::string& (*)(LinkInputs&);
+// ... or, for a choice box, the index of its choice.
+using ChoiceInput = void (*)(LinkInputs&, int index);
+
+// One control: everything about it that its container, the drawn picture
+// behind it, the refresh and assistive technology need.
+struct ControlRow {
+    const char* name; // objectName
+    Kind kind;
+    Role role = Role::None;
+    LinkEnd end = LinkEnd::None;
+    Container container = Container::Window;
+    // Left, top, width x height relative to its container.
+    TwipsBox box;
+    int fontPixels = 0; // 0: the window's font
+    bool bold = false;
+    bool condensed = false;
+    bool alignRight = false;
+    TextColour colour = TextColour::Default;
+    const char* text = ""; // initial text or caption
+    // Drawn in the picture: the caption left of the control (at captionLeft),
+    // or on the label's first line for results, and the unit word right of it
+    // (at unitLeft; 0: just after the control's right edge).
+    const char* caption = nullptr;
+    int captionLeft = 0;
+    const char* unit = nullptr;
+    int unitLeft = 0;
+    // For controls that no drawn caption names.
+    const char* accessibleName = nullptr;
+    // Also the control's accessible description.
+    const char* toolTip = nullptr;
+    int tabPosition = 0; // 1, 2, ...: the order of the Tab key; 0: not in it
+    KeepControl keep = nullptr;
+    TextOf shows = nullptr;      // written by every refresh
+    ColourOf colourOf = nullptr; // likewise
+    TextInput feeds = nullptr;   // read by every refresh
+    ChoiceInput chooses = nullptr;
+    ReportPlace report{};
+};
+
+// Keeps a control in the member of a controls struct that `member` points to.
+template <typename> struct MemberPointer;
+template <typename Class, typename Widget> struct MemberPointer<Widget * Class::*> {
+    using Owner = Class;
+    using Type = Widget;
+};
+template <auto member> void keepIn(void* controls, LinkEnd, QWidget* widget) {
+    using Pointer = MemberPointer<decltype(member)>;
+    static_cast<typename Pointer::Owner*>(controls)->*member =
+        static_cast<typename Pointer::Type*>(widget);
+}
+
+// The name assistive technology reads for a control: its drawn caption, or its
+// own accessible name, or its tooltip; the fields of a link end (but not its
+// results, whose captions say the end) with the end's heading after it.
+QString accessibleNameOf(const ControlRow& row, const char* endHeading = nullptr);
+
+} // namespace tarvanel
