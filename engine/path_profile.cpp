@@ -32,13 +32,10 @@ Double difference(const Double& a, const Double& b) {
 }
 
 // The antenna height at one end that puts the line of sight `target` m up at
-// the obstacle: from h + (other - h) d1 / d = target, h = (target d - other
-// d1) / (d - d1), with d1 measured from this end.
+// the obstacle, the other antenna as typed.
 Double leastHeight(const Double& target, const Double& other, const Double& fromThisEnd,
                    const Double& toOtherEnd) {
-    return checked::apply([](double t, double h, double d1,
-                             double d2) { return checked::divide(t * (d1 + d2) - h * d1, d2); },
-                          target, other, fromThisEnd, toOtherEnd);
+    return checked::apply(antennaHeightForLineMetres, target, other, fromThisEnd, toOtherEnd);
 }
 
 // An angle with its sign always shown: "+0.14°", "-0.18°", "0.00°".
@@ -76,6 +73,17 @@ double earthFactorValue(EarthFactor factor) {
         break;
     }
     return kStandardEarthFactor;
+}
+
+Verdict fresnelVerdict(double percent) {
+    if (!std::isfinite(percent)) return Verdict::Unknown;
+    // Judged on the whole percent as shown: 59.6 % shows, and counts, as 60.
+    const NumberLocale plain;
+    const double shown =
+        toDouble(formatPattern(percent, DisplayPattern::WholeNumber, plain), plain).value;
+    return shown >= 100.0 * kClearFresnelPart ? Verdict::Clear
+           : shown >= 0.0                     ? Verdict::PartlyBlocked
+                                              : Verdict::Blocked;
 }
 
 std::optional<double> bulgeAt(const PathProfile& profile, double km) {
@@ -129,13 +137,9 @@ PathTexts pathTexts(const PathFields& fields, const PathReadouts& link,
     texts.clearance = figureText(clearance, " m", locale);
     Verdict verdict = Verdict::Unknown;
     if (share.ok() && std::isfinite(share.value)) {
-        // Judged on the whole percent as shown.
-        const std::string percent = formatPattern(share.value, DisplayPattern::WholeNumber, locale);
-        const double shown = toDouble(percent, locale).value;
-        verdict = shown >= 100.0 * kClearFresnelPart ? Verdict::Clear
-                  : shown >= 0.0                     ? Verdict::PartlyBlocked
-                                                     : Verdict::Blocked;
-        texts.fresnelZone = percent + " % " + verdictWord(verdict);
+        verdict = fresnelVerdict(share.value);
+        texts.fresnelZone = formatPattern(share.value, DisplayPattern::WholeNumber, locale) +
+                            " % " + verdictWord(verdict);
     }
     texts.diffractionLoss = figureText(loss, " dB", locale);
     texts.margin = figureText(margin, " dB", locale);

@@ -51,6 +51,8 @@ struct PathFields {
 // How much of the first Fresnel zone the obstacle leaves free: at least 60 %
 // (clear), 0 to 60 % (partly blocked), or the obstacle above the line of sight.
 enum class Verdict { Unknown, Clear, PartlyBlocked, Blocked };
+// The verdict on the share of F1 left free, in % (Unknown when not finite).
+Verdict fresnelVerdict(double percent);
 
 // What the side view draws, in double precision; a figure that does not
 // compute is missing.
