@@ -1,9 +1,13 @@
 // Engine cost of the refresh cycle: the five results of the 200 ms tick as
-// label texts, the two EIRPs of the 600 ms tick, and the number rules under them.
+// label texts, the two EIRPs of the 600 ms tick, and the number rules under
+// them; and the figures over a long ground profile.
 #include "engine/result_text.h"
+#include "engine/terrain_profile.h"
 #include "tests/engine/test_support.h"
 
 #include <benchmark/benchmark.h>
+
+#include <cmath>
 
 namespace tarvanel {
 namespace {
@@ -53,6 +57,17 @@ void milliwattPower(benchmark::State& state) {
         benchmark::DoNotOptimize(GetPower(end, test::kEnUs.locale));
 }
 BENCHMARK(milliwattPower);
+
+// A 2 000-point ground profile over 20 km: rolling hills with trees.
+void groundProfile(benchmark::State& state) {
+    const TerrainLink link{2437, 20, 4.0 / 3.0, {100, 30}, {120, 25}};
+    std::vector<TerrainPoint> points;
+    for (int i = 1; i <= 2000; ++i)
+        points.push_back({i * 0.00999, 110 + 30 * std::sin(i / 150.0), i % 7 == 0 ? 12.0 : 0.0});
+    for (auto _ : state)
+        benchmark::DoNotOptimize(terrainFigures(link, points));
+}
+BENCHMARK(groundProfile)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 } // namespace tarvanel

@@ -35,22 +35,6 @@ Double difference(const Double& a, const Double& b) {
     return checked::apply([](double x, double y) { return checked::value(x - y); }, a, b);
 }
 
-// The share as a whole percent, rounded the way it is shown: to 15
-// significant digits first, then halves away from zero.
-double wholePercent(double share) {
-    char digits[32];
-    std::snprintf(digits, sizeof digits, "%.14e", share);
-    return std::round(std::strtod(digits, nullptr));
-}
-
-Verdict verdictOf(const Double& share) {
-    if (!share.ok() || !std::isfinite(share.value)) return Verdict::Unknown;
-    const double shown = wholePercent(share.value);
-    return shown >= 100.0 * kClearFresnelPart ? Verdict::Clear
-           : shown >= 0.0                     ? Verdict::PartlyBlocked
-                                              : Verdict::Blocked;
-}
-
 PointFigures pointAt(double km, const Double& top, const Double& h1, const Double& h2,
                      const PathReadouts& link, double k) {
     const Double d1{km};
@@ -67,20 +51,8 @@ PointFigures pointAt(double km, const Double& top, const Double& h1, const Doubl
                                           top, point.earthBulge));
     point.share = checked::apply([](double c, double r) { return checked::divide(100.0 * c, r); },
                                  point.clearance, point.fresnelRadius);
-    point.verdict = verdictOf(point.share);
+    point.verdict = point.share.ok() ? fresnelVerdict(point.share.value) : Verdict::Unknown;
     return point;
-}
-
-// The antenna height at one end that puts the line of sight `target` m up at
-// a point: from h + (other - h) d1 / d = target, h = (target d - other d1) /
-// (d - d1), with d1 measured from this end.
-Double leastHeight(const Double& target, const Double& other, double fromThisEnd,
-                   double toOtherEnd) {
-    return checked::apply(
-        [&](double t, double h) {
-            return checked::divide(t * (fromThisEnd + toOtherEnd) - h * fromThisEnd, toOtherEnd);
-        },
-        target, other);
 }
 
 // The greatest height an end needs over all points, each kept 0.6 F1 clear.
@@ -94,7 +66,11 @@ Double leastHeightOver(const std::vector<PointFigures>& points, const Double& ot
                               double r) { return checked::value(t + b + kClearFresnelPart * r); },
                            p.top, p.earthBulge, p.fresnelRadius);
         const double fromThisEnd = atEnd1 ? p.km : d - p.km;
-        const Double h = leastHeight(target, other, fromThisEnd, d - fromThisEnd);
+        const Double h = checked::apply(
+            [&](double t, double o) {
+                return antennaHeightForLineMetres(t, o, fromThisEnd, d - fromThisEnd);
+            },
+            target, other);
         if (h.ok())
             least = least ? std::max(*least, h.value) : h.value;
         else if (!least)
@@ -114,6 +90,18 @@ std::optional<std::size_t> worstOf(const std::vector<PointFigures>& points) {
 }
 
 } // namespace
+
+Verdict fresnelVerdict(double percent) {
+    if (!std::isfinite(percent)) return Verdict::Unknown;
+    // Judged on the whole percent as shown: taken to 15 significant digits,
+    // then rounded, halves away from zero.
+    char digits[32];
+    std::snprintf(digits, sizeof digits, "%.14e", percent);
+    const double shown = std::round(std::strtod(digits, nullptr));
+    return shown >= 100.0 * kClearFresnelPart ? Verdict::Clear
+           : shown >= 0.0                     ? Verdict::PartlyBlocked
+                                              : Verdict::Blocked;
+}
 
 PathFigures pathFigures(const PathFields& fields, const PathReadouts& link,
                         const NumberLocale& locale) {

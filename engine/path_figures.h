@@ -49,6 +49,11 @@ struct PathFields {
 // How much of the first Fresnel zone a point leaves free: at least 60 %
 // (clear), 0 to 60 % (partly blocked), or the point above the line of sight.
 enum class Verdict { Unknown, Clear, PartlyBlocked, Blocked };
+// The verdict on the share of F1 left free, in %, judged on the whole percent
+// as shown: 59.6 % shows, and counts, as 60 (Unknown when not finite).
+Verdict fresnelVerdict(double percent);
+// The verdict on the share of F1 left free, in % (Unknown when not finite).
+Verdict fresnelVerdict(double percent);
 
 // The figures at one point strictly between the ends.
 struct PointFigures {

@@ -66,6 +66,20 @@ Outcome<double> antennaTiltDegrees(double hThis, double hOther, double dKm, doub
     return checked::value(std::atan(rise.value - drop.value) * kDegreesPerRadian);
 }
 
+Outcome<double> antennaHeightForLineMetres(double targetMetres, double hOther, double d1Km,
+                                           double d2Km) {
+    return checked::divide(targetMetres * (d1Km + d2Km) - hOther * d1Km, d2Km);
+}
+
+Outcome<double> bullingtonBreakpointKm(double hts, double hrs, double stim, double srim,
+                                       double dKm) {
+    return checked::divide(hrs - hts + srim * dKm, stim + srim);
+}
+
+Outcome<double> bullingtonLossDb(double lucDb, double dKm) {
+    return checked::value(lucDb + (1.0 - std::exp(-lucDb / 6.0)) * (10.0 + 0.02 * dKm));
+}
+
 Outcome<double> milliwattsToDbm(double milliwatts) {
     TARVANEL_TRY(power, checked::value(milliwatts));
     if (!(power.value > 0.0)) return Failed{EngineError::InvalidOperation};

@@ -62,6 +62,28 @@ Outcome<double> knifeEdgeLossDb(double v);
 // in degrees, negative when it points down.
 Outcome<double> antennaTiltDegrees(double hThis, double hOther, double dKm, double earthFactor);
 
+// The height an antenna needs at one end for the line of sight to pass
+// `target` m up at d1 from this end and d2 from the other end, whose antenna is
+// at hOther: from h + (hOther - h) d1 / (d1 + d2) = target,
+// h = (target (d1 + d2) - hOther d1) / d2. 22.66 m up at 2 of 5 km, the other
+// antenna at 18 m: 25.76 m.
+Outcome<double> antennaHeightForLineMetres(double targetMetres, double hOther, double d1Km,
+                                           double d2Km);
+
+// Where the two steepest rays of a profile meet (ITU-R P.526, Bullington): the
+// ray from end 1 (antenna hts, slope Stim in m/km) and the ray from end 2
+// (antenna hrs, slope Srim toward end 1), km from end 1, over d km:
+// dbp = (hrs - hts + Srim d) / (Stim + Srim). Antennas at 120 and 115 m, 10 km
+// apart, a ridge 181.41 m up (bulge included) at 4 km: Stim = 15.35, Srim =
+// 11.07, dbp = 4.00 km.
+Outcome<double> bullingtonBreakpointKm(double hts, double hrs, double stim, double srim,
+                                       double dKm);
+
+// The loss over a profile from the loss of its one equivalent knife edge Luc
+// (ITU-R P.526, Bullington): Lb = Luc + (1 - e^(-Luc / 6)) (10 + 0.02 d).
+// Luc = 4.99 dB over 5 km: 10.69 dB.
+Outcome<double> bullingtonLossDb(double lucDb, double dKm);
+
 // dBm = 10 ln(p) / ln(10). InvalidOperation for p <= 0 or NaN, Overflow for an
 // infinite p.
 Outcome<double> milliwattsToDbm(double milliwatts);
