@@ -24,6 +24,19 @@ Outcome<double> freeSpaceLossDb(double megahertz, double kilometres) {
     return checked::value(20.0 * decades.value);
 }
 
+Outcome<double> freeSpaceDistanceKm(double megahertz, double lossDb) {
+    if (!(megahertz > 0.0)) return Failed{EngineError::InvalidOperation};
+    TARVANEL_TRY(lossOverOneKm, freeSpaceLossDb(megahertz, 1.0));
+    TARVANEL_TRY(exponent, checked::value((lossDb - lossOverOneKm.value) / 20.0));
+    return checked::value(std::pow(10.0, exponent.value));
+}
+
+Outcome<double> offAxisDegrees(double lossDb, double beamwidthDegrees) {
+    if (!(beamwidthDegrees > 0.0) || !(lossDb >= 0.0)) return Failed{EngineError::InvalidOperation};
+    TARVANEL_TRY(root, checked::squareRoot(lossDb / 12.0));
+    return checked::value(beamwidthDegrees * root.value);
+}
+
 Outcome<double> fresnelRadiusMetres(double megahertz, double d1Km, double d2Km) {
     TARVANEL_TRY(wavelength, wavelengthMetres(megahertz));
     TARVANEL_TRY(share, checked::divide(d1Km * d2Km * kMetresPerKm, d1Km + d2Km));

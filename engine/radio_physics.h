@@ -35,6 +35,19 @@ Outcome<double> wavelengthMetres(double megahertz);
 // InvalidOperation when the product is not positive.
 Outcome<double> freeSpaceLossDb(double megahertz, double kilometres);
 
+// The distance over which the free-space loss reaches `lossDb`, from the loss
+// over 1 km: 10^((loss - FSL(f, 1 km)) / 20). 115.80 dB at 2427 MHz: 6.061 km.
+// InvalidOperation unless f > 0, Overflow past double precision.
+Outcome<double> freeSpaceDistanceKm(double megahertz, double lossDb);
+
+// How far off its axis an antenna may point for a given loss. The main lobe
+// of a half-power beamwidth theta3 loses 12 (theta / theta3)^2 dB at theta
+// off the axis (the parabolic main lobe of the common antenna pattern
+// models), so theta = theta3 sqrt(loss / 12): 1 dB at theta3 / sqrt(12) and
+// 3 dB at theta3 / 2; an 18 degree antenna, 5.20 and 9.00 degrees.
+// InvalidOperation unless theta3 > 0 and the loss >= 0.
+Outcome<double> offAxisDegrees(double lossDb, double beamwidthDegrees);
+
 // The first Fresnel zone's radius at a point d1 from one end and d2 from the
 // other: sqrt(lambda d1 d2 / (d1 + d2)).
 Outcome<double> fresnelRadiusMetres(double megahertz, double d1Km, double d2Km);
