@@ -172,6 +172,9 @@ LinkInputs FrmMain::inputs() const {
     }
     inputs.link.end1.unit = m_powerUnits->unit1();
     inputs.link.end2.unit = m_powerUnits->unit2();
+    // While the positions give the distance, its box shows theirs; the
+    // user's own stays in the model, to come back when they no longer do.
+    if (m_distanceFromPositions) inputs.linkDistance = m_typedDistance.toStdString();
     return inputs;
 }
 
@@ -307,15 +310,56 @@ void FrmMain::Timer1_Timer() {
     if (!m_resultsStale) return;
     m_resultsStale = false;
     const NumberLocale locale = numberLocaleFrom(m_locale);
-    const LinkFigures figures = linkFigures(inputs(), locale);
-    const LinkTexts texts = linkTexts(figures, locale);
+    const LinkInputs now = inputs();
+    const LinkFigures figures = linkFigures(now, locale);
+    const LinkTexts texts = linkTexts(figures, now, locale);
     for (const auto& [row, label] : m_refreshed) {
         showText(label, row->shows(texts));
         if (row->colourOf)
             showColour(label, row->colourOf(texts) == TextColour::Red ? kWarningRed : kResultGreen);
     }
     explainReadouts(texts);
+    showRejections(texts);
+    showDistanceSource(texts.positions);
     if (m_c.pnlPath) m_c.pnlPath->showProfile(figures.path.profile);
+}
+
+// A box whose text is not taken shows it in red, with the reason as its tooltip.
+void FrmMain::showRejections(const LinkTexts& texts) {
+    for (const auto& [row, widget] : m_inputs) {
+        if (!row->rejects) continue;
+        const QString why = QString::fromStdString(row->rejects(texts));
+        QPalette palette = widget->palette();
+        palette.setColor(QPalette::Text, why.isEmpty() ? QColor(Qt::black) : kWarningRed);
+        if (palette != widget->palette()) widget->setPalette(palette);
+        const QString tip = why.isEmpty() ? QString::fromUtf8(row->toolTip) : why;
+        if (widget->toolTip() != tip) {
+            widget->setToolTip(tip);
+            widget->setAccessibleDescription(tip);
+        }
+    }
+}
+
+// The link distance box: typed, or, while both positions read, theirs and
+// read-only.
+void FrmMain::showDistanceSource(const PositionTexts& positions) {
+    QLineEdit* box = m_c.txtLinkDistance;
+    if (positions.fromPositions == m_distanceFromPositions) {
+        if (m_distanceFromPositions) box->setText(QString::fromStdString(positions.linkDistance));
+        return;
+    }
+    const QSignalBlocker quiet(box); // the box's own text does not change the inputs
+    if (positions.fromPositions) m_typedDistance = box->text();
+    m_distanceFromPositions = positions.fromPositions;
+    box->setReadOnly(m_distanceFromPositions);
+    box->setText(m_distanceFromPositions ? QString::fromStdString(positions.linkDistance)
+                                         : m_typedDistance);
+    const QString tip = m_distanceFromPositions
+                            ? QStringLiteral("Από τις θέσεις των δύο άκρων, σε km (γεωδαισιακή "
+                                             "απόσταση στο ελλειψοειδές WGS84)")
+                            : QString::fromUtf8(rowOf(Role::LinkDistance).toolTip);
+    box->setToolTip(tip);
+    box->setAccessibleDescription(tip);
 }
 
 void FrmMain::explainReadouts(const LinkTexts& texts) {

@@ -17,6 +17,7 @@ namespace tarvanel {
 
 struct ControlRow;
 struct LinkTexts;
+struct PositionTexts;
 class PathPanel;
 class PowerUnits;
 
@@ -63,6 +64,8 @@ private:
     void Timer1_Timer();
     void Timer2_Timer();
     void explainReadouts(const LinkTexts& texts);
+    void showRejections(const LinkTexts& texts);
+    void showDistanceSource(const PositionTexts& positions);
     void lbltitle_MouseDown(QPointF globalPosition);
     void lblMinimize_Click();
     void lblexit_Click();
@@ -80,6 +83,9 @@ private:
     std::vector<RowControl> m_inputs;
     ReadoutExplanations m_explained; // as the read-outs' tooltips show them
     QAction* m_pathAction = nullptr;
+    // Whether the positions give the link distance, and the one typed.
+    bool m_distanceFromPositions = false;
+    QString m_typedDistance;
     // What a tick must write again: the inputs, a unit or the locale changed
     // since it last wrote. A tick with nothing new only looks at the locale,
     // so an idle window costs no more than its timer.

@@ -51,6 +51,9 @@ const LinkEndFields& endOf(const LinkInputs& inputs, LinkEnd end) {
 
 // What a control shows, without its unit; empty when it holds nothing.
 QString textOf(const ControlRow& row, Sources& from) {
+    // The distance in force: the positions', or the one typed.
+    if (row.role == Role::LinkDistance)
+        return QString::fromStdString(from.texts.positions.linkDistance).trimmed();
     if (row.feeds) return QString::fromStdString(row.feeds(from.inputs)).trimmed();
     if (row.chooses) return QString::fromUtf8(from.texts.earthFactor);
     if (row.shows) return QString::fromStdString(row.shows(from.texts)).trimmed();
@@ -67,9 +70,13 @@ QString unitOf(const ControlRow& row, const Sources& from) {
     return row.unit ? QString::fromUtf8(row.unit) : QString();
 }
 
-QString explanationOf(const ControlRow& row, const ReadoutExplanations& explanations) {
-    if (row.role == Role::GreatestDistance) return explanations.distance;
-    if (row.role == Role::Clearance) return explanations.clearance;
+QString explanationOf(const ControlRow& row, const Sources& from) {
+    if (row.role == Role::GreatestDistance) return from.explanations.distance;
+    if (row.role == Role::Clearance) return from.explanations.clearance;
+    const PositionTexts& positions = from.texts.positions;
+    if (row.role == Role::Position && row.end == LinkEnd::Two && positions.fromPositions)
+        return QStringLiteral("Απόσταση από τις θέσεις: ") +
+               QString::fromStdString(positions.linkDistance) + QStringLiteral(" km");
     return {};
 }
 
@@ -86,7 +93,7 @@ QStringList linesOf(const ControlRow& row, Sources& from) {
     const char* caption = row.caption ? row.caption : row.accessibleName;
     QStringList lines{QString::fromUtf8(caption) + QStringLiteral(": ") + text +
                       (unit.isEmpty() ? QString() : QLatin1Char(' ') + unit)};
-    if (const QString explanation = explanationOf(row, from.explanations); !explanation.isEmpty())
+    if (const QString explanation = explanationOf(row, from); !explanation.isEmpty())
         lines << explanation;
     return lines;
 }

@@ -44,11 +44,15 @@ Double sum(const Double& a, const Double& b) {
 
 } // namespace
 
+Outcome<double> typedDistanceKm(std::string_view text, const NumberLocale& locale) {
+    return positive(toDouble(text, locale));
+}
+
 PathReadouts pathReadouts(const LinkFields& link, const LinkResults& results,
-                          std::string_view distanceKm, double earthFactor,
+                          const Outcome<double>& distanceKm, double earthFactor,
                           const NumberLocale& locale) {
     PathReadouts path;
-    path.distance = positive(toDouble(distanceKm, locale));
+    path.distance = positive(distanceKm);
     path.frequency = positive(toDouble(link.frequency, locale));
     const Double& distance = path.distance;
     const Double& frequency = path.frequency;

@@ -39,8 +39,11 @@ struct PathReadouts {
     Outcome<double> clearance;     // 0.6 F1 + bulge
 };
 
+// A typed link distance in km: only a positive one computes.
+Outcome<double> typedDistanceKm(std::string_view text, const NumberLocale& locale);
+
 PathReadouts pathReadouts(const LinkFields& link, const LinkResults& results,
-                          std::string_view distanceKm, double earthFactor,
+                          const Outcome<double>& distanceKm, double earthFactor,
                           const NumberLocale& locale);
 
 // The greatest transmitter power of an end within the legal limit.

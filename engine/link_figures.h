@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/geo_position.h"
+#include "engine/geodesy.h"
 #include "engine/installer_readouts.h"
 #include "engine/link_budget.h"
 #include "engine/link_inputs.h"
@@ -7,6 +9,17 @@
 #include "engine/path_figures.h"
 
 namespace tarvanel {
+
+// Where the ends stand and which way each looks at the other.
+struct GeoFigures {
+    PositionReading end1; // as read from its text
+    PositionReading end2;
+    Outcome<GeodesicPath> path; // while both positions read
+    Outcome<double> declination;
+    // True bearing less the declination, while both are known.
+    std::optional<double> magnetic1;
+    std::optional<double> magnetic2;
+};
 
 // Every figure of the link, as numbers, from one reading of its inputs: what
 // the window, the summary and a report show, before any of it becomes text.
@@ -18,7 +31,11 @@ struct LinkFigures {
     bool exceedsLimit2 = false;
     LegalPower legalPower1;
     LegalPower legalPower2;
-    Directions directions;   // the greatest distance each way round
+    Directions directions; // the greatest distance each way round
+    GeoFigures geo;
+    // The link distance: the geodesic between the positions while both read,
+    // else the one typed.
+    bool distanceFromPositions = false;
     PathReadouts atDistance; // the read-outs at the link distance
     EarthFactor earthFactor = EarthFactor::Standard;
     PathFigures path;

@@ -71,7 +71,37 @@ PathTexts pathTexts(const PathFigures& figures, const NumberLocale& locale) {
     return texts;
 }
 
+std::string problemText(const PositionReading& reading) {
+    if (reading.problem == PositionProblem::Empty) return {};
+    return std::string(positionProblemText(reading.problem));
+}
+
+PositionTexts positionTexts(const LinkFigures& figures, const LinkInputs& inputs,
+                            const NumberLocale& locale) {
+    const GeoFigures& geo = figures.geo;
+    PositionTexts texts;
+    texts.fromPositions = figures.distanceFromPositions;
+    texts.linkDistance = texts.fromPositions ? formatPattern(geo.path.value.distanceKm,
+                                                             DisplayPattern::ThreeDecimals, locale)
+                                             : inputs.linkDistance;
+    texts.problem1 = problemText(geo.end1);
+    texts.problem2 = problemText(geo.end2);
+    if (geo.path.ok()) {
+        const GeodesicPath& path = geo.path.value;
+        if (path.bearing1) texts.bearing1 = bearingText(*path.bearing1, locale);
+        if (path.bearing2) texts.bearing2 = bearingText(*path.bearing2, locale);
+    }
+    if (geo.magnetic1 && geo.magnetic2)
+        texts.magnetic =
+            bearingText(*geo.magnetic1, locale) + " / " + bearingText(*geo.magnetic2, locale);
+    return texts;
+}
+
 } // namespace
+
+std::string bearingText(double degrees, const NumberLocale& locale) {
+    return formatPattern(bearingForDisplay(degrees, 1), DisplayPattern::OneDecimal, locale) + "°";
+}
 
 const char* verdictWord(Verdict verdict) {
     switch (verdict) {
@@ -87,8 +117,10 @@ const char* verdictWord(Verdict verdict) {
     return "";
 }
 
-LinkTexts linkTexts(const LinkFigures& figures, const NumberLocale& locale) {
+LinkTexts linkTexts(const LinkFigures& figures, const LinkInputs& inputs,
+                    const NumberLocale& locale) {
     return {resultTextsOf(figures.results, locale),
+            positionTexts(figures, inputs, locale),
             readoutTexts(figures, locale),
             pathTexts(figures.path, locale),
             earthFactorChoice(figures.earthFactor).label,
@@ -97,7 +129,7 @@ LinkTexts linkTexts(const LinkFigures& figures, const NumberLocale& locale) {
 }
 
 LinkTexts linkTexts(const LinkInputs& inputs, const NumberLocale& locale) {
-    return linkTexts(linkFigures(inputs, locale), locale);
+    return linkTexts(linkFigures(inputs, locale), inputs, locale);
 }
 
 } // namespace tarvanel

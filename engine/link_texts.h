@@ -45,8 +45,23 @@ struct PathTexts {
     std::string tilt2; // "+0.14°"
 };
 
+// Where the ends stand, and the link distance in force.
+struct PositionTexts {
+    // From the positions, km with three decimals ("6.333"), while both read;
+    // else the distance as typed.
+    std::string linkDistance;
+    bool fromPositions = false;
+    // Why a typed position is not one; empty while it is, or holds nothing.
+    std::string problem1;
+    std::string problem2;
+    std::string bearing1; // true, at end 1 toward end 2: "38.8°"
+    std::string bearing2;
+    std::string magnetic; // with a declination: "33.8° / 213.8°"
+};
+
 struct LinkTexts {
     ResultTexts results;
+    PositionTexts positions;
     InstallerReadoutTexts readouts;
     PathTexts path;
     const char* earthFactor = ""; // the label of the k in force, "4/3"
@@ -54,9 +69,13 @@ struct LinkTexts {
     bool warning2 = false;
 };
 
-LinkTexts linkTexts(const LinkFigures& figures, const NumberLocale& locale);
+LinkTexts linkTexts(const LinkFigures& figures, const LinkInputs& inputs,
+                    const NumberLocale& locale);
 // Figures and texts in one step.
 LinkTexts linkTexts(const LinkInputs& inputs, const NumberLocale& locale);
+
+// A bearing in whole tenths of a degree, never "360.0°": "38.8°".
+std::string bearingText(double degrees, const NumberLocale& locale);
 
 // The word of a verdict: "ελεύθερη", "μερικώς εμποδισμένη", "εμποδισμένη".
 const char* verdictWord(Verdict verdict);

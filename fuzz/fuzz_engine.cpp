@@ -1,7 +1,7 @@
-// Fills all 13 fields of the link, the link distance and the path panel's
-// four texts with arbitrary texts, in any power unit, earth factor and locale,
-// and checks what the refresh relies on: every result is finite, a failure
-// carries 0, and the label, read-out and path texts are empty or well formed.
+// Fills all 13 fields of the link, the link distance, the path panel's four
+// texts, both positions and the declination with arbitrary texts, in any power unit, earth factor
+// and locale, and checks what the refresh relies on: every result is finite, a failure carries 0,
+// and the label, read-out and path texts are empty or well formed.
 
 #include "engine/link_texts.h"
 #include "fuzz/fuzz_support.h"
@@ -64,8 +64,8 @@ void checkPath(const PathTexts& path, const PathProfile& p, const NumberLocale& 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     // Options: unit of end 1, unit of end 2, locale, earth factor. Then the 13
     // fields, the link distance in km, and the two antenna heights, the
-    // obstacle's distance and its height.
-    const auto t = splitLines({reinterpret_cast<const char*>(data), size}, 18);
+    // obstacle's distance and its height, both positions and the declination.
+    const auto t = splitLines({reinterpret_cast<const char*>(data), size}, 21);
     const FuzzLocale& l = kLocales[option(t, 2, kLocales.size())];
     const NumberLocale& locale = l.locale;
     currentLocale = l.name;
@@ -85,8 +85,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     constexpr std::array<EarthFactor, 3> kFactors{EarthFactor::Standard, EarthFactor::Unity,
                                                   EarthFactor::Low};
     const PathFields path{t[15], t[16], t[17], t[18], kFactors[option(t, 3, 3)]};
-    const LinkFigures figures = linkFigures({link, "", t[14], path}, locale);
-    const LinkTexts all = linkTexts(figures, locale);
+    const LinkInputs inputs{link, "", t[14], t[19], t[20], t[21], path};
+    const LinkFigures figures = linkFigures(inputs, locale);
+    const LinkTexts all = linkTexts(figures, inputs, locale);
+    // The distance in force is finite and never negative; bearings wrap.
+    FUZZ_CHECK(!figures.atDistance.distance.ok() ||
+               (std::isfinite(figures.atDistance.distance.value) &&
+                figures.atDistance.distance.value > 0.0));
+    for (const std::optional<double>& m : {figures.geo.magnetic1, figures.geo.magnetic2})
+        FUZZ_CHECK(!m || (*m >= 0.0 && *m < 360.0));
+    FUZZ_CHECK(all.positions.bearing1.find("360") != 0);
     const ResultTexts& texts = all.results;
     FUZZ_CHECK(isResultText(texts.eirp1, 2, " dBm", locale));
     FUZZ_CHECK(isResultText(texts.eirp2, 2, " dBm", locale));

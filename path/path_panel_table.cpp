@@ -30,10 +30,24 @@ constexpr TwipsBox pathInput(int i) {
 constexpr TwipsBox pathResult(int i) {
     return {kReadoutLeft, pathRow(i), 1095, 255};
 }
+// Where the ends stand: a band below the side view, a position a row, the
+// bearings in the results column, wider for two angles.
+constexpr int kPlaceRowsTop = 4440;
+constexpr int kPlaceRowPitch = 315;
+constexpr TwipsBox placeInput(int i, int width) {
+    return {2250, kPlaceRowsTop + i * kPlaceRowPitch, width, 280};
+}
+constexpr TwipsBox placeResult(int i) {
+    return {6480, kPlaceRowsTop + 30 + i * kPlaceRowPitch, 1695, 255};
+}
+constexpr int kPositionWidth = 2820;
+constexpr const char* kPositionTip =
+    "Γεωγραφικό πλάτος και μήκος, π.χ. 37.97552, 23.73484 ή 37°58'31.9\"N 23°44'05.4\"E";
 
 // The text a refresh writes into a label, its colour, and the input a box feeds.
 #define SHOWS(field) +[](const LinkTexts& t) -> const std::string& { return t.field; }
 #define FEEDS(member) +[](LinkInputs& in) -> std::string& { return in.member; }
+#define REJECTS(field) SHOWS(field)
 TextColour pathMarginColour(const LinkTexts& t) {
     return t.path.marginMet ? TextColour::Green : TextColour::Red;
 }
@@ -42,6 +56,8 @@ TextColour verdictColour(const LinkTexts& t) {
 }
 
 using K = Kind;
+using R = Role;
+using E = LinkEnd;
 using S = ReportSection;
 constexpr auto kPanel = Container::PathPanel;
 
@@ -65,10 +81,17 @@ constexpr std::array kRows = {
     ControlRow{.name = "txtObstacleHeight", .kind = K::TextBox, .container = kPanel, .box = pathInput(3), .fontPixels = kFont8_25pt, .caption = "Ύψος εμποδίου", .captionLeft = kCaptionLeft, .unit = "m", .unitLeft = kUnitLeft, .toolTip = "Η κορυφή του εμποδίου, σε m πάνω από το ίδιο επίπεδο", .tabPosition = 26, .feeds = FEEDS(path.obstacleHeight), .report = {S::Path, 4}},
     // Its choices are the engine's, in their order.
     ControlRow{.name = "cboEarthFactor", .kind = K::ChoiceBox, .container = kPanel, .box = {2250, 1710, 750, 315}, .fontPixels = kFont8_25pt, .caption = "Συντελεστής γης k", .captionLeft = kCaptionLeft, .toolTip = "Ενεργός ακτίνα της γης: 4/3 κανονική, 2/3 η χειρότερη περίπτωση", .tabPosition = 27, .keep = keepIn<&PathPanelControls::cboEarthFactor>, .chooses = +[](LinkInputs& in, int i) { in.path.earthFactor = earthFactorAt(i); }, .report = {S::Path, 5}},
+    ControlRow{.name = "txtPosition1", .kind = K::TextBox, .role = R::Position, .end = E::One, .container = kPanel, .box = placeInput(0, kPositionWidth), .fontPixels = kFont8_25pt, .caption = "Θέση 1", .captionLeft = kCaptionLeft, .toolTip = kPositionTip, .tabPosition = 28, .feeds = FEEDS(position1), .rejects = REJECTS(positions.problem1), .report = {S::Link, 3}},
+    ControlRow{.name = "txtPosition2", .kind = K::TextBox, .role = R::Position, .end = E::Two, .container = kPanel, .box = placeInput(1, kPositionWidth), .fontPixels = kFont8_25pt, .caption = "Θέση 2", .captionLeft = kCaptionLeft, .toolTip = kPositionTip, .tabPosition = 29, .feeds = FEEDS(position2), .rejects = REJECTS(positions.problem2), .report = {S::Link, 4}},
+    ControlRow{.name = "txtDeclination", .kind = K::TextBox, .container = kPanel, .box = placeInput(2, 650), .fontPixels = kFont8_25pt, .caption = "Μαγνητική απόκλιση", .captionLeft = kCaptionLeft, .unit = "°", .unitLeft = kUnitLeft, .toolTip = "Ανατολική θετική: η πυξίδα δείχνει το αληθές αζιμούθιο μείον την ανατολική απόκλιση", .tabPosition = 30, .feeds = FEEDS(declination), .report = {S::Link, 5}},
+    ControlRow{.name = "lblBearing1", .kind = K::ResultLabel, .end = E::One, .container = kPanel, .box = placeResult(0), .fontPixels = kFont9pt, .bold = true, .condensed = true, .colour = TextColour::Green, .caption = "Αζιμούθιο 1", .captionLeft = kResultCaptionLeft, .toolTip = "Πού στρέφεται η κεραία 1: από τον αληθή βορρά, δεξιόστροφα", .shows = SHOWS(positions.bearing1), .report = {S::Link, 6}},
+    ControlRow{.name = "lblBearing2", .kind = K::ResultLabel, .end = E::Two, .container = kPanel, .box = placeResult(1), .fontPixels = kFont9pt, .bold = true, .condensed = true, .colour = TextColour::Green, .caption = "Αζιμούθιο 2", .captionLeft = kResultCaptionLeft, .toolTip = "Πού στρέφεται η κεραία 2: από τον αληθή βορρά, δεξιόστροφα", .shows = SHOWS(positions.bearing2), .report = {S::Link, 7}},
+    ControlRow{.name = "lblMagneticBearings", .kind = K::ResultLabel, .container = kPanel, .box = placeResult(2), .fontPixels = kFont9pt, .bold = true, .condensed = true, .colour = TextColour::Green, .caption = "Πυξίδα 1 / 2", .captionLeft = kResultCaptionLeft, .toolTip = "Τα δύο αζιμούθια σε μοίρες πυξίδας: αληθές μείον την απόκλιση", .shows = SHOWS(positions.magnetic), .report = {S::Link, 8}},
 };
 // clang-format on
 #undef SHOWS
 #undef FEEDS
+#undef REJECTS
 
 } // namespace
 

@@ -9,8 +9,8 @@ namespace tarvanel {
 class ChoiceBox;
 class PathSideView;
 
-// The path panel's height below the window, in twips (300 px).
-inline constexpr int kPathPanelHeightTwips = 4500;
+// The path panel's height below the window, in twips (363 px).
+inline constexpr int kPathPanelHeightTwips = 5445;
 
 // The panel's controls that its code works with by name.
 struct PathPanelControls {

@@ -28,6 +28,7 @@ enum class Role {
     GreatestDistance,
     Clearance,
     PathPanel,
+    Position, // where a link end stands
     // One link end (the row's `end` says which).
     Power,
     LossPerMetre,
@@ -117,6 +118,9 @@ struct ControlRow {
     ColourOf colourOf = nullptr; // likewise
     TextInput feeds = nullptr;   // read by every refresh
     ChoiceInput chooses = nullptr;
+    // Why the text typed into the box is not taken (shown in red, the reason
+    // as its tooltip); empty while it is.
+    TextOf rejects = nullptr;
     ReportPlace report{};
 };
 

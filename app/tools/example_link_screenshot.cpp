@@ -2,8 +2,10 @@
 // for the results and warnings to refresh, and saves a picture of the window.
 // Used by scripts/screenshot:
 //   example_link_screenshot OUTPUT.png [DISTANCE_KM [HEIGHT1 HEIGHT2 OBSTACLE_KM OBSTACLE_M]]
+//                           [FIELD=TEXT ...]
 // With the four path figures it opens the path panel (by its shortcut) and
-// types them there too.
+// types them there too. FIELD=TEXT writes TEXT into the text box named FIELD
+// last (txtPosition1="37.97552, 23.73484", Text2=-100).
 
 #include "app/frm_main.h"
 
@@ -46,6 +48,18 @@ void typeExampleLink(const tarvanel::FrmMain::Controls& c, const QString& distan
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    // FIELD=TEXT arguments, wherever they stand, are set aside.
+    QList<QPair<QString, QString>> writes;
+    int kept = 1;
+    for (int i = 1; i < argc; ++i) {
+        const QString argument = QString::fromLocal8Bit(argv[i]);
+        const qsizetype equals = argument.indexOf(QLatin1Char('='));
+        if (equals > 0)
+            writes.append({argument.left(equals), argument.mid(equals + 1)});
+        else
+            argv[kept++] = argv[i];
+    }
+    argc = kept;
     QApplication::setFont(QFont(QStringLiteral("DejaVu Sans")));
     if (argc != 2 && argc != 3 && argc != 7) {
         std::fprintf(
@@ -69,6 +83,9 @@ int main(int argc, char* argv[]) {
             type(form.findChild<QLineEdit*>(QLatin1String(names[i])),
                  QString::fromLocal8Bit(argv[3 + i]));
     }
+
+    for (const auto& [name, text] : writes)
+        if (auto* field = form.findChild<QLineEdit*>(name)) field->setText(text);
 
     int status = 1;
     // No caret in the picture: the field that holds the focus gives it up first.

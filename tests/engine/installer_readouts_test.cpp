@@ -28,8 +28,9 @@ using ReadoutTest = LocaleTest<ReadoutCase>;
 TEST_P(ReadoutTest, GivesTheWorkedFigures) {
     const auto& [named, c] = GetParam();
     const NumberLocale& locale = named.locale;
-    const LinkInputs inputs{
-        exampleLinkWith(c.field, c.text, locale), "", localized(c.km, locale), {}};
+    LinkInputs inputs;
+    inputs.link = exampleLinkWith(c.field, c.text, locale);
+    inputs.linkDistance = localized(c.km, locale);
     const InstallerReadoutTexts t = linkTexts(inputs, locale).readouts;
     EXPECT_EQ(t.legalPower1 + "|" + t.legalPower2 + "|" + t.freeSpaceLoss + "|" + t.received + "|" +
                   t.margin + "|" + t.clearance + "|" + t.fresnelRadius + "|" + t.fresnelPart + "|" +
@@ -62,6 +63,35 @@ const ReadoutCase kReadouts[] = {
 #undef LEGAL
 
 TARVANEL_IN_EVERY_LOCALE(ExampleLink, ReadoutTest, kReadouts);
+
+// While both positions read, their geodesic is the link distance, whatever was
+// typed; equal positions give a distance of 0, so no read-out and no bearing.
+TEST(PositionsGiveTheDistance, InEveryLocale) {
+    for (const NamedLocale& named : kLocales) {
+        const NumberLocale& l = named.locale;
+        LinkInputs inputs;
+        inputs.link = exampleLink(l);
+        inputs.linkDistance = "5";
+        inputs.position1 = "37.97552, 23.73484";
+        inputs.position2 = localized("38.02000 23.78000", l);
+        inputs.declination = "5";
+        LinkTexts t = linkTexts(inputs, l);
+        EXPECT_EQ(t.positions.linkDistance + "|" + t.readouts.received + "|" +
+                      t.positions.bearing1 + "|" + t.positions.bearing2 + "|" +
+                      t.positions.magnetic,
+                  localized("6.333|-70.38 dBm|38.8°|218.8°|33.8° / 213.8°", l))
+            << named.name;
+        inputs.position2 = inputs.position1;
+        t = linkTexts(inputs, l);
+        EXPECT_EQ(t.positions.linkDistance + "|" + t.readouts.received + "|" + t.positions.bearing1,
+                  localized("0.000||", l));
+        inputs.position2 = "91, 23";
+        t = linkTexts(inputs, l);
+        EXPECT_EQ(t.positions.linkDistance + "|" + t.readouts.received,
+                  "5|" + localized("-68.33 dBm", l));
+        EXPECT_FALSE(t.positions.problem2.empty());
+    }
+}
 
 } // namespace
 } // namespace tarvanel

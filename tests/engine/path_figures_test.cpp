@@ -54,7 +54,11 @@ TEST_P(PathTest, GivesTheWorkedFigures) {
     const NumberLocale& locale = c.locale.locale;
     LinkFields link = test::exampleLink(locale);
     c.edit(link);
-    const PathTexts t = linkTexts(LinkInputs{link, "", c.distance, c.path}, locale).path;
+    LinkInputs inputs;
+    inputs.link = link;
+    inputs.linkDistance = c.distance;
+    inputs.path = c.path;
+    const PathTexts t = linkTexts(inputs, locale).path;
     EXPECT_EQ(t.lineOfSight + "|" + t.earthBulge + "|" + t.fresnelRadius + "|" + t.clearance + "|" +
                   t.fresnelZone + "|" + t.diffractionLoss + "|" + t.margin + "|" + t.leastHeight1 +
                   "|" + t.leastHeight2 + "|" + t.tilt1 + "|" + t.tilt2,

@@ -144,7 +144,8 @@ private slots:
             << QStringList{"cmdPath"}
             << QStringList{"Combo1", "Option1", "Option4"} + fields +
                    QStringList{"txtAntenna1Height", "txtAntenna2Height", "txtObstacleDistance",
-                               "txtObstacleHeight", "cboEarthFactor",    "txtFrequency"};
+                               "txtObstacleHeight", "cboEarthFactor",    "txtPosition1",
+                               "txtPosition2",      "txtDeclination",    "txtFrequency"};
     }
     void tabOrder() {
         QFETCH(QStringList, clicks);
@@ -190,12 +191,12 @@ private slots:
         QTest::keyClick(m_window.get(), Qt::Key_H, Qt::ControlModifier | Qt::ShiftModifier);
         QVERIFY(waitForTick(*m_window));
         const QSet<QString> allowed = {
-            "Interface", "No",      "EIRP",    "Fade",    "Margin", "Free",     "Space",
-            "Loss",      "Fresnel", "Zone",    "Radius",  "Gain",   "Minimize", "Exit",
-            "Tarvanel",  "dBm",     "mW",      "mWatts",  "dBi",    "dBd",      "dB",
-            "GHz",       "MHz",     "km",      "Km",      "m",      "k",        "OK",
-            "ITU",       "R",       "P",       "Ctrl",    "Shift",  "H",        "LMR",
-            "RG",        "Belden",  "Aircell", "Ecoflex", "H155",   "H1000"};
+            "Interface", "No",     "EIRP",   "Fade", "Margin",   "Free", "Space",    "Loss",
+            "Fresnel",   "Zone",   "Radius", "Gain", "Minimize", "Exit", "Tarvanel", "dBm",
+            "mW",        "mWatts", "dBi",    "dBd",  "dB",       "GHz",  "MHz",      "km",
+            "Km",        "m",      "k",      "OK",   "ITU",      "R",    "P",        "Ctrl",
+            "Shift",     "H",      "N",      "E",    "LMR",      "RG",   "Belden",   "Aircell",
+            "Ecoflex",   "H155",   "H1000"};
         const QRegularExpression word("[A-Za-z]+");
         for (QWidget* widget : m_window->findChildren<QWidget*>()) {
             QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(widget);

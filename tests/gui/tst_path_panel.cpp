@@ -130,14 +130,17 @@ private slots:
         QVERIFY(!lines.join('\n').contains(": \n") && !lines.join('\n').contains("Κανάλι"));
 
         // The same summary from the same inputs typed into no window at all.
-        tarvanel::LinkInputs typed;
-        typed.link = {{"20", tarvanel::PowerUnit::dBm, "15", "0.22", "10", "2"},
-                      {"20", tarvanel::PowerUnit::dBm, "15", "0.10", "10", "2"},
-                      "2427",
-                      "80",
-                      "10"};
-        typed.linkDistance = "5";
-        typed.path = {"32", "18", "2", "15", tarvanel::EarthFactor::Standard};
+        const tarvanel::LinkInputs typed{{{"20", tarvanel::PowerUnit::dBm, "15", "0.22", "10", "2"},
+                                          {"20", tarvanel::PowerUnit::dBm, "15", "0.10", "10", "2"},
+                                          "2427",
+                                          "80",
+                                          "10"},
+                                         "",
+                                         "5",
+                                         "",
+                                         "",
+                                         "",
+                                         {"32", "18", "2", "15", tarvanel::EarthFactor::Standard}};
         const QLocale locale;
         const QStringList fromInputs =
             tarvanel::linkSummary(
@@ -161,7 +164,7 @@ private slots:
         QVERIFY(!m_window->findChild<QWidget*>("pnlPath"));
         QTest::keyClick(button, Qt::Key_Space);
         QVERIFY(get("pnlPath")->isVisible());
-        QCOMPARE(m_window->size(), QSize(550, 662));
+        QCOMPARE(m_window->size(), QSize(550, 725));
         QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(button);
         QVERIFY(heard->role() == QAccessible::Button &&
                 heard->text(QAccessible::Name) == tarvanel::kClosePathPanel);
@@ -204,6 +207,32 @@ private slots:
         QTest::keyClick(m_window.get(), Qt::Key_H, Qt::ControlModifier | Qt::ShiftModifier);
         QVERIFY(get("pnlPath")->isVisible() && (*entry)->isChecked());
         QCOMPARE(get<QLineEdit>("txtObstacleHeight")->text(), "25");
+    }
+
+    // Positions pasted into the panel give the link distance, read-only in its
+    // box, the read-outs at it and the bearings; a position that is not one
+    // says why; clearing one gives the typed distance back.
+    void positionsGiveTheDistance() {
+        typePath("15");
+        for (const auto& [box, pasted] : {std::pair{"txtPosition1", "37.97552, 23.73484"},
+                                          {"txtPosition2", "38.02000, 23.78000"}}) {
+            QApplication::clipboard()->setText(pasted);
+            QTest::mouseClick(get(box), Qt::LeftButton);
+            QTest::keyClick(get(box), Qt::Key_V, Qt::ControlModifier);
+        }
+        QVERIFY(waitForTick(*m_window));
+        auto* distance = get<QLineEdit>("txtLinkDistance");
+        QCOMPARE(distance->text(), "6.333");
+        QVERIFY(distance->isReadOnly());
+        QCOMPARE(textOf("lblReceived"), "-70.38 dBm");
+        QCOMPARE(textOf("lblBearing1") + " " + textOf("lblBearing2"), "38.8° 218.8°");
+        typeFields({"txtPosition2", "91, 23"});
+        QVERIFY(waitForTick(*m_window));
+        QCOMPARE(distance->text(), "5");
+        QVERIFY(!distance->isReadOnly() && !get("txtPosition2")->toolTip().contains("π.χ."));
+        QCOMPARE(get<QLineEdit>("txtPosition2")->palette().color(QPalette::Text),
+                 tarvanel::kWarningRed);
+        QCOMPARE(textOf("lblReceived"), "-68.33 dBm");
     }
 
     // The obstacle stands 2 km into a 5 km path: green while the zone is
