@@ -34,6 +34,8 @@ enum class RateSet { Dot11g, Dot11nOneStream, Dot11nTwoStreams };
 struct RateOverride {
     std::string sensitivity; // dBm, from a datasheet; its magnitude counts
     std::string power;       // dBm, both ends' transmitter power at this rate
+
+    bool operator==(const RateOverride&) const = default;
 };
 
 struct RateRow {

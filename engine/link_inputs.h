@@ -1,11 +1,27 @@
 #pragma once
 
+#include "engine/data_rates.h"
 #include "engine/link_budget.h"
 #include "engine/path_figures.h"
 
 #include <string>
+#include <vector>
 
 namespace tarvanel {
+
+// The rate table's inputs and what the radios show while aiming.
+struct RateFields {
+    RateSet standard = RateSet::Dot11nOneStream;
+    // A datasheet's sensitivity or a lower power typed for a rate, by the
+    // rate's row (its place in the standard's table); rows not typed are empty.
+    std::vector<RateOverride> overrides;
+    std::string measured1;  // dBm, the level the radio at end 1 shows
+    std::string measured2;
+    std::string beamwidth1; // degrees, the antenna's half-power beamwidth
+    std::string beamwidth2;
+
+    bool operator==(const RateFields&) const = default;
+};
 
 // Everything the user has entered, as the user left it: the texts of every
 // field (never reformatted), both power units, the channel, the link distance,
@@ -21,6 +37,7 @@ struct LinkInputs {
     std::string position2;
     std::string declination;
     PathFields path;
+    RateFields rates;
 
     bool operator==(const LinkInputs&) const = default;
 };

@@ -35,6 +35,15 @@ namespace tarvanel {
 //   least antenna 2      8.65 m              33.65 m
 //   tilt at end 1 / 2    -0.18 / +0.14 degrees
 
+// A point of the ground between the ends, as typed or read from a file.
+struct ProfilePointFields {
+    std::string distanceKm; // from end 1
+    std::string groundM;    // ground elevation, m above sea level
+    std::string clutterM;   // what stands on it (trees, buildings), m above the ground
+
+    bool operator==(const ProfilePointFields&) const = default;
+};
+
 // The path panel's inputs, as the user left them.
 struct PathFields {
     std::string antenna1Height;   // m
@@ -42,6 +51,14 @@ struct PathFields {
     std::string obstacleDistance; // km from end 1
     std::string obstacleHeight;   // m, of its top
     EarthFactor earthFactor = EarthFactor::Standard;
+    // Each end's ground elevation (m above sea level; empty reads as 0) and
+    // mast (m above that ground): the antenna stands at their sum.
+    std::string ground1;
+    std::string mast1;
+    std::string ground2;
+    std::string mast2;
+    std::vector<ProfilePointFields> points; // in the order the table shows them
+    std::string pointsSource;               // where they came from: a file's name, or empty
 
     bool operator==(const PathFields&) const = default;
 };
