@@ -4,7 +4,6 @@
 #include "app/form_drag.h"
 #include "app/link_summary.h"
 #include "app/product_name.h"
-#include "app/qt_number_locale.h"
 #include "app/readout_explanations.h"
 #include "app/window_palette.h"
 #include "app/window_size.h"
@@ -17,8 +16,11 @@
 #include "inputs/power_units.h"
 #include "inputs/select_all_on_focus.h"
 #include "path/path_panel.h"
+#include "path/profile_page.h"
+#include "path/profile_table_model.h"
 #include "widgets/click_area.h"
 #include "widgets/fold_button.h"
+#include "widgets/qt_number_locale.h"
 #include "widgets/result_label.h"
 #include "widgets/title_strip.h"
 #include "widgets/unit_focus_frame.h"
@@ -152,7 +154,8 @@ void FrmMain::installBehaviours() {
 QList<QLineEdit*> FrmMain::textFields() const {
     QList<QLineEdit*> fields;
     for (const ControlRow* row : rowsInTabOrder())
-        if (row->kind == Kind::TextBox && row->container != Container::PathPanel)
+        if (row->kind == Kind::TextBox &&
+            (row->container == Container::Window || row->container == Container::EndFrame))
             fields << findChild<QLineEdit*>(QLatin1String(row->name));
     return fields;
 }
@@ -169,6 +172,8 @@ LinkInputs FrmMain::inputs() const {
             row->feeds(inputs) = combo->currentText().toStdString();
         else if (combo && row->chooses)
             row->chooses(inputs, combo->currentIndex());
+        else if (row->reads)
+            row->reads(inputs, widget);
     }
     inputs.link.end1.unit = m_powerUnits->unit1();
     inputs.link.end2.unit = m_powerUnits->unit2();
@@ -285,12 +290,17 @@ void FrmMain::markStale() {
 void FrmMain::adopt(const RowControl& rowControl) {
     const auto& [row, widget] = rowControl;
     if (row->shows) m_refreshed.emplace_back(row, static_cast<QLabel*>(widget));
-    if (!row->feeds && !row->chooses) return;
+    if (!row->feeds && !row->chooses && !row->reads) return;
     m_inputs.push_back(rowControl);
     if (auto* field = qobject_cast<QLineEdit*>(widget))
         connect(field, &QLineEdit::textChanged, this, &FrmMain::markStale);
     else if (auto* combo = qobject_cast<QComboBox*>(widget))
         connect(combo, &QComboBox::currentTextChanged, this, &FrmMain::markStale);
+    else if (row->kind == Kind::ProfileTable) {
+        auto* page = static_cast<ProfilePage*>(widget->parentWidget());
+        connect(page->model(), &ProfileTableModel::pointsChanged, this, &FrmMain::markStale);
+        connect(page, &ProfilePage::sourceChanged, this, &FrmMain::markStale);
+    }
 }
 
 void FrmMain::watchInputs() {
@@ -321,7 +331,7 @@ void FrmMain::Timer1_Timer() {
     explainReadouts(texts);
     showRejections(texts);
     showDistanceSource(texts.positions);
-    if (m_c.pnlPath) m_c.pnlPath->showProfile(figures.path.profile);
+    if (m_c.pnlPath) m_c.pnlPath->showFigures(figures.path.profile, texts.path.points);
 }
 
 // A box whose text is not taken shows it in red, with the reason as its tooltip.

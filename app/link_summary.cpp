@@ -1,12 +1,12 @@
 #include "app/link_summary.h"
 
 #include "app/product_name.h"
-#include "app/qt_number_locale.h"
 #include "app/readout_explanations.h"
 #include "app/window_table.h"
 #include "engine/link_texts.h"
 #include "path/path_panel_table.h"
 #include "rules/cable_loss_rules.h"
+#include "widgets/qt_number_locale.h"
 
 #include <QStringList>
 
@@ -45,6 +45,16 @@ struct Sources {
     ReadoutExplanations explanations;
 };
 
+// How many points the profile holds, and where they came from.
+QString pointsText(const PathFields& path) {
+    if (path.points.empty()) return {};
+    QString text = QString::number(path.points.size());
+    if (!path.pointsSource.empty())
+        text +=
+            QStringLiteral(" (από ") + QString::fromStdString(path.pointsSource) + QLatin1Char(')');
+    return text;
+}
+
 const LinkEndFields& endOf(const LinkInputs& inputs, LinkEnd end) {
     return end == LinkEnd::Two ? inputs.link.end2 : inputs.link.end1;
 }
@@ -54,6 +64,7 @@ QString textOf(const ControlRow& row, Sources& from) {
     // The distance in force: the positions', or the one typed.
     if (row.role == Role::LinkDistance)
         return QString::fromStdString(from.texts.positions.linkDistance).trimmed();
+    if (row.kind == Kind::ProfileTable) return pointsText(from.inputs.path);
     if (row.feeds) return QString::fromStdString(row.feeds(from.inputs)).trimmed();
     if (row.chooses) return QString::fromUtf8(from.texts.earthFactor);
     if (row.shows) return QString::fromStdString(row.shows(from.texts)).trimmed();

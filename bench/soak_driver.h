@@ -7,13 +7,13 @@
 // it checks what must always hold. Used by bench/soak.
 
 #include "app/frm_main.h"
-#include "app/qt_number_locale.h"
 #include "bench/timer_tick.h"
 #include "cables/cable_catalogue.h"
 #include "engine/result_text.h"
 #include "rules/power_unit_rules.h"
 #include "tests/gui/main_window_support.h"
 #include "widgets/click_area.h"
+#include "widgets/qt_number_locale.h"
 #include "widgets/underline_line.h"
 
 #include <QComboBox>

@@ -3,9 +3,9 @@
 // run offscreen. Prints the time per tick for each kind of flood.
 
 #include "app/frm_main.h"
-#include "app/qt_number_locale.h"
 #include "bench/timer_tick.h"
 #include "engine/result_text.h"
+#include "widgets/qt_number_locale.h"
 
 #include <QApplication>
 #include <QFont>

@@ -48,26 +48,40 @@ std::string tiltText(const Double& degrees, const NumberLocale& locale) {
     return text;
 }
 
+std::string metresText(double metres, const NumberLocale& locale) {
+    return formatPattern(metres, DisplayPattern::TwoDecimals, locale);
+}
+
 PathTexts pathTexts(const PathFigures& figures, const NumberLocale& locale) {
     PathTexts texts;
     if (const PointFigures* worst = figures.worstPoint()) {
-        texts.lineOfSight = figureText(worst->lineOfSight, " m", locale);
-        texts.earthBulge = figureText(worst->earthBulge, " m", locale);
-        texts.fresnelRadius = figureText(worst->fresnelRadius, " m", locale);
-        texts.clearance = figureText(worst->clearance, " m", locale);
+        texts.worstAt = formatPattern(worst->km, DisplayPattern::ThreeDecimals, locale) + " km";
+        texts.lineOfSight = metresText(worst->lineOfSight, locale) + " m";
+        texts.earthBulge = metresText(worst->earthBulge, locale) + " m";
+        texts.fresnelRadius = metresText(worst->fresnelRadius, locale) + " m";
+        texts.clearance = metresText(worst->clearance, locale) + " m";
         texts.verdict = worst->verdict;
         if (worst->verdict != Verdict::Unknown)
-            texts.fresnelZone =
-                formatPattern(worst->share.value, DisplayPattern::WholeNumber, locale) + " % " +
-                verdictWord(worst->verdict);
+            texts.fresnelZone = formatPattern(worst->share, DisplayPattern::WholeNumber, locale) +
+                                " % " + verdictWord(worst->verdict);
     }
-    texts.diffractionLoss = figureText(figures.diffractionLoss, " dB", locale);
+    texts.knifeEdgeLoss = figureText(figures.knifeEdgeLoss, " dB", locale);
+    texts.profileLoss = figureText(figures.profileLoss, " dB", locale);
     texts.margin = figureText(figures.margin, " dB", locale);
     texts.marginMet = !texts.margin.empty() && figures.marginMet;
-    texts.leastHeight1 = figureText(figures.leastHeight1, " m", locale);
-    texts.leastHeight2 = figureText(figures.leastHeight2, " m", locale);
+    texts.leastMast1 = figureText(figures.leastMast1, " m", locale);
+    texts.leastMast2 = figureText(figures.leastMast2, " m", locale);
     texts.tilt1 = tiltText(figures.tilt1, locale);
     texts.tilt2 = tiltText(figures.tilt2, locale);
+    texts.points.reserve(figures.points.size());
+    for (const PointFigures& point : figures.points) {
+        PointTexts& row = texts.points.emplace_back();
+        row.state = point.state;
+        if (point.state != PointState::Used) continue;
+        row.clearance = metresText(point.clearance, locale);
+        row.share = formatPattern(point.share, DisplayPattern::WholeNumber, locale);
+        row.verdict = point.verdict;
+    }
     return texts;
 }
 

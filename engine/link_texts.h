@@ -5,6 +5,7 @@
 #include "engine/result_text.h"
 
 #include <string>
+#include <vector>
 
 namespace tarvanel {
 
@@ -28,21 +29,33 @@ struct InstallerReadoutTexts {
     LimitingDirection limiting = LimitingDirection::Unknown;
 };
 
+// A row of the profile's table: what the point leaves of its zone, and why it
+// does not count when it does not.
+struct PointTexts {
+    PointState state = PointState::NoPath;
+    std::string clearance; // "11.05" (m)
+    std::string share;     // "91" (% of the first Fresnel radius)
+    Verdict verdict = Verdict::Unknown;
+};
+
 // The path's results, at its worst point.
 struct PathTexts {
+    std::string worstAt;       // its distance from end 1, "2.000 km"
     std::string lineOfSight;   // "26.40 m"
     std::string earthBulge;    // "0.35 m"
     std::string fresnelRadius; // "12.17 m"
     std::string clearance;     // "11.05 m"
     std::string fresnelZone; // "91 % ελεύθερη": the share of F1 left free, and the verdict
     Verdict verdict = Verdict::Unknown;
-    std::string diffractionLoss; // "0.00 dB"
-    std::string margin;          // the margin at the link distance less that loss
-    bool marginMet = false;      // at least the fade margin
-    std::string leastHeight1;    // antenna 1 for 0.6 F1 free, antenna 2 as typed
-    std::string leastHeight2;
-    std::string tilt1; // "-0.18°", toward the other end
-    std::string tilt2; // "+0.14°"
+    std::string knifeEdgeLoss; // the worst point as a single edge, "4.99 dB"
+    std::string profileLoss;   // over the whole profile (Bullington), "10.69 dB"
+    std::string margin;        // the margin at the link distance less that loss
+    bool marginMet = false;    // at least the fade margin
+    std::string leastMast1;    // mast 1 for 0.6 F1 free everywhere, mast 2 as typed
+    std::string leastMast2;
+    std::string tilt1;              // "-0.18°", toward the other end
+    std::string tilt2;              // "+0.14°"
+    std::vector<PointTexts> points; // one per row of the table
 };
 
 // Where the ends stand, and the link distance in force.

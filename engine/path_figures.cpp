@@ -1,92 +1,73 @@
 #include "engine/path_figures.h"
 
-#include "engine/checked_math.h"
 #include "engine/number_text.h"
 #include "engine/radio_physics.h"
-#include "engine/result_text.h"
+#include "engine/terrain_profile.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 
 namespace tarvanel {
 
 namespace {
 
 using Double = Outcome<double>;
+constexpr double kMissing = std::numeric_limits<double>::quiet_NaN();
 
-std::optional<double> known(const Double& value) {
-    return value.ok() ? std::optional(value.value) : std::nullopt;
+double valueOr(const Double& reading, double otherwise) {
+    return reading.ok() ? reading.value : otherwise;
 }
 
-Double valueOf(const std::optional<double>& value) {
-    return value ? Double{*value} : Failed{EngineError::NotNumeric};
+bool blank(const std::string& text) {
+    return text.find_first_not_of(" \t") == std::string::npos;
 }
 
-// The obstacle's distance, only strictly between the two ends.
-Double obstacleKm(const PathFields& fields, const Double& distance, const NumberLocale& locale) {
-    TARVANEL_TRY(d1, toDouble(fields.obstacleDistance, locale));
-    TARVANEL_TRY(d, distance);
-    if (!(d1.value > 0.0 && d1.value < d.value)) return Failed{EngineError::InvalidOperation};
-    return d1;
+// A text that may be left empty for 0 (an end's ground, a point's clutter).
+double zeroWhenEmpty(const std::string& text, const NumberLocale& locale) {
+    return blank(text) ? 0.0 : valueOr(toDouble(text, locale), kMissing);
 }
 
-Double difference(const Double& a, const Double& b) {
-    return checked::apply([](double x, double y) { return checked::value(x - y); }, a, b);
+Double known(const std::optional<double>& value) {
+    return value ? Double{*value} : Double::failure(EngineError::InvalidOperation);
 }
 
-PointFigures pointAt(double km, const Double& top, const Double& h1, const Double& h2,
-                     const PathReadouts& link, double k) {
-    const Double d1{km};
-    const Double d2 = difference(link.distance, d1);
-    PointFigures point;
-    point.km = km;
-    point.top = top;
-    point.lineOfSight = checked::apply(lineOfSightMetres, h1, h2, d1, link.distance);
-    point.earthBulge =
-        checked::apply([k](double x1, double x2) { return earthBulgeMetres(x1, x2, k); }, d1, d2);
-    point.fresnelRadius = checked::apply(fresnelRadiusMetres, link.frequency, d1, d2);
-    point.clearance = difference(
-        point.lineOfSight, checked::apply([](double o, double b) { return checked::value(o + b); },
-                                          top, point.earthBulge));
-    point.share = checked::apply([](double c, double r) { return checked::divide(100.0 * c, r); },
-                                 point.clearance, point.fresnelRadius);
-    point.verdict = point.share.ok() ? fresnelVerdict(point.share.value) : Verdict::Unknown;
-    return point;
-}
-
-// The greatest height an end needs over all points, each kept 0.6 F1 clear.
-Double leastHeightOver(const std::vector<PointFigures>& points, const Double& other, double d,
-                       bool atEnd1) {
-    std::optional<double> least;
-    EngineError error = EngineError::InvalidOperation;
-    for (const PointFigures& p : points) {
-        const Double target =
-            checked::apply([](double t, double b,
-                              double r) { return checked::value(t + b + kClearFresnelPart * r); },
-                           p.top, p.earthBulge, p.fresnelRadius);
-        const double fromThisEnd = atEnd1 ? p.km : d - p.km;
-        const Double h = checked::apply(
-            [&](double t, double o) {
-                return antennaHeightForLineMetres(t, o, fromThisEnd, d - fromThisEnd);
-            },
-            target, other);
-        if (h.ok())
-            least = least ? std::max(*least, h.value) : h.value;
-        else if (!least)
-            error = h.error;
+// The table's rows as the profile's points; a row that does not read is not
+// a number anywhere, so it counts nowhere.
+std::vector<TerrainPoint> terrainPoints(const std::vector<ProfilePointFields>& rows,
+                                        const NumberLocale& locale,
+                                        std::vector<PointFigures>& figures) {
+    std::vector<TerrainPoint> points;
+    points.reserve(rows.size());
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const ProfilePointFields& row = rows[i];
+        const TerrainPoint point{valueOr(toDouble(row.distanceKm, locale), kMissing),
+                                 valueOr(toDouble(row.groundM, locale), kMissing),
+                                 zeroWhenEmpty(row.clutterM, locale)};
+        const bool numbers = std::isfinite(point.km) && std::isfinite(point.groundM) &&
+                             std::isfinite(point.clutterM);
+        figures[i].state = numbers ? PointState::NoPath : PointState::NotNumbers;
+        figures[i].km = numbers ? point.km : 0.0;
+        points.push_back(numbers ? point : TerrainPoint{kMissing, kMissing, kMissing});
     }
-    return least ? Double{*least} : Double::failure(error);
+    return points;
 }
 
-std::optional<std::size_t> worstOf(const std::vector<PointFigures>& points) {
-    if (points.empty()) return std::nullopt;
-    std::optional<std::size_t> worst;
-    for (std::size_t i = 0; i < points.size(); ++i) {
-        const Double& share = points[i].share;
-        if (share.ok() && (!worst || share.value < points[*worst].share.value)) worst = i;
+PointState stateOf(PointStatus status, PointState read) {
+    if (read == PointState::NotNumbers) return read;
+    switch (status) {
+    case PointStatus::Used:
+        return PointState::Used;
+    case PointStatus::AtAnEnd:
+        return PointState::OutsideEnds;
+    case PointStatus::NotFinite:
+        return PointState::NotNumbers;
+    case PointStatus::NoPath:
+        break;
     }
-    return worst ? worst : std::optional<std::size_t>(0);
+    return PointState::NoPath;
 }
 
 } // namespace
@@ -105,65 +86,112 @@ Verdict fresnelVerdict(double percent) {
 
 PathFigures pathFigures(const PathFields& fields, const PathReadouts& link,
                         const NumberLocale& locale) {
-    const double k = earthFactorValue(fields.earthFactor);
-    const Double& d = link.distance;
-    const Double h1 = toDouble(fields.antenna1Height, locale);
-    const Double h2 = toDouble(fields.antenna2Height, locale);
-    const Double obstacle = toDouble(fields.obstacleHeight, locale);
-    const Double d1 = obstacleKm(fields, d, locale);
-
     PathFigures figures;
-    if (d1.ok()) figures.points.push_back(pointAt(d1.value, obstacle, h1, h2, link, k));
-    figures.worst = worstOf(figures.points);
-    if (const PointFigures* worst = figures.worstPoint()) {
-        figures.diffractionLoss = checked::apply(
-            knifeEdgeLossDb, checked::apply(diffractionParameter, worst->clearance, link.frequency,
-                                            Double{worst->km}, difference(d, Double{worst->km})));
-        figures.leastHeight1 = leastHeightOver(figures.points, h2, d.value, true);
-        figures.leastHeight2 = leastHeightOver(figures.points, h1, d.value, false);
-    } else {
-        figures.diffractionLoss = figures.leastHeight1 = figures.leastHeight2 =
-            Failed{EngineError::InvalidOperation};
+    figures.points.resize(fields.points.size());
+    const std::vector<TerrainPoint> points = terrainPoints(fields.points, locale, figures.points);
+
+    const double mast1 = valueOr(toDouble(fields.mast1, locale), kMissing);
+    const double mast2 = valueOr(toDouble(fields.mast2, locale), kMissing);
+    TerrainLink terrain{valueOr(link.frequency, kMissing),
+                        valueOr(link.distance, kMissing),
+                        earthFactorValue(fields.earthFactor),
+                        {zeroWhenEmpty(fields.ground1, locale), mast1},
+                        {zeroWhenEmpty(fields.ground2, locale), mast2}};
+    const TerrainFigures t = terrainFigures(terrain, points);
+
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        PointFigures& point = figures.points[i];
+        const TerrainPointFigures& from = t.points[i];
+        point.state = stateOf(from.status, point.state);
+        if (point.state != PointState::Used) continue;
+        ++figures.usedPoints;
+        point.lineOfSight = from.lineOfSight;
+        point.earthBulge = from.bulge;
+        point.fresnelRadius = from.fresnelRadius;
+        point.clearance = from.clearance;
+        point.share = from.clearancePercent;
+        point.verdict = fresnelVerdict(from.clearancePercent);
     }
-    figures.margin = difference(link.margin, figures.diffractionLoss);
+    if (t.worst) {
+        figures.worst = t.worst->index;
+        figures.knifeEdgeLoss = known(t.worst->knifeEdgeLossDb);
+    } else {
+        figures.knifeEdgeLoss = Double::failure(EngineError::InvalidOperation);
+    }
+    figures.profileLoss = t.diffraction ? Double{t.diffraction->lossDb}
+                                        : Double::failure(EngineError::InvalidOperation);
+    figures.margin = link.margin.ok() && figures.profileLoss.ok()
+                         ? Double{link.margin.value - figures.profileLoss.value}
+                         : Double::failure(EngineError::InvalidOperation);
     figures.marginMet = figures.margin.ok() && link.fadeMargin.ok() &&
                         meetsFadeMargin(figures.margin.value, link.fadeMargin.value);
-    const auto tilt = [&](const Double& from, const Double& to) {
-        return checked::apply(
-            [k](double a, double b, double km) { return antennaTiltDegrees(a, b, km, k); }, from,
-            to, d);
+    figures.tilt1 = known(t.tilt1);
+    figures.tilt2 = known(t.tilt2);
+    // The least mast at one end needs only the other's: without its own, the
+    // figures are taken again with it at 0.
+    const auto leastMast = [&](bool atEnd1) {
+        const double own = atEnd1 ? mast1 : mast2;
+        if (std::isfinite(own)) return known(atEnd1 ? t.leastMast1 : t.leastMast2);
+        TerrainLink without = terrain;
+        (atEnd1 ? without.end1 : without.end2).mastM = 0.0;
+        const TerrainFigures again = terrainFigures(without, points);
+        return known(atEnd1 ? again.leastMast1 : again.leastMast2);
     };
-    figures.tilt1 = tilt(h1, h2);
-    figures.tilt2 = tilt(h2, h1);
-    const PointFigures* worst = figures.worstPoint();
-    figures.profile = {known(d),
-                       known(link.frequency),
-                       known(h1),
-                       known(h2),
-                       worst ? std::optional(worst->km) : std::nullopt,
-                       worst ? known(worst->top) : std::nullopt,
-                       k,
-                       worst ? worst->verdict : Verdict::Unknown};
+    figures.leastMast1 = leastMast(true);
+    figures.leastMast2 = leastMast(false);
+
+    PathProfile& profile = figures.profile;
+    if (link.distance.ok()) profile.distanceKm = link.distance.value;
+    if (link.frequency.ok()) profile.megahertz = link.frequency.value;
+    profile.earthFactor = terrain.earthFactor;
+    profile.ground1 = std::isfinite(terrain.end1.groundM) ? terrain.end1.groundM : 0.0;
+    profile.ground2 = std::isfinite(terrain.end2.groundM) ? terrain.end2.groundM : 0.0;
+    if (std::isfinite(mast1)) profile.antenna1Height = profile.ground1 + mast1;
+    if (std::isfinite(mast2)) profile.antenna2Height = profile.ground2 + mast2;
+    for (std::size_t i = 0; i < points.size(); ++i)
+        if (figures.points[i].state == PointState::Used)
+            profile.points.push_back({points[i].km, points[i].groundM, points[i].clutterM});
+    std::stable_sort(profile.points.begin(), profile.points.end(),
+                     [](const GroundPoint& a, const GroundPoint& b) { return a.km < b.km; });
+    if (const PointFigures* worst = figures.worstPoint()) {
+        profile.worstKm = worst->km;
+        profile.verdict = worst->verdict;
+    }
     return figures;
 }
 
 std::optional<double> bulgeAt(const PathProfile& profile, double km) {
-    return known(
-        checked::apply([&](double d) { return earthBulgeMetres(km, d - km, profile.earthFactor); },
-                       valueOf(profile.distanceKm)));
+    if (!profile.distanceKm) return std::nullopt;
+    const Double bulge = earthBulgeMetres(km, *profile.distanceKm - km, profile.earthFactor);
+    return bulge.ok() ? std::optional(bulge.value) : std::nullopt;
 }
 
 std::optional<double> lineOfSightAt(const PathProfile& profile, double km) {
-    return known(checked::apply(
-        [km](double h1, double h2, double d) { return lineOfSightMetres(h1, h2, km, d); },
-        valueOf(profile.antenna1Height), valueOf(profile.antenna2Height),
-        valueOf(profile.distanceKm)));
+    if (!profile.distanceKm || !profile.antenna1Height || !profile.antenna2Height)
+        return std::nullopt;
+    const Double line = lineOfSightMetres(*profile.antenna1Height, *profile.antenna2Height, km,
+                                          *profile.distanceKm);
+    return line.ok() ? std::optional(line.value) : std::nullopt;
 }
 
 std::optional<double> fresnelRadiusAt(const PathProfile& profile, double km) {
-    return known(
-        checked::apply([km](double f, double d) { return fresnelRadiusMetres(f, km, d - km); },
-                       valueOf(profile.megahertz), valueOf(profile.distanceKm)));
+    if (!profile.distanceKm || !profile.megahertz) return std::nullopt;
+    const Double radius = fresnelRadiusMetres(*profile.megahertz, km, *profile.distanceKm - km);
+    return radius.ok() ? std::optional(radius.value) : std::nullopt;
+}
+
+GroundPoint groundAt(const PathProfile& profile, double km) {
+    GroundPoint before{0.0, profile.ground1, 0.0};
+    GroundPoint after{profile.distanceKm.value_or(0.0), profile.ground2, 0.0};
+    const auto next =
+        std::lower_bound(profile.points.begin(), profile.points.end(), km,
+                         [](const GroundPoint& point, double at) { return point.km < at; });
+    if (next != profile.points.end()) after = *next;
+    if (next != profile.points.begin()) before = *std::prev(next);
+    if (!(after.km > before.km)) return {km, before.ground, before.clutter};
+    const double share = std::clamp((km - before.km) / (after.km - before.km), 0.0, 1.0);
+    return {km, before.ground + share * (after.ground - before.ground),
+            before.clutter + share * (after.clutter - before.clutter)};
 }
 
 } // namespace tarvanel

@@ -1,47 +1,92 @@
 #include "path/path_panel.h"
 
 #include "engine/earth_factor.h"
+#include "path/captioned_page.h"
 #include "path/path_side_view.h"
+#include "path/profile_page.h"
+#include "path/profile_table_model.h"
+#include "path/profile_table_view.h"
 #include "widgets/choice_box.h"
 #include "widgets/control_factory.h"
 #include "widgets/drawn_captions.h"
 #include "widgets/window_colours.h"
+#include "widgets/window_fonts.h"
 
 #include <QKeyEvent>
 #include <QPainter>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
 
 namespace tarvanel {
 
 namespace {
+
+// The kinds the factory makes; the panel makes the others.
+bool createsItself(Kind kind) {
+    return kind != Kind::SideView && kind != Kind::Pages && kind != Kind::ProfileTable;
+}
+
 constexpr double kBorderWidth = 2; // pixels, as the window's
 constexpr double kHeadingLeft = 13;
 constexpr double kHeadingCentre = 18;
 constexpr const char* kHeading = "Διαδρομή ζεύξης";
 // The legend, under the results column.
-constexpr QRectF kLegend{354, 202, 190, 94};
+constexpr QRectF kLegend{354, 232, 190, 112};
+
+// A page that one control fills.
+QWidget* filledPage(QWidget* filling) {
+    auto* page = new QWidget;
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->addWidget(filling);
+    return page;
+}
 } // namespace
 
 PathPanel::PathPanel(QWidget* parent)
     : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    for (const ControlRow& row : pathPanelTable()) {
+    const std::span<const ControlRow> rows = pathPanelTable();
+    auto* positions = new CaptionedPage(rows, Container::PositionsPage);
+    for (const ControlRow& row : rows) {
         const QString name = accessibleNameOf(row);
-        QWidget* widget = createControl(row, this, name);
-        if (row.kind == Kind::SideView) {
-            widget = new PathSideView(this);
+        QWidget* parent = this;
+        if (row.container == Container::PositionsPage) parent = positions;
+        QWidget* widget = createControl(row, parent, name);
+        if (row.kind == Kind::SideView) widget = new PathSideView;
+        if (row.kind == Kind::Pages) widget = new QTabWidget(this);
+        if (row.kind == Kind::ProfileTable) {
+            m_controls.profile = new ProfilePage;
+            widget = m_controls.profile->table();
+        }
+        if (!createsItself(row.kind)) {
             widget->setObjectName(QLatin1String(row.name));
-            widget->setGeometry(twipsRect(row.box));
             widget->setAccessibleName(name);
+            if (row.kind == Kind::Pages) widget->setGeometry(twipsRect(row.box));
         }
         if (row.keep) row.keep(&m_controls, row.end, widget);
         m_rowControls.emplace_back(&row, widget);
     }
     for (const EarthFactorChoice& choice : kEarthFactorChoices)
         m_controls.cboEarthFactor->addItem(QString::fromUtf8(choice.label));
+    QTabWidget* pages = m_controls.pages;
+    pages->setFont(windowFont(kFont8_25pt));
+    pages->setUsesScrollButtons(false);
+    // The tab bar's own scroll buttons, never shown, speak the window's language too.
+    for (QToolButton* scroll : pages->tabBar()->findChildren<QToolButton*>())
+        scroll->setAccessibleName(scroll->arrowType() == Qt::LeftArrow
+                                      ? QStringLiteral("Κύλιση αριστερά")
+                                      : QStringLiteral("Κύλιση δεξιά"));
+    pages->addTab(filledPage(m_controls.picPathSide), QStringLiteral("Πλάγια όψη"));
+    pages->addTab(m_controls.profile, QStringLiteral("Σημεία εδάφους"));
+    pages->addTab(positions, QStringLiteral("Θέσεις"));
 }
 
-void PathPanel::showProfile(const PathProfile& profile) {
+void PathPanel::showFigures(const PathProfile& profile, const std::vector<PointTexts>& points) {
     m_controls.picPathSide->showProfile(profile);
+    m_controls.profile->model()->showFigures(points);
 }
 
 void PathPanel::paintEvent(QPaintEvent*) {

@@ -10,6 +10,7 @@
 namespace tarvanel {
 
 struct PathProfile;
+struct PointTexts;
 
 // The panel that folds out below the window: the path's inputs and results
 // over a picture of its own (ground, border, heading, captions and the side
@@ -27,7 +28,8 @@ public:
         return m_rowControls;
     }
 
-    void showProfile(const PathProfile& profile);
+    // The refresh's figures: the side view's profile, the table's rows.
+    void showFigures(const PathProfile& profile, const std::vector<PointTexts>& points);
 
 signals:
     void closeRequested();

@@ -4,10 +4,13 @@
 
 #include <span>
 
+class QTabWidget;
+
 namespace tarvanel {
 
 class ChoiceBox;
 class PathSideView;
+class ProfilePage;
 
 // The path panel's height below the window, in twips (363 px).
 inline constexpr int kPathPanelHeightTwips = 5445;
@@ -16,6 +19,8 @@ inline constexpr int kPathPanelHeightTwips = 5445;
 struct PathPanelControls {
     ChoiceBox* cboEarthFactor = nullptr; // k, the engine's choices
     PathSideView* picPathSide = nullptr;
+    QTabWidget* pages = nullptr; // side view, ground profile, positions
+    ProfilePage* profile = nullptr;
 };
 
 // Every control of the path panel, back to front, places relative to it.

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 #include <vector>
 
 namespace tarvanel {
@@ -18,6 +19,7 @@ namespace {
 const QColor kSky{255, 255, 255};
 const QColor kGrid{225, 225, 225};
 const QColor kEarth{196, 170, 120};
+const QColor kClutter{120, 160, 90};
 const QColor kFresnelZone{205, 225, 250};
 const QColor kFresnelPart{150, 190, 240};
 const QColor kLineOfSight{20, 20, 140};
@@ -27,6 +29,8 @@ const QColor kUnknownObstacle{128, 128, 128};
 constexpr int kSamples = 64; // points along the path for the curves
 constexpr int kScaleFontPixels = 10;
 constexpr double kObstacleWidth = 7;
+// The ground's outline samples at most this many points of a long profile.
+constexpr std::size_t kMostGroundPoints = 1200;
 
 // A step of 1, 2 or 5 times a power of ten that cuts `span` into about `parts`.
 double niceStep(double span, int parts) {
@@ -67,16 +71,36 @@ double kmAlong(const PathProfile& p, int sample) {
     return *p.distanceKm * sample / kSamples;
 }
 
+// The kms the ground is drawn through: the curve's samples and the profile's
+// points (every one of a profile the plot's width can show, else evenly taken).
+std::vector<double> groundKms(const PathProfile& p) {
+    std::vector<double> kms;
+    for (int i = 0; i <= kSamples; ++i)
+        kms.push_back(kmAlong(p, i));
+    const std::size_t step = std::max<std::size_t>(1, p.points.size() / kMostGroundPoints);
+    for (std::size_t i = 0; i < p.points.size(); i += step)
+        kms.push_back(p.points[i].km);
+    std::sort(kms.begin(), kms.end());
+    return kms;
+}
+
+// The ground (with the earth's bulge) and the top of what stands on it.
+double groundHeight(const PathProfile& p, double km) {
+    return groundAt(p, km).ground + bulgeAt(p, km).value_or(0.0);
+}
+double clutterTop(const PathProfile& p, double km) {
+    const GroundPoint at = groundAt(p, km);
+    return at.ground + at.clutter + bulgeAt(p, km).value_or(0.0);
+}
+
 // The lowest and highest heights the picture must hold.
-std::pair<double, double> heightRange(const PathProfile& p) {
-    std::vector<double> heights{0.0};
+std::pair<double, double> heightRange(const PathProfile& p, const std::vector<double>& kms) {
+    std::vector<double> heights{std::min(p.ground1, p.ground2)};
     for (const auto& h : {p.antenna1Height, p.antenna2Height})
         if (h) heights.push_back(*h);
-    if (p.obstacleKm && p.obstacleHeight)
-        heights.push_back(*p.obstacleHeight + bulgeAt(p, *p.obstacleKm).value_or(0.0));
-    for (int i = 0; i <= kSamples; ++i) {
-        const double km = kmAlong(p, i);
-        heights.push_back(bulgeAt(p, km).value_or(0.0));
+    for (double km : kms) {
+        heights.push_back(groundHeight(p, km));
+        heights.push_back(clutterTop(p, km));
         if (const auto line = lineOfSightAt(p, km)) {
             const double radius = fresnelRadiusAt(p, km).value_or(0.0);
             heights.push_back(*line + radius);
@@ -132,36 +156,48 @@ void drawScales(QPainter& painter, const Plot& plot, const QFont& font) {
     }
 }
 
-void drawEarth(QPainter& painter, const Plot& plot, const PathProfile& p) {
-    QPainterPath ground(plot.at(0, plot.low()));
-    for (int i = 0; i <= kSamples; ++i)
-        ground.lineTo(plot.at(kmAlong(p, i), bulgeAt(p, kmAlong(p, i)).value_or(0.0)));
-    ground.lineTo(plot.at(plot.distance(), plot.low()));
-    ground.closeSubpath();
-    painter.fillPath(ground, kEarth);
+// The ground as a filled shape on the curved earth, what stands on it in
+// another shade above it.
+void drawGround(QPainter& painter, const Plot& plot, const PathProfile& p,
+                const std::vector<double>& kms) {
+    const auto shape = [&](double (*top)(const PathProfile&, double)) {
+        QPainterPath path(plot.at(0, plot.low()));
+        for (double km : kms)
+            path.lineTo(plot.at(km, top(p, km)));
+        path.lineTo(plot.at(plot.distance(), plot.low()));
+        path.closeSubpath();
+        return path;
+    };
+    painter.fillPath(shape(clutterTop), kClutter);
+    painter.fillPath(shape(groundHeight), kEarth);
 }
 
 void drawMasts(QPainter& painter, const Plot& plot, const PathProfile& p) {
     painter.setPen(QPen(kMast, 2, Qt::SolidLine, Qt::FlatCap));
     painter.setBrush(kMast);
-    for (const auto& [km, height] :
-         {std::pair{0.0, p.antenna1Height}, std::pair{plot.distance(), p.antenna2Height}}) {
+    for (const auto& [km, ground, height] :
+         {std::tuple{0.0, p.ground1, p.antenna1Height},
+          std::tuple{plot.distance(), p.ground2, p.antenna2Height}}) {
         if (!height) continue;
         const double x = std::clamp(plot.x(km), plot.area().left() + 2, plot.area().right() - 2);
-        painter.drawLine(QPointF(x, plot.y(0)), QPointF(x, plot.y(*height)));
+        painter.drawLine(QPointF(x, plot.y(ground)), QPointF(x, plot.y(*height)));
         painter.drawEllipse(QPointF(x, plot.y(*height)), 2.5, 2.5);
     }
 }
 
-void drawObstacle(QPainter& painter, const Plot& plot, const PathProfile& p) {
-    if (!p.obstacleKm || !p.obstacleHeight) return;
-    const double ground = bulgeAt(p, *p.obstacleKm).value_or(0.0);
-    const double x = plot.x(*p.obstacleKm);
+// The worst point: a bar from the curved earth up to what stands there, in
+// the colour of its verdict.
+void drawWorstPoint(QPainter& painter, const Plot& plot, const PathProfile& p) {
+    if (!p.worstKm) return;
+    const double km = *p.worstKm;
+    const double x = plot.x(km);
     const QColor colour = p.verdict == Verdict::Clear     ? kResultGreen
                           : p.verdict == Verdict::Unknown ? kUnknownObstacle
                                                           : kWarningRed;
-    const QRectF bar(QPointF(x - kObstacleWidth / 2, plot.y(ground + *p.obstacleHeight)),
-                     QPointF(x + kObstacleWidth / 2, plot.y(ground)));
+    const double foot =
+        std::max(plot.low(), bulgeAt(p, km).value_or(0.0) + std::min(p.ground1, p.ground2));
+    const QRectF bar(QPointF(x - kObstacleWidth / 2, plot.y(clutterTop(p, km))),
+                     QPointF(x + kObstacleWidth / 2, plot.y(foot)));
     painter.fillRect(bar.normalized(), colour);
 }
 
@@ -175,9 +211,13 @@ void paintSideViewLegend(QPainter& painter, const QRectF& box) {
     const struct {
         QColor colour;
         const char* meaning;
-    } entries[] = {{kLineOfSight, "οπτική ευθεία"},          {kFresnelZone, "πρώτη ζώνη Fresnel"},
-                   {kFresnelPart, "60 % της ζώνης"},         {kEarth, "καμπυλότητα γης"},
-                   {kResultGreen, "εμπόδιο: ελεύθερη ζώνη"}, {kWarningRed, "εμπόδιο: εμποδισμένη"}};
+    } entries[] = {{kLineOfSight, "οπτική ευθεία"},
+                   {kFresnelZone, "πρώτη ζώνη Fresnel"},
+                   {kFresnelPart, "60 % της ζώνης"},
+                   {kEarth, "έδαφος στην καμπύλη γη"},
+                   {kClutter, "δέντρα, κτίρια"},
+                   {kResultGreen, "χειρότερο σημείο: ελεύθερη"},
+                   {kWarningRed, "χειρότερο σημείο: εμποδισμένη"}};
     double top = box.top();
     for (const auto& [colour, meaning] : entries) {
         if (top + line > box.bottom()) break;
@@ -224,20 +264,21 @@ void PathSideView::paintEvent(QPaintEvent*) {
     }
 
     const QRectF area = plotArea();
-    const auto [low, high] = heightRange(p);
+    const std::vector<double> kms = groundKms(p);
+    const auto [low, high] = heightRange(p, kms);
     const Plot plot(area, *p.distanceKm, low, high);
 
     painter.fillRect(area, kSky);
     painter.setRenderHint(QPainter::Antialiasing);
     drawScales(painter, plot, font);
     painter.setClipRect(area);
-    drawEarth(painter, plot, p);
+    drawGround(painter, plot, p, kms);
     if (lineOfSightAt(p, 0) && p.megahertz) {
         painter.fillPath(zoneBand(plot, p, 1.0), kFresnelZone);
         painter.fillPath(zoneBand(plot, p, 0.6), kFresnelPart);
     }
     painter.setRenderHint(QPainter::Antialiasing, false);
-    drawObstacle(painter, plot, p);
+    drawWorstPoint(painter, plot, p);
     painter.setRenderHint(QPainter::Antialiasing);
     if (const auto from = lineOfSightAt(p, 0)) {
         painter.setPen(QPen(kLineOfSight, 1.5));

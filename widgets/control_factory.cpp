@@ -104,6 +104,8 @@ QWidget* makeWidget(const ControlRow& row, QWidget* parent, const QString& name)
         return input(new ChoiceBox(parent));
     case Kind::Panel:
     case Kind::SideView:
+    case Kind::Pages:
+    case Kind::ProfileTable:
         break;
     }
     return nullptr;

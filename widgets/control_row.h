@@ -57,12 +57,23 @@ enum class Kind {
     Panel,        // a part of the window that folds out, built when first opened
     ChoiceBox,    // a drop-down of fixed items, named by its caption
     SideView,     // the path seen from the side
+    Pages,        // a panel's pages, one shown at a time, chosen by their tabs
+    ProfileTable, // the ground profile's points
 };
 
 enum class LinkEnd { None, One, Two };
 
 // Where a row's box is measured from, and whose child the control is.
-enum class Container { Window, EndFrame, PathPanel };
+enum class Container {
+    Window,
+    EndFrame,
+    PathPanel,
+    // The path panel's pages.
+    SideViewPage,
+    ProfilePage,
+    PositionsPage,
+    RatesPage,
+};
 
 enum class TextColour { Default, Green, Red };
 
@@ -82,8 +93,10 @@ using TextOf = const std::string& (*)(const LinkTexts&);
 using ColourOf = TextColour (*)(const LinkTexts&);
 // The input a text box or drop-down feeds: its text into the model...
 using TextInput = std::string& (*)(LinkInputs&);
-// ... or, for a choice box, the index of its choice.
+// ... or, for a choice box, the index of its choice; or what a control of a
+// kind of its own holds (a table of points).
 using ChoiceInput = void (*)(LinkInputs&, int index);
+using WidgetInput = void (*)(LinkInputs&, const QWidget*);
 
 // One control: everything about it that its container, the drawn picture
 // behind it, the refresh and assistive technology need.
@@ -118,6 +131,7 @@ struct ControlRow {
     ColourOf colourOf = nullptr; // likewise
     TextInput feeds = nullptr;   // read by every refresh
     ChoiceInput chooses = nullptr;
+    WidgetInput reads = nullptr;
     // Why the text typed into the box is not taken (shown in red, the reason
     // as its tooltip); empty while it is.
     TextOf rejects = nullptr;

@@ -1,19 +1,24 @@
 // Opens the window, types the example link into its fields key by key, waits
 // for the results and warnings to refresh, and saves a picture of the window.
 // Used by scripts/screenshot:
-//   example_link_screenshot OUTPUT.png [DISTANCE_KM [HEIGHT1 HEIGHT2 OBSTACLE_KM OBSTACLE_M]]
+//   example_link_screenshot OUTPUT.png [DISTANCE_KM [MAST1 MAST2 POINT_KM POINT_M]]
 //                           [FIELD=TEXT ...]
-// With the four path figures it opens the path panel (by its shortcut) and
-// types them there too. FIELD=TEXT writes TEXT into the text box named FIELD
-// last (txtPosition1="37.97552, 23.73484", Text2=-100).
+// With the four path figures it opens the path panel (by its shortcut), types
+// the masts and adds the point to the ground profile. FIELD=TEXT writes TEXT into the text box
+// named FIELD last (txtPosition1="37.97552, 23.73484", Text2=-100); PAGE=N shows the path panel's
+// page N (0 side view, 1 ground profile, 2 positions) and PROFILE=FILE reads the ground profile
+// from a CSV file.
 
 #include "app/frm_main.h"
+#include "path/profile_table_view.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPixmap>
 #include <QScreen>
+#include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 
@@ -77,15 +82,28 @@ int main(int argc, char* argv[]) {
     typeExampleLink(form.controls(), argc >= 3 ? QString::fromLocal8Bit(argv[2]) : QString());
     if (argc == 7) {
         QTest::keyClick(&form, Qt::Key_H, Qt::ControlModifier | Qt::ShiftModifier);
-        const char* names[] = {"txtAntenna1Height", "txtAntenna2Height", "txtObstacleDistance",
-                               "txtObstacleHeight"};
-        for (int i = 0; i < 4; ++i)
-            type(form.findChild<QLineEdit*>(QLatin1String(names[i])),
-                 QString::fromLocal8Bit(argv[3 + i]));
+        type(form.findChild<QLineEdit*>(QStringLiteral("txtMast1")),
+             QString::fromLocal8Bit(argv[3]));
+        type(form.findChild<QLineEdit*>(QStringLiteral("txtMast2")),
+             QString::fromLocal8Bit(argv[4]));
+        // The obstacle: one point of the ground profile.
+        form.findChild<tarvanel::ProfileTableView*>(QStringLiteral("tblProfile"))
+            ->addText(QString::fromLocal8Bit(argv[5]) + QLatin1Char('\t') +
+                      QString::fromLocal8Bit(argv[6]));
     }
 
-    for (const auto& [name, text] : writes)
+    for (const auto& [name, text] : writes) {
         if (auto* field = form.findChild<QLineEdit*>(name)) field->setText(text);
+        if (name == QStringLiteral("PAGE"))
+            form.findChild<QTabWidget*>(QStringLiteral("tabPathPages"))
+                ->setCurrentIndex(text.toInt());
+        if (name == QStringLiteral("PROFILE")) {
+            QFile file(text);
+            if (file.open(QIODevice::ReadOnly))
+                form.findChild<tarvanel::ProfileTableView*>(QStringLiteral("tblProfile"))
+                    ->addText(QString::fromUtf8(file.readAll()));
+        }
+    }
 
     int status = 1;
     // No caret in the picture: the field that holds the focus gives it up first.

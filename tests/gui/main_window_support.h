@@ -7,10 +7,13 @@
 #include "app/window_table.h"
 
 #include <QAccessible>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QStringList>
+#include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 
@@ -139,14 +142,22 @@ protected:
         for (qsizetype i = 0; i + 1 < namesAndTexts.size(); i += 2)
             typeInto(get<QLineEdit>(namesAndTexts[i], end), namesAndTexts[i + 1]);
     }
-    // The example link 5 km long with the path panel open: antennas 32 m and
-    // 18 m high, an obstacle `obstacle` m high 2 km from end 1.
+    // The example link 5 km long with the path panel open: masts of 32 m and
+    // 18 m on ground 0, and the ground `obstacle` m high 2 km from end 1.
     void typePath(const QString& obstacle) {
         typeExampleLink(*m_window, QStringLiteral("."));
         typeFields({"txtLinkDistance", "5"});
         QTest::keyClick(m_window.get(), Qt::Key_H, Qt::ControlModifier | Qt::ShiftModifier);
-        typeFields({"txtAntenna1Height", "32", "txtAntenna2Height", "18", "txtObstacleDistance",
-                    "2", "txtObstacleHeight", obstacle});
+        typeFields({"txtMast1", "32", "txtMast2", "18"});
+        pasteIntoProfile(QStringLiteral("2\t") + obstacle);
+    }
+    // Pastes a block of rows into the ground profile's table, as from a spreadsheet.
+    void pasteIntoProfile(const QString& rows) {
+        QGuiApplication::clipboard()->setText(rows);
+        QWidget* table = get(QStringLiteral("tblProfile"));
+        control<QTabWidget>(*m_window, QStringLiteral("tabPathPages"))->setCurrentIndex(1);
+        table->setFocus();
+        QTest::keyClick(table, Qt::Key_V, Qt::ControlModifier);
     }
 };
 

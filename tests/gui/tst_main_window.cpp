@@ -3,9 +3,9 @@
 // technology reads, the painted surface and its colours under a dark theme,
 // hostile pastes, the title strip and the end of the program.
 
-#include "app/qt_number_locale.h"
 #include "app/quit_on_signal.h"
 #include "tests/gui/main_window_support.h"
+#include "widgets/qt_number_locale.h"
 #include "widgets/window_colours.h"
 
 #include <QApplication>
@@ -15,6 +15,7 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QScopeGuard>
+#include <QTabWidget>
 
 #include <cmath>
 #include <csignal>
@@ -143,9 +144,8 @@ private slots:
         QTest::newRow("path panel open")
             << QStringList{"cmdPath"}
             << QStringList{"Combo1", "Option1", "Option4"} + fields +
-                   QStringList{"txtAntenna1Height", "txtAntenna2Height", "txtObstacleDistance",
-                               "txtObstacleHeight", "cboEarthFactor",    "txtPosition1",
-                               "txtPosition2",      "txtDeclination",    "txtFrequency"};
+                   QStringList{"txtGround1",     "txtMast1",     "txtGround2",  "txtMast2",
+                               "cboEarthFactor", "tabPathPages", "txtFrequency"};
     }
     void tabOrder() {
         QFETCH(QStringList, clicks);
@@ -155,7 +155,8 @@ private slots:
         for (const QString& expected : visits) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QWidget* focused = QApplication::focusWidget();
-            if (qobject_cast<QComboBox*>(focused->parentWidget()))
+            if (qobject_cast<QComboBox*>(focused->parentWidget()) ||
+                qobject_cast<QTabWidget*>(focused->parentWidget()))
                 focused = focused->parentWidget();
             QCOMPARE(focused->objectName(), expected);
         }
@@ -191,12 +192,13 @@ private slots:
         QTest::keyClick(m_window.get(), Qt::Key_H, Qt::ControlModifier | Qt::ShiftModifier);
         QVERIFY(waitForTick(*m_window));
         const QSet<QString> allowed = {
-            "Interface", "No",     "EIRP",   "Fade", "Margin",   "Free", "Space",    "Loss",
-            "Fresnel",   "Zone",   "Radius", "Gain", "Minimize", "Exit", "Tarvanel", "dBm",
-            "mW",        "mWatts", "dBi",    "dBd",  "dB",       "GHz",  "MHz",      "km",
-            "Km",        "m",      "k",      "OK",   "ITU",      "R",    "P",        "Ctrl",
-            "Shift",     "H",      "N",      "E",    "LMR",      "RG",   "Belden",   "Aircell",
-            "Ecoflex",   "H155",   "H1000"};
+            "Interface",  "No",     "EIRP",   "Fade",    "Margin",   "Free",   "Space",    "Loss",
+            "Fresnel",    "Zone",   "Radius", "Gain",    "Minimize", "Exit",   "Tarvanel", "dBm",
+            "mW",         "mWatts", "dBi",    "dBd",     "dB",       "GHz",    "MHz",      "km",
+            "Km",         "m",      "k",      "OK",      "ITU",      "R",      "P",        "Ctrl",
+            "Shift",      "H",      "N",      "E",       "LMR",      "CSV",    "SRTM",     "hgt",
+            "GeoTIFF",    "Insert", "Delete", "V",       "distance", "ground", "clutter",  "F1",
+            "Bullington", "RG",     "Belden", "Aircell", "Ecoflex",  "H155",   "H1000"};
         const QRegularExpression word("[A-Za-z]+");
         for (QWidget* widget : m_window->findChildren<QWidget*>()) {
             QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(widget);

@@ -5,12 +5,13 @@
 // view's obstacle in the verdict's colour at its place.
 
 #include "app/link_summary.h"
-#include "app/qt_number_locale.h"
 #include "engine/link_texts.h"
 #include "path/path_side_view.h"
 #include "tests/gui/main_window_support.h"
+#include "widgets/qt_number_locale.h"
 #include "widgets/window_colours.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
@@ -66,7 +67,7 @@ private slots:
                                            {"lblMargin", "-20,00 dB"},
                                            {"lblClearance", "100,00 m"},
                                            {"lblPathMargin", "-100,00 dB"},
-                                           {"lblLeastHeight1", "1000,00 m"},
+                                           {"lblLeastMast1", "1000,00 m"},
                                            {"lblTilt2", "+10,00°"},
                                            {"lblFresnelZone", "-100 % μερικώς εμποδισμένη"}}) {
             auto* label = get<QLabel>(name);
@@ -119,10 +120,14 @@ private slots:
               "Ελεύθερο ύψος: 7.82 m",
               "",
               "Διαδρομή ζεύξης",
-              "Ύψος κεραίας 1: 32 m",
+              "Ιστός 1: 32 m",
               "Συντελεστής γης k: 4/3",
+              "Χειρότερο σημείο: 2.000 km",
               "Ζώνη Fresnel: 91 % ελεύθερη",
-              "Κλίση κεραίας 2: +0.14°"}) {
+              "Απώλεια περίθλασης: 0.00 dB",
+              "Ελάχ. ιστός 1: 25.76 m",
+              "Κλίση κεραίας 2: +0.14°",
+              "Σημεία εδάφους: 1"}) {
             const qsizetype found = lines.indexOf(QString::fromUtf8(expected), at);
             QVERIFY2(found >= 0, expected); // and after the line before it
             at = found + 1;
@@ -130,17 +135,19 @@ private slots:
         QVERIFY(!lines.join('\n').contains(": \n") && !lines.join('\n').contains("Κανάλι"));
 
         // The same summary from the same inputs typed into no window at all.
-        const tarvanel::LinkInputs typed{{{"20", tarvanel::PowerUnit::dBm, "15", "0.22", "10", "2"},
-                                          {"20", tarvanel::PowerUnit::dBm, "15", "0.10", "10", "2"},
-                                          "2427",
-                                          "80",
-                                          "10"},
-                                         "",
-                                         "5",
-                                         "",
-                                         "",
-                                         "",
-                                         {"32", "18", "2", "15", tarvanel::EarthFactor::Standard}};
+        const tarvanel::LinkInputs typed{
+            {{"20", tarvanel::PowerUnit::dBm, "15", "0.22", "10", "2"},
+             {"20", tarvanel::PowerUnit::dBm, "15", "0.10", "10", "2"},
+             "2427",
+             "80",
+             "10"},
+            "",
+            "5",
+            "",
+            "",
+            "",
+            {tarvanel::EarthFactor::Standard, "", "32", "", "18", {{"2", "15", ""}}, ""},
+            {}};
         const QLocale locale;
         const QStringList fromInputs =
             tarvanel::linkSummary(
@@ -168,23 +175,26 @@ private slots:
         QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(button);
         QVERIFY(heard->role() == QAccessible::Button &&
                 heard->text(QAccessible::Name) == tarvanel::kClosePathPanel);
-        for (const char* typed : {"32", "18", "2", "25"}) {
+        for (const char* typed : {"", "32", "", "18"}) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             typeKeys(QApplication::focusWidget(), QString::fromLatin1(typed));
         }
+        QWidget* earth = QApplication::focusWidget();
+        pasteIntoProfile("2\t25");
         QVERIFY(waitForTick(*m_window));
         QStringList shown;
         for (const char* name :
-             {"lblLineOfSight", "lblEarthBulge", "lblObstacleFresnel", "lblObstacleClearance",
-              "lblDiffractionLoss", "lblPathMargin", "lblLeastHeight1", "lblLeastHeight2",
-              "lblTilt1", "lblTilt2", "lblFresnelZone"})
+             {"lblWorstPoint", "lblLineOfSight", "lblEarthBulge", "lblObstacleFresnel",
+              "lblObstacleClearance", "lblKnifeEdgeLoss", "lblDiffractionLoss", "lblPathMargin",
+              "lblLeastMast1", "lblLeastMast2", "lblTilt1", "lblTilt2", "lblFresnelZone"})
             shown << textOf(name);
         QCOMPARE(shown.join(" | "),
-                 "26.40 m | 0.35 m | 12.17 m | 1.05 m | 4.99 dB | 6.68 dB | "
+                 "2.000 km | 26.40 m | 0.35 m | 12.17 m | 1.05 m | 4.99 dB | 10.69 dB | 0.98 dB | "
                  "42.43 m | 33.65 m | -0.18° | +0.14° | 9 % μερικώς εμποδισμένη");
         QCOMPARE(colourOf("lblFresnelZone"), tarvanel::kWarningRed);
         QCOMPARE(colourOf("lblPathMargin"), tarvanel::kWarningRed);
         // The worst-case earth, also for the clearance the read-outs ask.
+        earth->setFocus();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_End);
         QVERIFY(waitForTick(*m_window));
@@ -206,7 +216,7 @@ private slots:
         QVERIFY(entry != actions.end() && button->toolTip().contains("Ctrl+Shift+H"));
         QTest::keyClick(m_window.get(), Qt::Key_H, Qt::ControlModifier | Qt::ShiftModifier);
         QVERIFY(get("pnlPath")->isVisible() && (*entry)->isChecked());
-        QCOMPARE(get<QLineEdit>("txtObstacleHeight")->text(), "25");
+        QCOMPARE(get<QLineEdit>("txtMast2")->text(), "18");
     }
 
     // Positions pasted into the panel give the link distance, read-only in its
@@ -214,6 +224,7 @@ private slots:
     // says why; clearing one gives the typed distance back.
     void positionsGiveTheDistance() {
         typePath("15");
+        get<QTabWidget>("tabPathPages")->setCurrentIndex(2);
         for (const auto& [box, pasted] : {std::pair{"txtPosition1", "37.97552, 23.73484"},
                                           {"txtPosition2", "38.02000, 23.78000"}}) {
             QApplication::clipboard()->setText(pasted);
@@ -233,6 +244,30 @@ private slots:
         QCOMPARE(get<QLineEdit>("txtPosition2")->palette().color(QPalette::Text),
                  tarvanel::kWarningRed);
         QCOMPARE(textOf("lblReceived"), "-68.33 dBm");
+    }
+
+    // A ground profile pasted from a spreadsheet (the locale's decimal comma
+    // too) gives the worst point, the loss over the whole path and the least
+    // masts; a row that is not numbers is marked and counts nowhere.
+    void pastedProfileGivesThePath() {
+        QLocale::setDefault(QLocale("el_GR"));
+        typeExampleLink(*m_window, ",");
+        typeFields({"txtFrequency", "2437", "txtLinkDistance", "10"});
+        QTest::keyClick(m_window.get(), Qt::Key_H, Qt::ControlModifier | Qt::ShiftModifier);
+        typeFields({"txtGround1", "100", "txtMast1", "20", "txtGround2", "100", "txtMast2", "15"});
+        pasteIntoProfile("1\t110\n2\t120\n3\t150,0\n4\t180\n5\t160\n6\t130\nx\ty\n7\t140\n8\t120\n"
+                         "9\t110\n");
+        QVERIFY(waitForTick(*m_window));
+        QCOMPARE(textOf("lblWorstPoint") + " " + textOf("lblDiffractionLoss") + " " +
+                     textOf("lblLeastMast1") + " " + textOf("lblLeastMast2"),
+                 "4,000 km 37,28 dB 142,87 m 199,31 m");
+        const QAbstractItemModel* table = get<QAbstractItemView>("tblProfile")->model();
+        QCOMPARE(table->rowCount(), 10);
+        const QModelIndex bad = table->index(9, 0); // not a distance: the last row
+        QCOMPARE(bad.data().toString(), "x");
+        QCOMPARE(bad.data(Qt::ForegroundRole).value<QColor>(), tarvanel::kWarningRed);
+        QVERIFY(!bad.data(Qt::ToolTipRole).toString().isEmpty());
+        QCOMPARE(table->index(3, 4).data().toString(), "-369");
     }
 
     // The obstacle stands 2 km into a 5 km path: green while the zone is

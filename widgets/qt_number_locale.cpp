@@ -1,4 +1,4 @@
-#include "app/qt_number_locale.h"
+#include "widgets/qt_number_locale.h"
 
 namespace tarvanel {
 

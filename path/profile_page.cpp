@@ -1,0 +1,87 @@
+#include "path/profile_page.h"
+
+#include "path/profile_table_model.h"
+#include "path/profile_table_view.h"
+
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace tarvanel {
+
+ProfilePage::ProfilePage(QWidget* parent)
+    : QWidget(parent)
+    , m_model(new ProfileTableModel(this))
+    , m_table(new ProfileTableView(this))
+    , m_fromCsv(new QPushButton(QStringLiteral("Από αρχείο CSV..."), this))
+    , m_fromElevation(new QPushButton(QStringLiteral("Έδαφος από αρχεία υψομέτρων"), this)) {
+    m_table->setModel(m_model);
+    m_table->setObjectName(QStringLiteral("tblProfile"));
+    m_table->setAccessibleName(QStringLiteral("Σημεία εδάφους"));
+    m_table->setToolTip(QStringLiteral("Insert: νέο σημείο, Delete: διαγραφή, Ctrl+V: επικόλληση "
+                                       "γραμμών από λογιστικό φύλλο"));
+    m_table->setAccessibleDescription(m_table->toolTip());
+    m_fromCsv->setObjectName(QStringLiteral("cmdProfileCsv"));
+    m_fromCsv->setToolTip(QStringLiteral("Στήλες distance_km;ground_m;clutter_m, με ή χωρίς "
+                                         "γραμμή επικεφαλίδων"));
+    m_fromElevation->setObjectName(QStringLiteral("cmdProfileElevation"));
+    m_fromElevation->setToolTip(QStringLiteral("Από πλακίδια SRTM (.hgt) ή GeoTIFF σε φάκελο "
+                                               "της επιλογής σας, με τις δύο θέσεις"));
+    for (QPushButton* button : {m_fromCsv, m_fromElevation}) {
+        button->setAutoDefault(false);
+        button->setAccessibleDescription(button->toolTip());
+    }
+    auto* buttons = new QHBoxLayout;
+    buttons->setContentsMargins(0, 0, 0, 0);
+    buttons->addWidget(m_fromCsv);
+    buttons->addWidget(m_fromElevation);
+    buttons->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->setSpacing(2);
+    layout->addWidget(m_table);
+    layout->addLayout(buttons);
+
+    connect(m_fromCsv, &QPushButton::clicked, this, &ProfilePage::chooseCsv);
+    connect(m_fromElevation, &QPushButton::clicked, this, &ProfilePage::elevationRequested);
+    // Points typed by hand are no longer the file's.
+    connect(m_model, &ProfileTableModel::dataChanged, this, [this](const QModelIndex& index) {
+        if (index.column() <= ProfileTableModel::Clutter && !m_source.isEmpty() &&
+            !m_source.endsWith(QStringLiteral(" (αλλαγμένα)")))
+            setSource(m_source + QStringLiteral(" (αλλαγμένα)"));
+    });
+}
+
+void ProfilePage::setSource(const QString& source) {
+    if (source == m_source) return;
+    m_source = source;
+    emit sourceChanged();
+}
+
+bool ProfilePage::importCsv(const QString& path, QString* problem) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *problem = QStringLiteral("Το αρχείο %1 δεν ανοίγει: %2").arg(path, file.errorString());
+        return false;
+    }
+    m_model->setPoints({});
+    m_table->addText(QString::fromUtf8(file.readAll()));
+    setSource(QFileInfo(path).fileName());
+    return true;
+}
+
+void ProfilePage::chooseCsv() {
+    const QString path = QFileDialog::getOpenFileName(
+        this, QStringLiteral("Σημεία εδάφους από αρχείο CSV"), QString(),
+        QStringLiteral("CSV (*.csv *.txt);;Όλα τα αρχεία (*)"));
+    if (path.isEmpty()) return;
+    QString problem;
+    if (!importCsv(path, &problem))
+        QMessageBox::warning(this, QStringLiteral("Σημεία εδάφους"), problem);
+}
+
+} // namespace tarvanel

@@ -1,0 +1,99 @@
+#include "path/profile_table_view.h"
+
+#include "engine/profile_rows.h"
+#include "path/profile_table_model.h"
+#include "widgets/qt_number_locale.h"
+#include "widgets/window_fonts.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLocale>
+
+#include <set>
+
+namespace tarvanel {
+
+ProfileTableView::ProfileTableView(QWidget* parent)
+    : QTableView(parent) {
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                    QAbstractItemView::AnyKeyPressed);
+    setTabKeyNavigation(false); // Tab leaves the table, as everywhere in the window
+    setFont(windowFont(kFont8_25pt));
+    horizontalHeader()->setFont(windowFont(kFont8_25pt, false, true));
+    verticalHeader()->setFont(windowFont(kFont8_25pt, false, true));
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+    verticalHeader()->setMinimumSectionSize(fontMetrics().height() + 2);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+}
+
+ProfileTableModel* ProfileTableView::profile() const {
+    return static_cast<ProfileTableModel*>(model());
+}
+
+void ProfileTableView::addText(const QString& text) {
+    std::vector<ProfilePointFields> points;
+    for (const ProfileRow& row : readProfileRows(text.toStdString(), numberLocaleFrom(QLocale()))) {
+        ProfilePointFields point;
+        const auto cell = [&row](std::size_t i) {
+            return i < row.cells.size() ? row.cells[i] : std::string();
+        };
+        point = {cell(0), cell(1), cell(2)};
+        points.push_back(std::move(point));
+    }
+    if (!points.empty()) profile()->addPoints(points);
+}
+
+void ProfileTableView::keyPressEvent(QKeyEvent* event) {
+    if (state() != QAbstractItemView::EditingState) {
+        if (event->matches(QKeySequence::Paste)) {
+            addText(QApplication::clipboard()->text());
+            return;
+        }
+        if (event->matches(QKeySequence::Copy)) {
+            copySelectedRows();
+            return;
+        }
+        if (event->key() == Qt::Key_Insert) {
+            const int row =
+                currentIndex().isValid() ? currentIndex().row() + 1 : model()->rowCount();
+            model()->insertRow(row);
+            const QModelIndex first = model()->index(row, 0);
+            setCurrentIndex(first);
+            edit(first);
+            return;
+        }
+        if (event->key() == Qt::Key_Delete) {
+            removeSelectedRows();
+            return;
+        }
+    }
+    QTableView::keyPressEvent(event);
+}
+
+void ProfileTableView::removeSelectedRows() {
+    std::set<int> rows;
+    for (const QModelIndex& index : selectionModel()->selectedIndexes())
+        rows.insert(index.row());
+    if (rows.empty() && currentIndex().isValid()) rows.insert(currentIndex().row());
+    for (auto row = rows.rbegin(); row != rows.rend(); ++row)
+        model()->removeRow(*row);
+}
+
+void ProfileTableView::copySelectedRows() const {
+    std::set<int> rows;
+    for (const QModelIndex& index : selectionModel()->selectedIndexes())
+        rows.insert(index.row());
+    QStringList lines;
+    for (int row : rows) {
+        QStringList cells;
+        for (int column = 0; column < model()->columnCount(); ++column)
+            cells << model()->index(row, column).data().toString();
+        lines << cells.join(QLatin1Char('\t'));
+    }
+    QApplication::clipboard()->setText(lines.join(QLatin1Char('\n')));
+}
+
+} // namespace tarvanel
