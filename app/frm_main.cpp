@@ -5,6 +5,7 @@
 #include "app/link_summary.h"
 #include "app/product_name.h"
 #include "app/readout_explanations.h"
+#include "app/report_export.h"
 #include "app/window_palette.h"
 #include "app/window_size.h"
 #include "app/window_table.h"
@@ -112,6 +113,10 @@ FrmMain::FrmMain(QWidget* parent)
     copy->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
     connect(copy, &QAction::triggered, this, &FrmMain::copySummary);
     addAction(copy);
+    auto* report = new QAction(QStringLiteral("Αναφορά PDF..."), this);
+    report->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    connect(report, &QAction::triggered, this, [this] { exportReport(this, inputs(), QString()); });
+    addAction(report);
     setContextMenuPolicy(Qt::ActionsContextMenu);
     connectPathPanel();
 

@@ -140,7 +140,7 @@ void drawScales(QPainter& painter, const Plot& plot, const QFont& font) {
         painter.setPen(Qt::black);
         const QString label = QString::number(m) + QStringLiteral(" m");
         painter.drawText(
-            QRectF(0, plot.y(m) - metrics.height() / 2, area.left() - 3, metrics.height()),
+            QRectF(area.left() - 200, plot.y(m) - metrics.height() / 2, 197, metrics.height()),
             Qt::AlignRight | Qt::AlignVCenter, label);
     }
     const double kmStep = niceStep(plot.distance(), 5);
@@ -241,18 +241,28 @@ void PathSideView::showProfile(const PathProfile& profile) {
     update();
 }
 
-QRectF PathSideView::plotArea() const {
+// Where the path is drawn inside `box`: room for the scales left and below.
+QRectF plotAreaIn(const QRectF& box) {
     const QFontMetricsF metrics(pictureFont(kScaleFontPixels));
     const double left = metrics.horizontalAdvance(QStringLiteral("-1000 m")) + 4;
-    return {left, 4, width() - left - 8, height() - 8 - metrics.height() - 3};
+    return {box.left() + left, box.top() + 4, box.width() - left - 8,
+            box.height() - 8 - metrics.height() - 3};
+}
+
+QRectF PathSideView::plotArea() const {
+    return plotAreaIn(rect());
 }
 
 void PathSideView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    const QFont font = pictureFont(kScaleFontPixels);
-    const QRectF frame = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
     painter.fillRect(rect(), kBackgroundGround);
-    const PathProfile& p = m_profile;
+    paintPathSide(painter, rect(), m_profile);
+}
+
+void paintPathSide(QPainter& painter, const QRectF& box, const PathProfile& p) {
+    painter.save();
+    const QFont font = pictureFont(kScaleFontPixels);
+    const QRectF frame = box.adjusted(0.5, 0.5, -0.5, -0.5);
     if (!p.distanceKm) {
         painter.fillRect(frame, kSky);
         painter.setPen(Qt::black);
@@ -260,10 +270,11 @@ void PathSideView::paintEvent(QPaintEvent*) {
         painter.setFont(font);
         painter.drawText(frame.adjusted(8, 0, -8, 0), Qt::AlignCenter | Qt::TextWordWrap,
                          QStringLiteral("Γράψτε την απόσταση ζεύξης για να δείτε τη διαδρομή"));
+        painter.restore();
         return;
     }
 
-    const QRectF area = plotArea();
+    const QRectF area = plotAreaIn(box);
     const std::vector<double> kms = groundKms(p);
     const auto [low, high] = heightRange(p, kms);
     const Plot plot(area, *p.distanceKm, low, high);
@@ -290,6 +301,7 @@ void PathSideView::paintEvent(QPaintEvent*) {
     painter.setPen(Qt::black);
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(area);
+    painter.restore();
 }
 
 } // namespace tarvanel

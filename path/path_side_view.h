@@ -34,6 +34,10 @@ private:
     PathProfile m_profile;
 };
 
+// The side view of a profile drawn into `box` of any painter (a widget, a
+// PDF page): vectors and text only.
+void paintPathSide(QPainter& painter, const QRectF& box, const PathProfile& profile);
+
 // What the side view's colours stand for, a line each, inside `box`.
 void paintSideViewLegend(QPainter& painter, const QRectF& box);
 

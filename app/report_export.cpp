@@ -1,0 +1,50 @@
+#include "app/report_export.h"
+
+#include "app/link_summary.h"
+#include "engine/link_texts.h"
+#include "path/path_side_view.h"
+#include "report/link_report.h"
+#include "widgets/qt_number_locale.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace tarvanel {
+
+namespace {
+
+LinkReport reportOf(const LinkInputs& inputs, const QString& planName) {
+    const QLocale locale;
+    const NumberLocale numbers = numberLocaleFrom(locale);
+    const LinkFigures figures = linkFigures(inputs, numbers);
+    const LinkTexts texts = linkTexts(figures, inputs, numbers);
+    LinkReport report{planName, QDate::currentDate(), linkSummary(inputs, texts, locale), {}, {}};
+    if (figures.path.profile.distanceKm)
+        report.drawSideView = [profile = figures.path.profile](QPainter& painter,
+                                                               const QRectF& box) {
+            paintPathSide(painter, box, profile);
+        };
+    const auto q = [](const std::string& text) { return QString::fromStdString(text); };
+    for (std::size_t i = 0; i < inputs.path.points.size(); ++i) {
+        const ProfilePointFields& point = inputs.path.points[i];
+        const PointTexts& row = texts.path.points[i];
+        report.points.push_back({q(point.distanceKm), q(point.groundM), q(point.clutterM),
+                                 q(row.clearance), q(row.share)});
+    }
+    return report;
+}
+
+} // namespace
+
+void exportReport(QWidget* parent, const LinkInputs& inputs, const QString& planName) {
+    const QString suggested =
+        (planName.isEmpty() ? QStringLiteral("ζεύξη") : planName) + QStringLiteral(".pdf");
+    const QString path = QFileDialog::getSaveFileName(parent, QStringLiteral("Αναφορά PDF"),
+                                                      suggested, QStringLiteral("PDF (*.pdf)"));
+    if (path.isEmpty()) return;
+    QString error;
+    if (!writeLinkReport(path, reportOf(inputs, planName), &error))
+        QMessageBox::warning(parent, QStringLiteral("Αναφορά PDF"), error);
+}
+
+} // namespace tarvanel

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace tarvanel {
+
+struct LinkInputs;
+
+// Asks where to write the link's PDF report and writes it: the summary's
+// sections, the side view and the ground profile's points; a failure is told
+// in one message naming the file.
+void exportReport(QWidget* parent, const LinkInputs& inputs, const QString& planName);
+
+} // namespace tarvanel
