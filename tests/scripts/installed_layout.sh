@@ -9,13 +9,21 @@ fail() {
     failures=$((failures + 1))
 }
 
-# Fails unless PREFIX_DIR holds exactly these files, all of them regular files.
+# The plugin's folder under the prefix, as the build in BUILD_DIR installs it.
+plugin_dir() {
+    echo "$(sed -n 's/^CMAKE_INSTALL_LIBDIR:PATH=//p' "$1/CMakeCache.txt")/tarvanel"
+}
+
+# Fails unless PREFIX_DIR holds exactly these files, all of them regular files;
+# PLUGIN_DIR is plugin_dir's.
+# Usage: check_file_list PREFIX_DIR PLUGIN_DIR
 check_file_list() {
     local expected actual
     expected=$({
-        printf 'f %s\n' bin/tarvanel share/applications/$app_id.desktop share/metainfo/$app_id.metainfo.xml \
+        printf 'f %s\n' bin/tarvanel "$2/libtarvanel_elevation_gdal.so" \
+            share/applications/$app_id.desktop share/metainfo/$app_id.metainfo.xml \
             share/icons/hicolor/scalable/apps/$app_id.svg share/man/man1/tarvanel.1.gz \
-            share/doc/tarvanel/copyright share/doc/tarvanel/changelog.gz share/lintian/overrides/tarvanel
+            share/doc/tarvanel/copyright share/doc/tarvanel/changelog.gz
         for size in 16 24 32 48 64 128 256; do
             echo "f share/icons/hicolor/${size}x$size/apps/$app_id.png"
         done

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Builds the Debian package with cpack and checks, beyond what lintian checks:
-# its name, the dependencies loaded at run time, no maintainer scripts, the
-# installed files, the versions in the metadata, a clean manual page, and that
-# the packaged program shows its window on X11 and ends with exit code 0 on
-# SIGTERM.
+# its name, the dependencies loaded at run time, GDAL needed by the elevation
+# plugin alone and depended on, no maintainer scripts, the installed files, the
+# versions in the metadata, a clean manual page, and that the packaged program
+# shows its window on X11 and ends with exit code 0 on SIGTERM.
 # Usage: test_deb_package.sh BUILD_DIR SOURCE_DIR
 set -euo pipefail
 build=$(realpath "$1")
@@ -28,8 +28,18 @@ control=$(cd "$work/control" && echo *)
 
 root=$work/root
 dpkg-deb --extract "$deb" "$root"
-check_file_list "$root/usr"
+check_file_list "$root/usr" "$(plugin_dir "$build")"
 program=$root/usr/bin/tarvanel
+plugin=$root/usr/$(plugin_dir "$build")/libtarvanel_elevation_gdal.so
+
+# The elevation plugin alone needs GDAL, and the package depends on the
+# package holding the GDAL library it names.
+needed() { objdump -p "$1" | awk '/NEEDED/ { print $2 }'; }
+if needed "$program" | grep -qi gdal; then fail "the program links GDAL"; fi
+gdal=$(needed "$plugin" | grep -i gdal) || fail "the plugin does not name GDAL"
+gdal_package=$(dpkg -S "*/$gdal" 2>/dev/null | head -n 1 | cut -d: -f1)
+[[ -n $gdal_package && $depends == *", $gdal_package"[,\ ]* ]] ||
+    fail "Depends lacks $gdal_package (for $gdal): $depends"
 
 # The hardening-* tags are informational, so infos fail the test too.
 lintian --display-info --fail-on error,warning,info "$deb" >"$work/lintian.log" 2>&1 ||

@@ -14,7 +14,7 @@ if ! DESTDIR=$work/root cmake --install "$1" --prefix /usr >"$work/install.log" 
     fail "cmake --install"
     finish "installed files"
 fi
-check_file_list "$work/root/usr"
+check_file_list "$work/root/usr" "$(plugin_dir "$1")"
 
 desktop=$work/root/usr/share/applications/$app_id.desktop
 # desktop-file-validate ends with 0 after warnings; only its hints pass here.

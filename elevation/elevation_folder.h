@@ -1,0 +1,62 @@
+#pragma once
+
+#include "elevation/elevation_raster.h"
+#include "elevation/srtm_tile_name.h"
+
+#include <cstddef>
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace tarvanel {
+
+// The elevation files of a folder and its subfolders, and the one to read at
+// a point. Files are opened when first needed and closed with the folder.
+class ElevationFolder {
+public:
+    // Lists the folder: SRTM tiles by name (their cells by their size),
+    // GeoTIFFs by the extent and cells read from each once.
+    explicit ElevationFolder(const std::filesystem::path& folder);
+
+    // False when the folder cannot be read.
+    bool listed() const { return listed_; }
+    // The file with the finest cells covering the point; null when none
+    // covers it (its tile is noted missing) or none of those that do can be
+    // read (noted unreadable).
+    ElevationRaster* rasterAt(const Position& p);
+
+    std::vector<std::string> missingTiles() const { return {missing_.begin(), missing_.end()}; }
+    std::vector<std::string> unreadableFiles() const {
+        return {unreadable_.begin(), unreadable_.end()};
+    }
+    // The first file that a point needed and that could not be read; empty if
+    // none.
+    const std::string& unreadableOnPath() const { return unreadableOnPath_; }
+    // Void cells met in all files, and the name of the first file with any.
+    std::size_t voidCells() const;
+    std::string fileWithVoids() const;
+
+private:
+    struct Source {
+        std::string gdalPath;
+        std::string name; // as the user sees it
+        GeoExtent extent;
+        double cellArea = 0.0;
+        std::unique_ptr<ElevationRaster> raster; // once opened
+        bool unreadable = false;
+    };
+    void addTile(const std::filesystem::path& file, TileCorner corner, bool zipped);
+    void addGeoTiff(const std::filesystem::path& file);
+    ElevationRaster* opened(Source& source);
+
+    bool listed_ = false;
+    std::vector<Source> sources_;                      // finest cells first
+    std::map<TileCorner, std::vector<Source*>> index_; // by each one-degree square met
+    std::set<std::string> missing_, unreadable_;
+    std::string unreadableOnPath_;
+};
+
+} // namespace tarvanel

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "engine/geo_position.h"
+
+#include <gdal_priv.h>
+#include <gdalcachedpixelaccessor.h>
+
+#include <cstddef>
+#include <memory>
+#include <numbers>
+#include <optional>
+#include <set>
+#include <string>
+#include <utility>
+
+namespace tarvanel {
+
+// The area a file covers, in degrees (closed on every side).
+struct GeoExtent {
+    double west = 0.0, south = 0.0, east = 0.0, north = 0.0;
+    bool covers(const Position& p) const {
+        return p.latitude >= south && p.latitude <= north && p.longitude >= west &&
+               p.longitude <= east;
+    }
+};
+
+// One elevation file opened with GDAL: its first band, north up, in
+// geographic coordinates.
+class ElevationRaster {
+public:
+    // Null when GDAL cannot read the file, it is rotated or not in geographic
+    // coordinates. gdalPath may be a /vsizip/ path.
+    static std::unique_ptr<ElevationRaster> open(const std::string& gdalPath);
+
+    ElevationRaster(const ElevationRaster&) = delete;
+    ElevationRaster& operator=(const ElevationRaster&) = delete;
+
+    // The area of its cells.
+    GeoExtent extent() const;
+    // A cell's width times its height, in square degrees: the finer, the less.
+    double cellArea() const { return cellX_ * cellY_; }
+    // The smaller side of a cell at this latitude, in metres.
+    double cellMetres(double latitude) const;
+    // The ground at the point, interpolated bilinearly between the centres of
+    // the four cells around it (the edge cells' values beyond their centres).
+    // None where a cell it leans on is void (noted) or cannot be read.
+    std::optional<double> groundAt(const Position& p);
+    // Distinct void cells met by groundAt so far.
+    std::size_t voidCells() const { return voids_.size(); }
+
+private:
+    explicit ElevationRaster(GDALDatasetUniquePtr dataset);
+    bool isVoid(double value) const;
+
+    GDALDatasetUniquePtr dataset_;
+    GDALRasterBand* band_;
+    // Reads squares of 64 x 64 cells and keeps the last few: a path walks
+    // through neighbouring cells.
+    GDALCachedPixelAccessor<double, 64> pixels_;
+    double west_ = 0.0, north_ = 0.0;     // outer corner
+    double cellX_ = 0.0, cellY_ = 0.0;    // degrees, both positive
+    int width_ = 0, height_ = 0;          // cells
+    std::optional<double> nodata_;        // besides -32768
+    std::set<std::pair<int, int>> voids_; // column, row
+};
+
+// Metres per degree of latitude on a sphere of the earth's mean radius: near
+// enough to choose the spacing of samples.
+inline constexpr double metresPerDegree = 6371008.8 * std::numbers::pi / 180.0;
+
+} // namespace tarvanel
