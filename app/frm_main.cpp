@@ -2,6 +2,7 @@
 
 #include "app/background_picture.h"
 #include "app/form_drag.h"
+#include "app/ground_from_files.h"
 #include "app/link_summary.h"
 #include "app/product_name.h"
 #include "app/readout_explanations.h"
@@ -9,6 +10,7 @@
 #include "app/window_palette.h"
 #include "app/window_size.h"
 #include "app/window_table.h"
+#include "elevation/elevation_loader.h"
 #include "engine/link_texts.h"
 #include "inputs/cable_chooser.h"
 #include "inputs/cable_loss_labels.h"
@@ -188,6 +190,38 @@ LinkInputs FrmMain::inputs() const {
     return inputs;
 }
 
+void FrmMain::setInputs(const LinkInputs& wanted) {
+    pathPanel();
+    LinkInputs source = wanted;
+    // The channel box writes the frequency it stands for: it goes first, and
+    // the frequency as it was saved after it.
+    std::stable_partition(m_inputs.begin(), m_inputs.end(),
+                          [](const RowControl& rc) { return rc.first->role == Role::Channel; });
+    m_powerUnits->setUnits(wanted.link.end1.unit, wanted.link.end2.unit);
+    for (const auto& [row, widget] : m_inputs) {
+        if (auto* field = qobject_cast<QLineEdit*>(widget)) {
+            const QString text = QString::fromStdString(row->feeds(source));
+            if (row->role == Role::LinkDistance && m_distanceFromPositions)
+                m_typedDistance = text;
+            else if (field->text() != text)
+                field->setText(text);
+        } else if (auto* combo = qobject_cast<QComboBox*>(widget); combo && row->feeds) {
+            combo->setEditText(QString::fromStdString(row->feeds(source)));
+        } else if (combo && row->chooses) {
+            for (std::size_t i = 0; i < kEarthFactorChoices.size(); ++i)
+                if (kEarthFactorChoices[i].factor == wanted.path.earthFactor)
+                    combo->setCurrentIndex(static_cast<int>(i));
+        } else if (row->kind == Kind::ProfileTable) {
+            auto* page = static_cast<ProfilePage*>(widget->parentWidget());
+            if (page->model()->points() != wanted.path.points)
+                page->model()->setPoints(wanted.path.points);
+            page->setSource(QString::fromStdString(wanted.path.pointsSource));
+        }
+    }
+    markStale();
+    Timer1_Timer();
+}
+
 // The panel opens and closes by its button, by Ctrl+Shift+H (no desktop
 // convention claims it) and by the same entry of the context menu; Escape
 // inside it closes it.
@@ -213,6 +247,10 @@ PathPanel* FrmMain::pathPanel() {
     row.keep(&m_c, row.end, panel);
     for (const RowControl& rowControl : panel->rowControls())
         adopt(rowControl);
+    connect(panel->controls().profile, &ProfilePage::elevationRequested, this, [this] {
+        if (!m_elevation) m_elevation = std::make_unique<ElevationReader>();
+        if (const auto filled = groundFromFiles(this, inputs(), *m_elevation)) setInputs(*filled);
+    });
     connect(panel, &PathPanel::closeRequested, this, [this] {
         setPathPanelOpen(false);
         m_c.cmdPath->setFocus(Qt::OtherFocusReason);

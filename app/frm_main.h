@@ -7,6 +7,7 @@
 #include <QLocale>
 #include <QWidget>
 
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -18,6 +19,7 @@ namespace tarvanel {
 struct ControlRow;
 struct LinkTexts;
 struct PositionTexts;
+class ElevationReader;
 class PathPanel;
 class PowerUnits;
 
@@ -41,6 +43,9 @@ public:
     // Everything the user has entered, read from the controls the window
     // table says feed it, with both power units.
     LinkInputs inputs() const;
+    // Brings every control in step with `inputs` (a plan opened, the ground
+    // read from files), through the same rows; the path panel is built for it.
+    void setInputs(const LinkInputs& inputs);
 
     // Folds the path panel out below the window, or back; the panel is built
     // the first time it opens.
@@ -77,6 +82,7 @@ private:
 
     Controls m_c;
     PowerUnits* m_powerUnits = nullptr;
+    std::unique_ptr<ElevationReader> m_elevation; // loads its plugin on first use
     // The labels every refresh writes, and the controls it reads, with the
     // rows that say what they show or feed.
     std::vector<std::pair<const ControlRow*, QLabel*>> m_refreshed;

@@ -34,6 +34,18 @@ void PowerUnits::connectEnd(const LinkEndControls& end, Handler dbmPicture, Hand
     connect(end.mwOption, &QRadioButton::toggled, this, mwOption);
 }
 
+void PowerUnits::setUnits(PowerUnit end1, PowerUnit end2) {
+    const QScopedValueRollback<bool> switching(m_switching, true);
+    bool changed = false;
+    for (auto [end, unit] : {std::pair{&m_end1, end1}, std::pair{&m_end2, end2}}) {
+        if (unit == PowerUnit::None) unit = PowerUnit::dBm;
+        changed = changed || end->unit != unit;
+        end->unit = unit;
+        showUnit(end->controls, unit);
+    }
+    if (changed) emit unitsChanged();
+}
+
 void PowerUnits::Imgdbm_Click() {
     switchUnit(m_end1, PowerUnit::dBm);
 }

@@ -23,6 +23,10 @@ public:
     PowerUnit unit1() const { return m_end1.unit; }
     PowerUnit unit2() const { return m_end2.unit; }
 
+    // Puts both ends in these units as they are, the power fields untouched (a
+    // plan opened brings its texts in its units).
+    void setUnits(PowerUnit end1, PowerUnit end2);
+
     void Imgdbm_Click();
     void imgMw_Click();
     void ImgDbm2_Click();

@@ -17,7 +17,12 @@
 #include <QApplication>
 #include <QBitmap>
 #include <QClipboard>
+#include <QFileDialog>
 #include <QImage>
+#include <QMessageBox>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 
 using namespace tarvanel::testing;
 
@@ -268,6 +273,55 @@ private slots:
         QCOMPARE(bad.data(Qt::ForegroundRole).value<QColor>(), tarvanel::kWarningRed);
         QVERIFY(!bad.data(Qt::ToolTipRole).toString().isEmpty());
         QCOMPARE(table->index(3, 4).data().toString(), "-369");
+    }
+
+    // A 3″ tile written here, flat at 100 m with a cone 500 m high at 37.5 N
+    // 23.5 E: the ground read along 37.5 N from 23.2 to 23.8 E fills the
+    // table and both ends' ground, and the worst point is the cone's top.
+    void groundFromElevationFiles() {
+        QTemporaryDir folder;
+        QFile tile(folder.filePath("N37E023.hgt"));
+        QVERIFY(tile.open(QIODevice::WriteOnly));
+        constexpr int kCells = 1201;
+        QByteArray cells(kCells * kCells * 2, '\0');
+        for (int row = 0; row < kCells; ++row)
+            for (int column = 0; column < kCells; ++column) {
+                const double off = std::hypot(row - 600.0, column - 600.0); // cells from the top
+                const auto metres = static_cast<qint16>(100 + std::max(0.0, 500 - 10 * off));
+                cells[2 * (row * kCells + column)] = static_cast<char>(metres >> 8);
+                cells[2 * (row * kCells + column) + 1] = static_cast<char>(metres & 0xff);
+            }
+        tile.write(cells);
+        tile.close();
+
+        typeExampleLink(*m_window, ".");
+        QTest::keyClick(m_window.get(), Qt::Key_H, Qt::ControlModifier | Qt::ShiftModifier);
+        get<QTabWidget>("tabPathPages")->setCurrentIndex(2);
+        typeFields({"txtPosition1", "37.5, 23.2", "txtPosition2", "37.5, 23.8", "txtMast1", "20",
+                    "txtMast2", "20"});
+        // The folder the user chose last time, which the dialog offers first.
+        QStandardPaths::setTestModeEnabled(true);
+        QSettings().setValue("elevation/folder", folder.path());
+        QTimer answer; // the folder dialog, as a user answers it; any other box is closed
+        QString asked;
+        connect(&answer, &QTimer::timeout, [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (!modal) return;
+            asked += modal->metaObject()->className();
+            if (auto* box = qobject_cast<QMessageBox*>(modal)) asked += ": " + box->text();
+            static_cast<QDialog*>(modal)->done(QDialog::Accepted);
+        });
+        answer.start(50);
+        QTest::mouseClick(get("cmdProfileElevation"), Qt::LeftButton);
+        answer.stop();
+        QCOMPARE(asked, "QFileDialog");
+        QVERIFY(waitForTick(*m_window));
+        const int rows = get<QAbstractItemView>("tblProfile")->model()->rowCount();
+        QVERIFY2(rows > 500, qPrintable(QString::number(rows))); // 53 km, every 73 m or less
+        QCOMPARE(get<QLineEdit>("txtGround1")->text(), "100.0");
+        QCOMPARE(get<QLineEdit>("txtGround2")->text(), "100.0");
+        const double worst = textOf("lblWorstPoint").section(' ', 0, 0).toDouble();
+        QVERIFY2(std::abs(worst - 26.5) < 0.2, qPrintable(textOf("lblWorstPoint")));
     }
 
     // The obstacle stands 2 km into a 5 km path: green while the zone is
