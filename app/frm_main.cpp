@@ -21,6 +21,7 @@
 #include "path/path_panel.h"
 #include "path/profile_page.h"
 #include "path/profile_table_model.h"
+#include "path/rate_table_model.h"
 #include "widgets/click_area.h"
 #include "widgets/fold_button.h"
 #include "widgets/qt_number_locale.h"
@@ -30,6 +31,7 @@
 #include "widgets/window_colours.h"
 #include "widgets/window_fonts.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -208,14 +210,20 @@ void FrmMain::setInputs(const LinkInputs& wanted) {
         } else if (auto* combo = qobject_cast<QComboBox*>(widget); combo && row->feeds) {
             combo->setEditText(QString::fromStdString(row->feeds(source)));
         } else if (combo && row->chooses) {
-            for (std::size_t i = 0; i < kEarthFactorChoices.size(); ++i)
-                if (kEarthFactorChoices[i].factor == wanted.path.earthFactor)
-                    combo->setCurrentIndex(static_cast<int>(i));
+            // The choice whose reading gives back the wanted input.
+            for (int i = 0; i < combo->count(); ++i) {
+                LinkInputs chosen = wanted;
+                row->chooses(chosen, i);
+                if (chosen == wanted) combo->setCurrentIndex(i);
+            }
         } else if (row->kind == Kind::ProfileTable) {
             auto* page = static_cast<ProfilePage*>(widget->parentWidget());
             if (page->model()->points() != wanted.path.points)
                 page->model()->setPoints(wanted.path.points);
             page->setSource(QString::fromStdString(wanted.path.pointsSource));
+        } else if (row->kind == Kind::RateTable) {
+            auto* model = static_cast<QAbstractItemView*>(widget)->model();
+            static_cast<RateTableModel*>(model)->setOverrides(wanted.rates.overrides);
         }
     }
     markStale();
@@ -343,6 +351,10 @@ void FrmMain::adopt(const RowControl& rowControl) {
         auto* page = static_cast<ProfilePage*>(widget->parentWidget());
         connect(page->model(), &ProfileTableModel::pointsChanged, this, &FrmMain::markStale);
         connect(page, &ProfilePage::sourceChanged, this, &FrmMain::markStale);
+    } else if (row->kind == Kind::RateTable) {
+        auto* model = static_cast<QAbstractItemView*>(widget)->model();
+        connect(static_cast<RateTableModel*>(model), &RateTableModel::overridesChanged, this,
+                &FrmMain::markStale);
     }
 }
 
@@ -374,7 +386,7 @@ void FrmMain::Timer1_Timer() {
     explainReadouts(texts);
     showRejections(texts);
     showDistanceSource(texts.positions);
-    if (m_c.pnlPath) m_c.pnlPath->showFigures(figures.path.profile, texts.path.points);
+    if (m_c.pnlPath) m_c.pnlPath->showFigures(figures.path.profile, texts);
 }
 
 // A box whose text is not taken shows it in red, with the reason as its tooltip.

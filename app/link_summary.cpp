@@ -30,6 +30,8 @@ QString headingOf(ReportSection section, LinkEnd end) {
         return QStringLiteral("Στην απόσταση ζεύξης");
     case ReportSection::Path:
         return QStringLiteral("Διαδρομή ζεύξης");
+    case ReportSection::Rates:
+        return QStringLiteral("Ρυθμοί και στόχευση");
     case ReportSection::Link:
     case ReportSection::None:
         break;
@@ -55,6 +57,24 @@ QString pointsText(const PathFields& path) {
     return text;
 }
 
+// The rates whose datasheet figures the user typed: "MCS4: -80 dBm".
+QString overridesText(const RateFields& rates, const RateTexts& texts) {
+    QStringList typed;
+    for (std::size_t i = 0; i < rates.overrides.size() && i < texts.rows.size(); ++i) {
+        const RateOverride& row = rates.overrides[i];
+        QStringList figures;
+        if (!row.sensitivity.empty())
+            figures
+                << QStringLiteral("ευαισθησία %1 dBm").arg(QString::fromStdString(row.sensitivity));
+        if (!row.power.empty())
+            figures << QStringLiteral("ισχύς %1 dBm").arg(QString::fromStdString(row.power));
+        if (!figures.isEmpty())
+            typed << QString::fromStdString(texts.rows[i].name) + QStringLiteral(": ") +
+                         figures.join(QStringLiteral(", "));
+    }
+    return typed.join(QStringLiteral("; "));
+}
+
 const LinkEndFields& endOf(const LinkInputs& inputs, LinkEnd end) {
     return end == LinkEnd::Two ? inputs.link.end2 : inputs.link.end1;
 }
@@ -65,6 +85,7 @@ QString textOf(const ControlRow& row, Sources& from) {
     if (row.role == Role::LinkDistance)
         return QString::fromStdString(from.texts.positions.linkDistance).trimmed();
     if (row.kind == Kind::ProfileTable) return pointsText(from.inputs.path);
+    if (row.kind == Kind::RateTable) return overridesText(from.inputs.rates, from.texts.rates);
     if (row.feeds) return QString::fromStdString(row.feeds(from.inputs)).trimmed();
     if (row.chooses) return QString::fromUtf8(from.texts.earthFactor);
     if (row.shows) return QString::fromStdString(row.shows(from.texts)).trimmed();

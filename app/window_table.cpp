@@ -158,7 +158,7 @@ constexpr std::array kRows = {
     // Below the read-outs, inside the border.
     ControlRow{.name = "cmdPath", .kind = K::FoldButton, .box = {6780, 5145, 1380, 225}, .text = "Διαδρομή", .accessibleName = kOpenPathPanel, .toolTip = "Διαδρομή ζεύξης: εμπόδιο, ύψη κεραιών, κλίση (Ctrl+Shift+H)", .tabPosition = 22, .keep = keepAt<&W::cmdPath>},
     // Above every text box it covers when shown.
-    ControlRow{.name = "List1", .kind = K::CableList, .box = {2160, 2640, 2295, 1005}, .accessibleName = "Τύποι καλωδίων", .tabPosition = 33, .keep = keepAt<&W::List1>},
+    ControlRow{.name = "List1", .kind = K::CableList, .box = {2160, 2640, 2295, 1005}, .accessibleName = "Τύποι καλωδίων", .tabPosition = 39, .keep = keepAt<&W::List1>},
 
     // The path panel, below the window while it is open.
     ControlRow{.name = "pnlPath", .kind = K::Panel, .role = R::PathPanel, .box = {0, kWindowHeightTwips, kWindowWidthTwips, kPathPanelHeightTwips}, .accessibleName = "Διαδρομή ζεύξης", .keep = keepAt<&W::pnlPath>},

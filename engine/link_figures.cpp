@@ -1,6 +1,7 @@
 #include "engine/link_figures.h"
 
 #include "engine/number_text.h"
+#include "engine/radio_physics.h"
 #include "engine/result_text.h"
 
 #include <cmath>
@@ -26,6 +27,33 @@ GeoFigures geoFigures(const LinkInputs& inputs, const NumberLocale& locale) {
     return geo;
 }
 
+std::optional<double> numberOf(const Outcome<float>& value) {
+    return value.ok() ? std::optional<double>(value.value) : std::nullopt;
+}
+std::optional<double> numberOf(const Outcome<double>& value) {
+    return value.ok() ? std::optional(value.value) : std::nullopt;
+}
+
+// The link's figures as the rate table and the alignment take them.
+BudgetFigures budgetOf(const LinkFigures& figures, const LinkFields& link,
+                       const NumberLocale& locale) {
+    const auto end = [&](const EndResults& results, const LinkEndFields& fields) {
+        return EndBudget{numberOf(results.power), numberOf(toSingle(fields.gain, locale)),
+                         numberOf(results.cableLoss)};
+    };
+    const Outcome<std::int16_t> sensitivity = toInt16(link.sensitivity, locale);
+    BudgetFigures budget;
+    budget.end1 = end(figures.results.end1, link.end1);
+    budget.end2 = end(figures.results.end2, link.end2);
+    budget.megahertz = numberOf(figures.atDistance.frequency);
+    budget.sensitivityDb = numberOf(sensitivityMagnitude(sensitivity));
+    if (figures.atDistance.fadeMargin.ok())
+        budget.fadeMarginDb = std::fabs(figures.atDistance.fadeMargin.value);
+    budget.distanceKm = numberOf(figures.atDistance.distance);
+    budget.extraLossDb = numberOf(figures.path.profileLoss);
+    return budget;
+}
+
 } // namespace
 
 LinkFigures linkFigures(const LinkInputs& inputs, const NumberLocale& locale) {
@@ -47,6 +75,13 @@ LinkFigures linkFigures(const LinkInputs& inputs, const NumberLocale& locale) {
     figures.atDistance =
         pathReadouts(link, results, distance, earthFactorValue(figures.earthFactor), locale);
     figures.path = pathFigures(inputs.path, figures.atDistance, locale);
+    const BudgetFigures budget = budgetOf(figures, link, locale);
+    const RateFields& rates = inputs.rates;
+    figures.rates = rateTable(budget, rates.standard, rates.overrides, locale);
+    figures.alignment1 = endAlignment(budget, ReceivingEnd::End1, rates.measured1, locale);
+    figures.alignment2 = endAlignment(budget, ReceivingEnd::End2, rates.measured2, locale);
+    figures.aim1 = aimAngles(rates.beamwidth1, locale);
+    figures.aim2 = aimAngles(rates.beamwidth2, locale);
     return figures;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/alignment.h"
+#include "engine/data_rates.h"
 #include "engine/geo_position.h"
 #include "engine/geodesy.h"
 #include "engine/installer_readouts.h"
@@ -39,6 +41,13 @@ struct LinkFigures {
     PathReadouts atDistance; // the read-outs at the link distance
     EarthFactor earthFactor = EarthFactor::Standard;
     PathFigures path;
+    // The rates the link keeps, and the level to aim for at each end, less
+    // the path's loss over its profile when it has one.
+    RateTable rates;
+    EndAlignment alignment1;
+    EndAlignment alignment2;
+    AimAngles aim1;
+    AimAngles aim2;
 };
 
 LinkFigures linkFigures(const LinkInputs& inputs, const NumberLocale& locale);

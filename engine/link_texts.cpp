@@ -2,6 +2,8 @@
 
 #include "engine/number_text.h"
 
+#include <cmath>
+
 namespace tarvanel {
 
 namespace {
@@ -111,6 +113,57 @@ PositionTexts positionTexts(const LinkFigures& figures, const LinkInputs& inputs
     return texts;
 }
 
+std::string rateName(const RateRow& row, const NumberLocale& locale) {
+    const std::string megabits = formatGeneral(static_cast<float>(row.megabits), locale);
+    return row.mcs ? "MCS" + std::to_string(*row.mcs) : megabits + " Mb/s";
+}
+
+std::string fixed(const std::optional<double>& value, DisplayPattern pattern,
+                  const NumberLocale& locale) {
+    return value ? formatPattern(*value, pattern, locale) : std::string();
+}
+
+EndAimTexts aimTexts(const EndAlignment& alignment, const AimAngles& aim,
+                     const NumberLocale& locale) {
+    EndAimTexts texts;
+    if (alignment.expectedDbm)
+        texts.target = fixed(alignment.expectedDbm, DisplayPattern::TwoDecimals, locale) + " dBm";
+    if (alignment.differenceDb && alignment.verdict) {
+        const double difference = *alignment.differenceDb;
+        texts.target += ", " + fixed(std::fabs(difference), DisplayPattern::TwoDecimals, locale) +
+                        (difference < 0 ? " dB ασθενέστερη" : " dB ισχυρότερη");
+        texts.check = std::string(verdictWords(*alignment.verdict));
+        texts.aligned = *alignment.verdict == AlignmentVerdict::Aligned;
+    } else if (alignment.unreadableMeasured) {
+        texts.check = "δεν διαβάζεται ως αριθμός";
+    }
+    if (aim.oneDbDegrees && aim.threeDbDegrees)
+        texts.beamwidth = "1 dB: ±" + fixed(aim.oneDbDegrees, DisplayPattern::OneDecimal, locale) +
+                          "°, 3 dB: ±" +
+                          fixed(aim.threeDbDegrees, DisplayPattern::OneDecimal, locale) + "°";
+    return texts;
+}
+
+RateTexts rateTexts(const LinkFigures& figures, const NumberLocale& locale) {
+    RateTexts texts;
+    for (const RateRow& row : figures.rates.rows)
+        texts.rows.push_back({rateName(row, locale),
+                              formatGeneral(static_cast<float>(row.megabits), locale),
+                              fixed(row.sensitivityDbm, DisplayPattern::TwoDecimals, locale),
+                              fixed(row.greatestKm, DisplayPattern::ThreeDecimals, locale),
+                              fixed(row.marginDb, DisplayPattern::TwoDecimals, locale),
+                              row.meetsFadeMargin, row.unreadableOverride});
+    if (figures.rates.best) {
+        const RateRow& best = figures.rates.rows[*figures.rates.best];
+        const std::string megabits =
+            formatGeneral(static_cast<float>(best.megabits), locale) + " Mb/s";
+        texts.best = best.mcs ? "MCS" + std::to_string(*best.mcs) + ", " + megabits : megabits;
+    }
+    texts.end1 = aimTexts(figures.alignment1, figures.aim1, locale);
+    texts.end2 = aimTexts(figures.alignment2, figures.aim2, locale);
+    return texts;
+}
+
 } // namespace
 
 std::string bearingText(double degrees, const NumberLocale& locale) {
@@ -137,6 +190,7 @@ LinkTexts linkTexts(const LinkFigures& figures, const LinkInputs& inputs,
             positionTexts(figures, inputs, locale),
             readoutTexts(figures, locale),
             pathTexts(figures.path, locale),
+            rateTexts(figures, locale),
             earthFactorChoice(figures.earthFactor).label,
             figures.exceedsLimit1,
             figures.exceedsLimit2};

@@ -72,11 +72,35 @@ struct PositionTexts {
     std::string magnetic; // with a declination: "33.8° / 213.8°"
 };
 
+// The rate table's rows, the best rate, and what to aim for at each end.
+struct RateRowTexts {
+    std::string name;        // "MCS3", or the rate itself for 802.11g: "54 Mb/s"
+    std::string megabits;    // "26"
+    std::string sensitivity; // in force, "-74.00"
+    std::string distance;    // the greatest with the fade margin, "2.413"
+    std::string margin;      // at the link distance, the weaker way, "11.63"
+    bool marginMet = false;
+    bool unreadable = false; // an override typed that does not read
+};
+struct EndAimTexts {
+    std::string target;    // the level to aim for, "-68.33 dBm, 2.67 dB ασθενέστερη"
+    std::string check;     // "ευθυγραμμισμένη"
+    bool aligned = false;  // within 5 dB
+    std::string beamwidth; // "1 dB: ±5.2°, 3 dB: ±9.0°"
+};
+struct RateTexts {
+    std::vector<RateRowTexts> rows;
+    std::string best; // "MCS3, 26 Mb/s"; empty when no rate keeps the fade margin
+    EndAimTexts end1;
+    EndAimTexts end2;
+};
+
 struct LinkTexts {
     ResultTexts results;
     PositionTexts positions;
     InstallerReadoutTexts readouts;
     PathTexts path;
+    RateTexts rates;
     const char* earthFactor = ""; // the label of the k in force, "4/3"
     bool warning1 = false;        // the legal-limit warnings show
     bool warning2 = false;

@@ -6,16 +6,19 @@
 #include "path/profile_page.h"
 #include "path/profile_table_model.h"
 #include "path/profile_table_view.h"
+#include "path/rate_table_model.h"
 #include "widgets/choice_box.h"
 #include "widgets/control_factory.h"
 #include "widgets/drawn_captions.h"
 #include "widgets/window_colours.h"
 #include "widgets/window_fonts.h"
 
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTableView>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -25,7 +28,8 @@ namespace {
 
 // The kinds the factory makes; the panel makes the others.
 bool createsItself(Kind kind) {
-    return kind != Kind::SideView && kind != Kind::Pages && kind != Kind::ProfileTable;
+    return kind != Kind::SideView && kind != Kind::Pages && kind != Kind::ProfileTable &&
+           kind != Kind::RateTable;
 }
 
 constexpr double kBorderWidth = 2; // pixels, as the window's
@@ -50,11 +54,29 @@ PathPanel::PathPanel(QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     const std::span<const ControlRow> rows = pathPanelTable();
     auto* positions = new CaptionedPage(rows, Container::PositionsPage);
+    auto* rates = new CaptionedPage(rows, Container::RatesPage);
+    auto* alignment = new CaptionedPage(rows, Container::AlignmentPage);
     for (const ControlRow& row : rows) {
         const QString name = accessibleNameOf(row);
         QWidget* parent = this;
         if (row.container == Container::PositionsPage) parent = positions;
+        if (row.container == Container::RatesPage) parent = rates;
+        if (row.container == Container::AlignmentPage) parent = alignment;
         QWidget* widget = createControl(row, parent, name);
+        if (row.kind == Kind::RateTable) {
+            auto* table = new QTableView(parent);
+            m_controls.rates = new RateTableModel(table);
+            table->setModel(m_controls.rates);
+            table->setFont(windowFont(kFont8_25pt, false, true));
+            table->horizontalHeader()->setFont(windowFont(10, false, true));
+            table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+            table->verticalHeader()->hide();
+            table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 3);
+            table->setTabKeyNavigation(false);
+            table->setToolTip(QString::fromUtf8(row.toolTip));
+            table->setGeometry(twipsRect(row.box));
+            widget = table;
+        }
         if (row.kind == Kind::SideView) widget = new PathSideView;
         if (row.kind == Kind::Pages) widget = new QTabWidget(this);
         if (row.kind == Kind::ProfileTable) {
@@ -65,6 +87,7 @@ PathPanel::PathPanel(QWidget* parent)
             widget->setObjectName(QLatin1String(row.name));
             widget->setAccessibleName(name);
             if (row.kind == Kind::Pages) widget->setGeometry(twipsRect(row.box));
+            if (row.toolTip) widget->setAccessibleDescription(QString::fromUtf8(row.toolTip));
         }
         if (row.keep) row.keep(&m_controls, row.end, widget);
         m_rowControls.emplace_back(&row, widget);
@@ -79,14 +102,27 @@ PathPanel::PathPanel(QWidget* parent)
         scroll->setAccessibleName(scroll->arrowType() == Qt::LeftArrow
                                       ? QStringLiteral("Κύλιση αριστερά")
                                       : QStringLiteral("Κύλιση δεξιά"));
-    pages->addTab(filledPage(m_controls.picPathSide), QStringLiteral("Πλάγια όψη"));
-    pages->addTab(m_controls.profile, QStringLiteral("Σημεία εδάφους"));
-    pages->addTab(positions, QStringLiteral("Θέσεις"));
+    const struct {
+        QWidget* page;
+        const char* tab;
+        const char* tip;
+    } kPages[] = {
+        {filledPage(m_controls.picPathSide), "Όψη", "Η διαδρομή από το πλάι"},
+        {m_controls.profile, "Έδαφος", "Τα σημεία του εδάφους ανάμεσα στα άκρα"},
+        {positions, "Θέσεις", "Οι θέσεις των άκρων και πού στρέφεται κάθε κεραία"},
+        {rates, "Ρυθμοί", "Οι ρυθμοί δεδομένων που κρατά η ζεύξη"},
+        {alignment, "Στόχευση", "Η στάθμη που πρέπει να δείξει ο ασύρματος σε κάθε άκρο"},
+    };
+    for (const auto& [page, tab, tip] : kPages) {
+        const int at = pages->addTab(page, QString::fromUtf8(tab));
+        pages->setTabToolTip(at, QString::fromUtf8(tip));
+    }
 }
 
-void PathPanel::showFigures(const PathProfile& profile, const std::vector<PointTexts>& points) {
+void PathPanel::showFigures(const PathProfile& profile, const LinkTexts& texts) {
     m_controls.picPathSide->showProfile(profile);
-    m_controls.profile->model()->showFigures(points);
+    m_controls.profile->model()->showFigures(texts.path.points);
+    m_controls.rates->showFigures(texts.rates.rows);
 }
 
 void PathPanel::paintEvent(QPaintEvent*) {

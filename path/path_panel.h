@@ -9,8 +9,8 @@
 
 namespace tarvanel {
 
+struct LinkTexts;
 struct PathProfile;
-struct PointTexts;
 
 // The panel that folds out below the window: the path's inputs and results
 // over a picture of its own (ground, border, heading, captions and the side
@@ -28,8 +28,8 @@ public:
         return m_rowControls;
     }
 
-    // The refresh's figures: the side view's profile, the table's rows.
-    void showFigures(const PathProfile& profile, const std::vector<PointTexts>& points);
+    // The refresh's figures: the side view's profile, the tables' rows.
+    void showFigures(const PathProfile& profile, const LinkTexts& texts);
 
 signals:
     void closeRequested();

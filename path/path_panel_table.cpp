@@ -6,9 +6,13 @@
 #include "path/profile_page.h"
 #include "path/profile_table_model.h"
 #include "path/profile_table_view.h"
+#include "path/rate_table_model.h"
 #include "widgets/choice_box.h"
 #include "widgets/window_fonts.h"
 
+#include <QAbstractItemView>
+
+#include <algorithm>
 #include <array>
 
 namespace tarvanel {
@@ -45,11 +49,26 @@ constexpr int kPositionWidth = 3060;
 constexpr const char* kPositionTip =
     "Γεωγραφικό πλάτος και μήκος, π.χ. 37.97552, 23.73484 ή 37°58'31.9\"N 23°44'05.4\"E";
 
+// On the alignment page: four rows an end.
+constexpr int kAlignRowPitch = 315;
+constexpr TwipsBox alignInput(int i) {
+    return {kPageFieldLeft, 60 + i * kAlignRowPitch, 650, 280};
+}
+constexpr TwipsBox alignResult(int i, int left = kPageFieldLeft) {
+    return {left, 90 + i * kAlignRowPitch, 4860 - left, 255};
+}
+
 // The text a refresh writes into a label, its colour, and the input a box feeds.
 #define SHOWS(field) +[](const LinkTexts& t) -> const std::string& { return t.field; }
 #define FEEDS(member) +[](LinkInputs& in) -> std::string& { return in.member; }
 TextColour pathMarginColour(const LinkTexts& t) {
     return t.path.marginMet ? TextColour::Green : TextColour::Red;
+}
+TextColour aligned1(const LinkTexts& t) {
+    return t.rates.end1.aligned ? TextColour::Green : TextColour::Red;
+}
+TextColour aligned2(const LinkTexts& t) {
+    return t.rates.end2.aligned ? TextColour::Green : TextColour::Red;
 }
 TextColour verdictColour(const LinkTexts& t) {
     return t.path.verdict == Verdict::Clear ? TextColour::Green : TextColour::Red;
@@ -116,6 +135,53 @@ constexpr ControlRow bearing(const char* name, int row, E end, const char* capti
             .report = {S::Link, place}};
 }
 
+// A field of the alignment page.
+constexpr ControlRow aimInput(const char* name, int row, const char* caption, const char* unit,
+                              const char* tip, int tab, TextInput feeds, int place) {
+    return {.name = name,
+            .kind = K::TextBox,
+            .container = Container::AlignmentPage,
+            .box = alignInput(row),
+            .fontPixels = kFont8_25pt,
+            .caption = caption,
+            .captionLeft = kCaptionLeft,
+            .unit = unit,
+            .unitLeft = kPageFieldLeft + 720,
+            .toolTip = tip,
+            .tabPosition = tab,
+            .feeds = feeds,
+            .report = {S::Rates, place}};
+}
+// A result of the alignment page: in the value column, or right of a field.
+constexpr ControlRow aimResult(const char* name, int row, const char* caption, const char* tip,
+                               TextOf shows, ColourOf colour, int place,
+                               int left = kPageFieldLeft) {
+    return {.name = name,
+            .kind = K::ResultLabel,
+            .container = Container::AlignmentPage,
+            .box = alignResult(row, left),
+            .fontPixels = 10,
+            .condensed = true,
+            .colour = TextColour::Green,
+            .caption = caption,
+            .captionLeft = kCaptionLeft,
+            .toolTip = tip,
+            .shows = shows,
+            .colourOf = colour,
+            .report = {S::Rates, place}};
+}
+constexpr const char* kMeasuredTip =
+    "Η στάθμη που δείχνει ο ασύρματος ενώ στρέφετε την κεραία, σε dBm (71 και -71: -71 dBm)";
+constexpr const char* kBeamTip = "Το εύρος δέσμης μισής ισχύος της κεραίας, σε μοίρες (φυλλάδιο)";
+constexpr const char* kTargetTip =
+    "Η στάθμη λήψης στο άκρο στην απόσταση ζεύξης, μείον την απώλεια της διαδρομής";
+constexpr const char* kCheckTip = "Έως 5 dB: ευθυγραμμισμένη· 5 έως 10 dB ασθενέστερη: "
+                                  "στόχευση· πάνω από 10: καλώδιο, συνδετήρες, διαδρομή";
+constexpr const char* kAimTip = "Πόσο μακριά από τον άξονα κοστίζει 1 dB και 3 dB";
+// The rate standards the box offers, in its order.
+constexpr std::array kStandards{RateSet::Dot11nOneStream, RateSet::Dot11nTwoStreams,
+                                RateSet::Dot11g};
+
 constexpr const char* kGround1Tip =
     "Υψόμετρο του εδάφους στο άκρο 1, σε m πάνω από τη θάλασσα (κενό: 0)";
 constexpr const char* kGround2Tip =
@@ -159,6 +225,23 @@ constexpr std::array kRows = {
     ControlRow{.name = "txtDeclination", .kind = K::TextBox, .container = kPositions, .box = pageInput(2, 650), .fontPixels = kFont8_25pt, .caption = "Απόκλιση πυξίδας", .captionLeft = kCaptionLeft, .unit = "°", .unitLeft = kPageFieldLeft + 720, .toolTip = "Ανατολική θετική: η πυξίδα δείχνει το αληθές αζιμούθιο μείον την ανατολική απόκλιση", .tabPosition = 32, .feeds = FEEDS(declination), .report = {S::Link, 5}},
     bearing("lblBearing1", 3, E::One, "Αζιμούθιο 1", "Πού στρέφεται η κεραία 1: από τον αληθή βορρά, δεξιόστροφα", SHOWS(positions.bearing1), 6),
     bearing("lblBearing2", 4, E::Two, "Αζιμούθιο 2", "Πού στρέφεται η κεραία 2: από τον αληθή βορρά, δεξιόστροφα", SHOWS(positions.bearing2), 7),
+    // The rates page.
+    ControlRow{.name = "cboStandard", .kind = K::ChoiceBox, .container = Container::RatesPage, .box = {kPageFieldLeft, 60, 1800, 315}, .fontPixels = kFont8_25pt, .text = "802.11n\n802.11n, 2 ροές\n802.11g", .caption = "Πρότυπο", .captionLeft = kCaptionLeft, .toolTip = "Οι ρυθμοί του προτύπου (802.11n σε 20 MHz)", .tabPosition = 33, .chooses = +[](LinkInputs& in, int i) { in.rates.standard = kStandards[static_cast<std::size_t>(std::clamp(i, 0, 2))]; }, .report = {S::Rates, 1}},
+    ControlRow{.name = "lblBestRate", .kind = K::ResultLabel, .container = Container::RatesPage, .box = {kPageFieldLeft, 450, 3000, 255}, .fontPixels = kFont9pt, .bold = true, .condensed = true, .colour = TextColour::Green, .caption = "Καλύτερος ρυθμός", .captionLeft = kCaptionLeft, .toolTip = "Ο ταχύτερος ρυθμός που κρατά το περιθώριο εξασθένισης στην απόσταση ζεύξης, στην ασθενέστερη κατεύθυνση", .shows = SHOWS(rates.best), .report = {S::Rates, 2}},
+    ControlRow{.name = "tblRates", .kind = K::RateTable, .container = Container::RatesPage, .box = {60, 780, 4770, 1770}, .accessibleName = "Ρυθμοί δεδομένων", .toolTip = "Γράψτε την ευαισθησία ή την ισχύ του φυλλαδίου σε έναν ρυθμό· κενό: η αρχική", .tabPosition = 34, .reads = +[](LinkInputs& in, const QWidget* table) {
+        in.rates.overrides = static_cast<const RateTableModel*>(static_cast<const QAbstractItemView*>(table)->model())->overrides();
+    }, .report = {S::Rates, 3}},
+    // The alignment page: end 1, then end 2.
+    aimInput("txtMeasured1", 0, "Στάθμη 1", "dBm", kMeasuredTip, 35, FEEDS(rates.measured1), 4),
+    aimResult("lblTarget1", 1, "Στόχος 1", kTargetTip, SHOWS(rates.end1.target), nullptr, 5),
+    aimResult("lblAlignment1", 2, "Έλεγχος 1", kCheckTip, SHOWS(rates.end1.check), aligned1, 6),
+    aimInput("txtBeamwidth1", 3, "Εύρος δέσμης 1", "°", kBeamTip, 36, FEEDS(rates.beamwidth1), 7),
+    aimResult("lblAim1", 3, nullptr, kAimTip, SHOWS(rates.end1.beamwidth), nullptr, 8, kPageFieldLeft + 900),
+    aimInput("txtMeasured2", 4, "Στάθμη 2", "dBm", kMeasuredTip, 37, FEEDS(rates.measured2), 9),
+    aimResult("lblTarget2", 5, "Στόχος 2", kTargetTip, SHOWS(rates.end2.target), nullptr, 10),
+    aimResult("lblAlignment2", 6, "Έλεγχος 2", kCheckTip, SHOWS(rates.end2.check), aligned2, 11),
+    aimInput("txtBeamwidth2", 7, "Εύρος δέσμης 2", "°", kBeamTip, 38, FEEDS(rates.beamwidth2), 12),
+    aimResult("lblAim2", 7, nullptr, kAimTip, SHOWS(rates.end2.beamwidth), nullptr, 13, kPageFieldLeft + 900),
     bearing("lblMagneticBearings", 5, E::None, "Πυξίδα 1 / 2", "Τα δύο αζιμούθια σε μοίρες πυξίδας: αληθές μείον την απόκλιση", SHOWS(positions.magnetic), 8),
 };
 // clang-format on

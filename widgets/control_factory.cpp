@@ -100,12 +100,16 @@ QWidget* makeWidget(const ControlRow& row, QWidget* parent, const QString& name)
         return new QRadioButton(textOf(row), parent);
     case Kind::FoldButton:
         return new FoldButton(textOf(row), parent);
-    case Kind::ChoiceBox:
-        return input(new ChoiceBox(parent));
+    case Kind::ChoiceBox: {
+        auto* choice = input(new ChoiceBox(parent));
+        if (*row.text) choice->addItems(textOf(row).split(QLatin1Char('\n')));
+        return choice;
+    }
     case Kind::Panel:
     case Kind::SideView:
     case Kind::Pages:
     case Kind::ProfileTable:
+    case Kind::RateTable:
         break;
     }
     return nullptr;

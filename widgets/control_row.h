@@ -59,6 +59,7 @@ enum class Kind {
     SideView,     // the path seen from the side
     Pages,        // a panel's pages, one shown at a time, chosen by their tabs
     ProfileTable, // the ground profile's points
+    RateTable,    // the data rates of a standard
 };
 
 enum class LinkEnd { None, One, Two };
@@ -73,13 +74,14 @@ enum class Container {
     ProfilePage,
     PositionsPage,
     RatesPage,
+    AlignmentPage,
 };
 
 enum class TextColour { Default, Green, Red };
 
 // Where a control's line stands in the summary a user copies: its section
 // (a link end's twice, end 1 first) and its place there; 0: left out.
-enum class ReportSection { None, Link, End, Receiver, Results, Readouts, Path };
+enum class ReportSection { None, Link, End, Receiver, Results, Readouts, Path, Rates };
 struct ReportPlace {
     ReportSection section = ReportSection::None;
     int place = 0;

@@ -324,6 +324,35 @@ private slots:
         QVERIFY2(std::abs(worst - 26.5) < 0.2, qPrintable(textOf("lblWorstPoint")));
     }
 
+    // At 2 km the best rate is MCS3; MCS4's datasheet sensitivity of -80 typed
+    // into its row makes MCS4 the best. The radio at end 1 showing -76 dBm
+    // where -60.37 is due asks to check the cable, the connectors and the path.
+    void ratesAndAlignment() {
+        typeExampleLink(*m_window, ".");
+        typeFields({"txtLinkDistance", "2"});
+        QTest::keyClick(m_window.get(), Qt::Key_H, Qt::ControlModifier | Qt::ShiftModifier);
+        get<QTabWidget>("tabPathPages")->setCurrentIndex(3);
+        QVERIFY(waitForTick(*m_window));
+        QCOMPARE(textOf("lblBestRate"), "MCS3, 26 Mb/s");
+        auto* table = get<QAbstractItemView>("tblRates");
+        table->setFocus();
+        table->setCurrentIndex(table->model()->index(4, 2)); // MCS4's sensitivity
+        QTest::keyClick(table, Qt::Key_F2);
+        QWidget* editor = QApplication::focusWidget();
+        QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+        typeKeys(editor, "-80");
+        QTest::keyClick(editor, Qt::Key_Return);
+        QVERIFY(waitForTick(*m_window));
+        QCOMPARE(textOf("lblBestRate"), "MCS4, 39 Mb/s");
+
+        get<QTabWidget>("tabPathPages")->setCurrentIndex(4);
+        typeFields({"txtMeasured1", "-76"});
+        QVERIFY(waitForTick(*m_window));
+        QCOMPARE(textOf("lblTarget1"), "-60.37 dBm, 15.63 dB ασθενέστερη");
+        QCOMPARE(textOf("lblAlignment1"), "ελέγξτε καλώδιο, συνδετήρες και διαδρομή");
+        QCOMPARE(colourOf("lblAlignment1"), tarvanel::kWarningRed);
+    }
+
     // The obstacle stands 2 km into a 5 km path: green while the zone is
     // clear, red while it is not; showing the same profile again paints nothing.
     void sideViewColoursTheObstacle_data() {

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "engine/data_rates.h"
+#include "engine/link_texts.h"
+
+#include <QAbstractTableModel>
+
+#include <vector>
+
+namespace tarvanel {
+
+// The rate table: a row a rate of the chosen standard, slowest first: its
+// name and Mb/s, the sensitivity in force and the transmit power (both may be
+// overwritten with a datasheet's figure, under the number rule; empty gives
+// the rate's own back), the greatest distance with the fade margin and the
+// margin at the link distance the weaker way, green while it keeps the fade
+// margin. An overwritten figure that does not read shows red.
+class RateTableModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    enum Column { Rate, Megabits, Sensitivity, Power, Distance, Margin, ColumnCount };
+
+    explicit RateTableModel(QObject* parent = nullptr);
+
+    const std::vector<RateOverride>& overrides() const { return m_overrides; }
+    void setOverrides(std::vector<RateOverride> overrides);
+    // The figures of the last refresh.
+    void showFigures(const std::vector<RateRowTexts>& rows);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+signals:
+    void overridesChanged();
+
+private:
+    const std::string* overrideOf(int row, int column) const;
+
+    std::vector<RateOverride> m_overrides;
+    std::vector<RateRowTexts> m_rows;
+};
+
+} // namespace tarvanel
