@@ -1,6 +1,7 @@
 #include "plan_ui/plan_dialogs.h"
 
 #include "plan/plan_file.h"
+#include "plan_ui/dialog_words.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -36,6 +37,7 @@ bool confirmReplace(QWidget* parent, const QString& path) {
 }
 
 QString askSaveName(QWidget* parent, const QString& suggested) {
+    const DialogWords words; // before the dialog, which takes its words when it is made
     QFileDialog dialog(parent, QStringLiteral("Αποθήκευση σχεδίου"), suggested, kFilters);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QLatin1String(kPlanSuffix));
@@ -49,6 +51,7 @@ QString askSaveName(QWidget* parent, const QString& suggested) {
 }
 
 QString askOpenName(QWidget* parent, const QString& directory) {
+    const DialogWords words;
     QFileDialog dialog(parent, QStringLiteral("Άνοιγμα σχεδίου"), directory, kFilters);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
