@@ -16,7 +16,7 @@ check_file_list() {
         printf 'f %s\n' bin/tarvanel share/applications/$app_id.desktop share/metainfo/$app_id.metainfo.xml \
             share/mime/packages/$app_id.xml \
             share/icons/hicolor/scalable/apps/$app_id.svg share/man/man1/tarvanel.1.gz \
-            share/doc/tarvanel/copyright share/doc/tarvanel/changelog.gz share/lintian/overrides/tarvanel
+            share/doc/tarvanel/copyright share/doc/tarvanel/changelog.gz
         for size in 16 24 32 48 64 128 256; do
             echo "f share/icons/hicolor/${size}x$size/apps/$app_id.png"
         done
