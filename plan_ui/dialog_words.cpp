@@ -13,8 +13,8 @@ struct Word {
     const char* greek;
 };
 
-// The file dialog's, its file list's (QFileSystemModel) and the standard
-// buttons' (QPlatformTheme) words.
+// The file dialog's, its file list's (QFileSystemModel, whose types come from
+// QAbstractFileIconProvider) and the standard buttons' (QPlatformTheme) words.
 constexpr auto kWords = std::to_array<Word>({
     {"Look in:", "Φάκελος:"},
     {"File &name:", "Ό&νομα αρχείου:"},
@@ -63,7 +63,10 @@ constexpr auto kWords = std::to_array<Word>({
     {"Date Modified", "Τροποποίηση"},
     {"Computer", "Υπολογιστής"},
     {"Folder", "Φάκελος"},
+    {"File Folder", "Φάκελος"},
+    {"File", "Αρχείο"},
     {"%1 File", "Αρχείο %1"},
+    {"Drive", "Μονάδα δίσκου"},
     {"Unknown", "Άγνωστο"},
 });
 
@@ -78,8 +81,8 @@ DialogWords::~DialogWords() {
 }
 
 QString DialogWords::translate(const char* context, const char* source, const char*, int) const {
-    static constexpr std::array<const char*, 3> kContexts{"QFileDialog", "QFileSystemModel",
-                                                          "QPlatformTheme"};
+    static constexpr std::array<const char*, 4> kContexts{
+        "QFileDialog", "QFileSystemModel", "QAbstractFileIconProvider", "QPlatformTheme"};
     bool known = false;
     for (const char* name : kContexts)
         known = known || qstrcmp(context, name) == 0;
