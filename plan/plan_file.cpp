@@ -9,8 +9,9 @@ namespace tarvanel {
 
 namespace {
 
-// A plan of ten thousand profile points is about a megabyte.
-constexpr qint64 kLargestPlan = 64 * 1024 * 1024;
+// A plan of ten thousand profile points is about a megabyte; a larger file is
+// no plan, and is not read into memory.
+constexpr qint64 kLargestPlan = 16 * 1024 * 1024;
 
 QString whySaveFailed(const QSaveFile& file) {
     switch (file.error()) {
@@ -32,7 +33,7 @@ QString whyUnreadable(const QFileInfo& info) {
     if (info.isDir()) return QStringLiteral("είναι φάκελος");
     if (!info.isReadable()) return QStringLiteral("δεν επιτρέπεται η ανάγνωσή του");
     if (info.size() > kLargestPlan)
-        return QStringLiteral("είναι πολύ μεγάλο για σχέδιο (πάνω από 64 MB)");
+        return QStringLiteral("είναι πολύ μεγάλο για σχέδιο (πάνω από 16 MB)");
     return QStringLiteral("σφάλμα κατά την ανάγνωση");
 }
 
