@@ -22,6 +22,7 @@ check_file_list() {
     expected=$({
         printf 'f %s\n' bin/tarvanel "$2/libtarvanel_elevation_gdal.so" \
             share/applications/$app_id.desktop share/metainfo/$app_id.metainfo.xml \
+            share/mime/packages/$app_id.xml \
             share/icons/hicolor/scalable/apps/$app_id.svg share/man/man1/tarvanel.1.gz \
             share/doc/tarvanel/copyright share/doc/tarvanel/changelog.gz
         for size in 16 24 32 48 64 128 256; do
