@@ -97,12 +97,14 @@ void drawGlyphBox(QPainter& painter, const QRectF& box, Glyph glyph) {
 
 // The strip the window is moved by: the name and version at the left, the
 // help, minimize and close boxes at the right, a two-pixel rule beneath.
-void drawTitleStrip(QPainter& painter) {
+void drawTitleStrip(QPainter& painter, const QString& title) {
     const double stripCentre = (kBorderWidth + px(kStripHeight)) / 2.0;
     painter.setFont(pictureFont(12, true));
     const QFontMetricsF metrics(painter.font());
+    // A long plan name is cut short before the boxes at the right.
+    constexpr double kTitleWidth = 470;
     painter.drawText(QPointF(8, stripCentre - metrics.height() / 2.0 + metrics.ascent()),
-                     productTitle());
+                     metrics.elidedText(title, Qt::ElideMiddle, kTitleWidth));
 
     // The minimize and close boxes lie under their click areas; help is left of them.
     constexpr double boxTop = 3;
@@ -139,14 +141,14 @@ void drawReceiverRule(QPainter& painter) {
 
 } // namespace
 
-void paintBackground(QPainter& painter) {
+void paintBackground(QPainter& painter, const QString& title) {
     painter.save();
     painter.fillRect(QRectF(0, 0, kWindowWidth, kWindowHeight), kBackgroundGround);
     painter.setPen(Qt::black);
     painter.setRenderHint(QPainter::TextAntialiasing);
 
     drawBorder(painter);
-    drawTitleStrip(painter);
+    drawTitleStrip(painter, title);
     drawControlCaptions(painter, windowTable(), Container::Window);
     drawLinkEnd(painter, LinkEnd::One);
     drawLinkEnd(painter, LinkEnd::Two);

@@ -22,6 +22,7 @@
 #include "path/profile_page.h"
 #include "path/profile_table_model.h"
 #include "path/rate_table_model.h"
+#include "plan_ui/plan_controller.h"
 #include "widgets/click_area.h"
 #include "widgets/fold_button.h"
 #include "widgets/qt_number_locale.h"
@@ -35,6 +36,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -135,6 +137,22 @@ FrmMain::FrmMain(QWidget* parent)
     m_c.Timer1->start();
 
     Form_Load();
+
+    // Last: what the window shows now is the plan as saved.
+    m_plan = new PlanController(
+        productTitle(), [this] { return inputs(); },
+        [this](const LinkInputs& opened) { setInputs(opened); }, this);
+    addActions(m_plan->actions());
+    connect(m_plan, &PlanController::titleChanged, this, [this](const QString& title) {
+        setWindowTitle(title);
+        setAccessibleName(title);
+        update(0, 0, kWindowWidth, m_c.lbltitle->geometry().bottom() + 1);
+    });
+}
+
+// Closing with unsaved changes asks first; Cancel keeps the window.
+void FrmMain::closeEvent(QCloseEvent* event) {
+    if (m_plan && !m_plan->maybeKeep()) event->ignore();
 }
 
 FrmMain::~FrmMain() = default;
@@ -289,7 +307,7 @@ void FrmMain::setPathPanelOpen(bool open) {
 
 void FrmMain::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    paintBackground(painter);
+    paintBackground(painter, windowTitle());
 }
 
 // The controls that exist, in the Tab key's order (the panel's once it is built).
@@ -334,6 +352,7 @@ void FrmMain::Form_Load() {
 
 void FrmMain::markStale() {
     m_resultsStale = m_warningsStale = true;
+    if (m_plan) m_plan->markChanged();
 }
 
 // Every change a refresh must show: an input's text (typed, pasted, written
@@ -459,10 +478,10 @@ void FrmMain::copySummary() {
         linkSummary(now, linkTexts(now, numberLocaleFrom(m_locale)), m_locale));
 }
 
-// Ends the program at once: no question, nothing saved.
+// Ends the program, once unsaved changes are saved or let go.
 void FrmMain::lblexit_Click() {
+    if (!close()) return;
     m_c.Timer1->stop();
-    close();
     QCoreApplication::exit(0);
 }
 

@@ -21,6 +21,7 @@ struct LinkTexts;
 struct PositionTexts;
 class ElevationReader;
 class PathPanel;
+class PlanController;
 class PowerUnits;
 
 // The program's only window: a fixed 550 x 362 borderless panel whose captions
@@ -53,6 +54,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     using RowControl = std::pair<const ControlRow*, QWidget*>;
@@ -82,6 +84,7 @@ private:
 
     Controls m_c;
     PowerUnits* m_powerUnits = nullptr;
+    PlanController* m_plan = nullptr;             // the plan file: its name, unsaved changes
     std::unique_ptr<ElevationReader> m_elevation; // loads its plugin on first use
     // The labels every refresh writes, and the controls it reads, with the
     // rows that say what they show or feed.

@@ -51,12 +51,16 @@ void checkPath(const PathTexts& path, const PathProfile& p, const NumberLocale& 
     check(zone.empty() == (p.verdict == Verdict::Unknown) &&
               (zone.empty() || (digits > 0 && zone.substr(digits).starts_with(" % "))),
           "zone: a whole percent and the verdict, only with a verdict");
-    for (const auto& value : {p.distanceKm, p.megahertz, p.antenna1Height, p.antenna2Height,
-                              p.obstacleKm, p.obstacleHeight})
+    for (const auto& value :
+         {p.distanceKm, p.megahertz, p.antenna1Height, p.antenna2Height, p.worstKm})
         check(!value || std::isfinite(*value), "the side view's figures are finite");
     check(!p.distanceKm || *p.distanceKm > 0.0, "the side view's distance is positive");
-    check(!p.obstacleKm || (*p.obstacleKm > 0.0 && *p.obstacleKm < *p.distanceKm),
-          "the obstacle stands between the ends");
+    check(!p.worstKm || (*p.worstKm > 0.0 && *p.worstKm < *p.distanceKm),
+          "the worst point stands between the ends");
+    for (const GroundPoint& point : p.points)
+        check(std::isfinite(point.ground) && std::isfinite(point.clutter) && point.km > 0.0 &&
+                  point.km < *p.distanceKm,
+              "the side view's points are finite and between the ends");
 }
 
 } // namespace
@@ -84,7 +88,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     constexpr std::array<EarthFactor, 3> kFactors{EarthFactor::Standard, EarthFactor::Unity,
                                                   EarthFactor::Low};
-    const PathFields path{t[15], t[16], t[17], t[18], kFactors[option(t, 3, 3)]};
+    // Masts on ground 0 and one point of the ground, as the one obstacle.
+    const PathFields path{kFactors[option(t, 3, 3)], "", t[15], "", t[16],
+                          {{t[17], t[18], ""}},      ""};
     const LinkInputs inputs{link, "", t[14], t[19], t[20], t[21], path};
     const LinkFigures figures = linkFigures(inputs, locale);
     const LinkTexts all = linkTexts(figures, inputs, locale);

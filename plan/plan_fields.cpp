@@ -34,11 +34,6 @@ const auto kPlanFields = std::to_array<PlanField>({
     {"position_1", MEMBER(position1)},
     {"position_2", MEMBER(position2)},
     {"declination_deg", MEMBER(declination)},
-    // The one-obstacle path; the profile's points take its place.
-    {"antenna_height_m_1", MEMBER(path.antenna1Height)},
-    {"antenna_height_m_2", MEMBER(path.antenna2Height)},
-    {"obstacle_distance_km", MEMBER(path.obstacleDistance)},
-    {"obstacle_height_m", MEMBER(path.obstacleHeight)},
     {"earth_factor_k", MEMBER(path.earthFactor)},
     {"ground_m_1", MEMBER(path.ground1)},
     {"mast_m_1", MEMBER(path.mast1)},

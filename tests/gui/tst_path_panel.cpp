@@ -7,6 +7,8 @@
 #include "app/link_summary.h"
 #include "engine/link_texts.h"
 #include "path/path_side_view.h"
+#include "plan/plan_file.h"
+#include "plan_ui/plan_controller.h"
 #include "tests/gui/main_window_support.h"
 #include "widgets/qt_number_locale.h"
 #include "widgets/window_colours.h"
@@ -17,6 +19,7 @@
 #include <QApplication>
 #include <QBitmap>
 #include <QClipboard>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QImage>
 #include <QMessageBox>
@@ -351,6 +354,37 @@ private slots:
         QCOMPARE(textOf("lblTarget1"), "-60.37 dBm, 15.63 dB ασθενέστερη");
         QCOMPARE(textOf("lblAlignment1"), "ελέγξτε καλώδιο, συνδετήρες και διαδρομή");
         QCOMPARE(colourOf("lblAlignment1"), tarvanel::kWarningRed);
+    }
+
+    // A plan filled in under el_GR (both ends in mW, a channel, positions, a
+    // profile, a rate's datasheet figure), saved, opens in a new window under
+    // en_US with every text as typed and the same figures.
+    void planRoundTrip() {
+        QLocale::setDefault(QLocale("el_GR"));
+        typePath("25");
+        typeExampleLink(*m_window, ",");
+        QTest::mouseClick(get("imgMw"), Qt::LeftButton);
+        QTest::mouseClick(get("ImgMw2"), Qt::LeftButton);
+        QTest::keyClicks(get<QComboBox>("Combo1")->lineEdit(), "6");
+        get<QTabWidget>("tabPathPages")->setCurrentIndex(2);
+        typeFields({"txtPosition1", "37,97552 23,73484", "txtDeclination", "4,5"});
+        get<QComboBox>("cboStandard")->setCurrentIndex(2);
+        QVERIFY(waitForTick(*m_window));
+        const tarvanel::LinkInputs typed = m_window->inputs();
+        const QStringList shown = resultTexts(*m_window) << textOf("lblDiffractionLoss");
+        QTemporaryDir folder;
+        const QString path = folder.filePath("link.tarvanel");
+        QCOMPARE(tarvanel::savePlan(path, typed), QString());
+
+        QLocale::setDefault(QLocale("en_US"));
+        m_window = std::make_unique<tarvanel::FrmMain>();
+        QVERIFY(tarvanel::openPlanIn(*m_window, path));
+        QVERIFY(waitForTick(*m_window));
+        QCOMPARE(m_window->inputs(), typed);
+        QCOMPARE(get<QLineEdit>("Text2")->text(), typed.link.end1.power.c_str());
+        QStringList again = resultTexts(*m_window) << textOf("lblDiffractionLoss");
+        QCOMPARE(again.join('|').replace('.', ','), shown.join('|'));
+        QVERIFY(m_window->windowTitle().endsWith("link"));
     }
 
     // The obstacle stands 2 km into a 5 km path: green while the zone is

@@ -30,10 +30,13 @@ LinkInputs everyInput() {
     in.position1 = "37°58'31.9\"N 23°44'05.4\"E";
     in.position2 = "37.9, 23.8";
     in.declination = "4,5";
-    in.path = {
-        "32",         "18", "2",   "25", EarthFactor::Low,
-        "100",        "20", "110", "15", {{"1", "120", "0"}, {"2,5", "150.5", "12"}, {"", "x", ""}},
-        "profile.csv"};
+    in.path = {EarthFactor::Low,
+               "100",
+               "20",
+               "110",
+               "15",
+               {{"1", "120", "0"}, {"2,5", "150.5", "12"}, {"", "x", ""}},
+               "profile.csv"};
     in.rates = {RateSet::Dot11nTwoStreams, {{"-82", ""}, {}, {"", "17"}}, "-61", "-62,5", "8", "9"};
     return in;
 }
