@@ -6,6 +6,8 @@
 #include "app/product_name.h"
 #include "app/qt_number_locale.h"
 #include "app/readout_explanations.h"
+#include "app/result_announcer.h"
+#include "app/result_walk.h"
 #include "app/window_palette.h"
 #include "app/window_size.h"
 #include "app/window_table.h"
@@ -115,6 +117,9 @@ FrmMain::FrmMain(QWidget* parent)
 
     installBehaviours();
     watchInputs();
+    // What a screen reader user hears of the results, and the key that walks them.
+    m_announcer = new ResultAnnouncer(this, {m_c.end1.warning, m_c.end2.warning});
+    new ResultWalk(this);
 
     connect(m_c.Timer1, &QTimer::timeout, this, [this] {
         Timer1_Timer();
@@ -322,6 +327,7 @@ void FrmMain::Timer1_Timer() {
     showRejections(texts);
     showDistanceSource(texts.positions);
     if (m_c.pnlPath) m_c.pnlPath->showProfile(figures.path.profile);
+    m_announcer->resultsWritten();
 }
 
 // A box whose text is not taken shows it in red, with the reason as its tooltip.

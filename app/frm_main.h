@@ -20,6 +20,7 @@ struct LinkTexts;
 struct PositionTexts;
 class PathPanel;
 class PowerUnits;
+class ResultAnnouncer;
 
 // The program's only window: a fixed 550 x 362 borderless panel whose captions
 // are drawn in the background picture, with every control of the program on
@@ -77,6 +78,7 @@ private:
 
     Controls m_c;
     PowerUnits* m_powerUnits = nullptr;
+    ResultAnnouncer* m_announcer = nullptr;
     // The labels every refresh writes, and the controls it reads, with the
     // rows that say what they show or feed.
     std::vector<std::pair<const ControlRow*, QLabel*>> m_refreshed;

@@ -196,7 +196,7 @@ private slots:
             "mW",        "mWatts", "dBi",    "dBd",  "dB",       "GHz",  "MHz",      "km",
             "Km",        "m",      "k",      "OK",   "ITU",      "R",    "P",        "Ctrl",
             "Shift",     "H",      "N",      "E",    "LMR",      "RG",   "Belden",   "Aircell",
-            "Ecoflex",   "H155",   "H1000"};
+            "Ecoflex",   "H155",   "H1000",  "F",    "Esc"};
         const QRegularExpression word("[A-Za-z]+");
         for (QWidget* widget : m_window->findChildren<QWidget*>()) {
             QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(widget);
