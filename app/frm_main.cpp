@@ -7,6 +7,8 @@
 #include "app/product_name.h"
 #include "app/readout_explanations.h"
 #include "app/report_export.h"
+#include "app/result_announcer.h"
+#include "app/result_walk.h"
 #include "app/window_palette.h"
 #include "app/window_size.h"
 #include "app/window_table.h"
@@ -128,6 +130,9 @@ FrmMain::FrmMain(QWidget* parent)
 
     installBehaviours();
     watchInputs();
+    // What a screen reader user hears of the results, and the key that walks them.
+    m_announcer = new ResultAnnouncer(this, {m_c.end1.warning, m_c.end2.warning});
+    new ResultWalk(this);
 
     connect(m_c.Timer1, &QTimer::timeout, this, [this] {
         Timer1_Timer();
@@ -406,6 +411,7 @@ void FrmMain::Timer1_Timer() {
     showRejections(texts);
     showDistanceSource(texts.positions);
     if (m_c.pnlPath) m_c.pnlPath->showFigures(figures.path.profile, texts);
+    m_announcer->resultsWritten();
 }
 
 // A box whose text is not taken shows it in red, with the reason as its tooltip.

@@ -23,6 +23,7 @@ class ElevationReader;
 class PathPanel;
 class PlanController;
 class PowerUnits;
+class ResultAnnouncer;
 
 // The program's only window: a fixed 550 x 362 borderless panel whose captions
 // are drawn in the background picture, with every control of the program on
@@ -86,6 +87,7 @@ private:
     PowerUnits* m_powerUnits = nullptr;
     PlanController* m_plan = nullptr;             // the plan file: its name, unsaved changes
     std::unique_ptr<ElevationReader> m_elevation; // loads its plugin on first use
+    ResultAnnouncer* m_announcer = nullptr;
     // The labels every refresh writes, and the controls it reads, with the
     // rows that say what they show or feed.
     std::vector<std::pair<const ControlRow*, QLabel*>> m_refreshed;

@@ -4,6 +4,7 @@
 #include "widgets/click_area.h"
 #include "widgets/fold_button.h"
 #include "widgets/result_label.h"
+#include "widgets/text_field.h"
 #include "widgets/title_strip.h"
 #include "widgets/underline_line.h"
 #include "widgets/window_colours.h"
@@ -12,7 +13,6 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
@@ -46,7 +46,7 @@ template <typename W> W* input(W* widget) {
 QWidget* makeWidget(const ControlRow& row, QWidget* parent, const QString& name) {
     switch (row.kind) {
     case Kind::TextBox: {
-        auto* box = input(new QLineEdit(parent));
+        auto* box = input(new TextField(parent));
         box->setText(textOf(row));
         return box;
     }

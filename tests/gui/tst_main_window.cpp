@@ -198,7 +198,7 @@ private slots:
             "Km",         "m",      "k",      "OK",      "ITU",      "R",      "P",        "Ctrl",
             "Shift",      "H",      "N",      "E",       "LMR",      "CSV",    "SRTM",     "hgt",
             "GeoTIFF",    "Insert", "Delete", "V",       "distance", "ground", "clutter",  "F1",
-            "Bullington", "n", "g", "Mb", "s", "MCS", "RG",     "Belden", "Aircell", "Ecoflex",  "H155",   "H1000"};
+            "Bullington", "n", "g", "Mb", "s", "MCS", "RG",     "Belden", "Aircell", "Ecoflex",  "H155",   "H1000", "F", "Esc"};
         const QRegularExpression word("[A-Za-z]+");
         for (QWidget* widget : m_window->findChildren<QWidget*>()) {
             QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(widget);
