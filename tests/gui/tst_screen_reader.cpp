@@ -108,12 +108,12 @@ private slots:
     // one goes back without folding the panel away.
     void walksThePathPanel() {
         QTest::keyClick(m_window.get(), Qt::Key_H, Qt::ControlModifier | Qt::ShiftModifier);
-        get("txtAntenna1Height")->setFocus();
+        get("txtMast1")->setFocus();
         press(tarvanel::ResultWalk::kPreviousKey);
         QCOMPARE(focused(), "lblFresnelZone");
         QVERIFY(!get("lblFresnelZone")->toolTip().isEmpty());
         press(Qt::Key_Escape);
-        QCOMPARE(focused(), "txtAntenna1Height");
+        QCOMPARE(focused(), "txtMast1");
         QVERIFY(get("pnlPath")->isVisible());
     }
 
