@@ -137,8 +137,13 @@ PathFigures pathFigures(const PathFields& fields, const PathReadouts& link,
         const TerrainFigures again = terrainFigures(without, points);
         return known(atEnd1 ? again.leastMast1 : again.leastMast2);
     };
-    figures.leastMast1 = leastMast(true);
-    figures.leastMast2 = leastMast(false);
+    // A mast lower than the ground stands for no mast at all: any mast will do.
+    const auto noLowerThanGround = [](Double mast) {
+        if (mast.ok()) mast.value = std::max(0.0, mast.value);
+        return mast;
+    };
+    figures.leastMast1 = noLowerThanGround(leastMast(true));
+    figures.leastMast2 = noLowerThanGround(leastMast(false));
 
     PathProfile& profile = figures.profile;
     if (link.distance.ok()) profile.distanceKm = link.distance.value;

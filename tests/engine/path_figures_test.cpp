@@ -49,6 +49,8 @@ const PathCase kCases[] = {
     {"worstCaseEarth", test::kEnUs, "5", oneObstacle("2", "15", EarthFactor::Low), "2.000 km|26.40 m|0.71 m|12.17 m|10.69 m|88 % ελεύθερη|0.00 dB|0.00 dB|11.67 dB|26.35 m|9.53 m|-0.19°|+0.13°|U88", true},
     {"ridge", test::kEnUs, "10", tenKm({"100", "110", "120", "150", "180", "160", "130", "140", "120", "110", "100"}, "20", "15"), "4.000 km|118.00 m|1.41 m|17.18 m|-63.41 m|-369 % εμποδισμένη|27.19 dB|37.28 dB|-31.66 dB|142.87 m|199.31 m|-0.06°|-0.01°|U85|U-14|U-204|U-369|U-251|U-84|U-154|U-35|U47", false, "2437"},
     {"treesOnTheHill", test::kElGr, "10", tenKm(kHill, "40", "40", "10"), "5,000 km|140,00 m|1,47 m|17,54 m|-1,47 m|-8 % εμποδισμένη|7,06 dB|14,12 dB|-8,50 dB|63,99 m|63,99 m|-0,03°|-0,03°|U328|U207|U148|U21|U-8|U108|U148|U207|U328", false, "2437"},
+    // Over a low point one mast may be as short as it likes: never below its ground.
+    {"lowPoint", test::kEnUs, "5", oneObstacle("0.5", "0"), "0.500 km|30.60 m|0.13 m|7.46 m|30.47 m|409 % ελεύθερη|0.00 dB|0.00 dB|11.67 dB|3.12 m|0.00 m|-0.18°|+0.14°|U409", true},
     {"noDistance", test::kEnUs, "", oneObstacle("2", "15"), kNoPath + "|-"},
     {"zeroDistance", test::kEnUs, "0", oneObstacle("2", "15"), kNoPath + "|-"},
     {"pointAtEnd1", test::kEnUs, "5", oneObstacle("0", "15"), "||||||||||" + kTilts + "|O"},
