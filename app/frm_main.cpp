@@ -422,11 +422,10 @@ void FrmMain::showRejections(const LinkTexts& texts) {
         QPalette palette = widget->palette();
         palette.setColor(QPalette::Text, why.isEmpty() ? QColor(Qt::black) : kWarningRed);
         if (palette != widget->palette()) widget->setPalette(palette);
+        // Written on every refresh, which runs only after a change.
         const QString tip = why.isEmpty() ? QString::fromUtf8(row->toolTip) : why;
-        if (widget->toolTip() != tip) {
-            widget->setToolTip(tip);
-            widget->setAccessibleDescription(tip);
-        }
+        widget->setToolTip(tip);
+        widget->setAccessibleDescription(tip);
     }
 }
 
