@@ -11,8 +11,6 @@
 
 namespace tarvanel {
 
-namespace {
-
 LinkReport reportOf(const LinkInputs& inputs, const QString& planName) {
     const QLocale locale;
     const NumberLocale numbers = numberLocaleFrom(locale);
@@ -33,8 +31,6 @@ LinkReport reportOf(const LinkInputs& inputs, const QString& planName) {
     }
     return report;
 }
-
-} // namespace
 
 void exportReport(QWidget* parent, const LinkInputs& inputs, const QString& planName) {
     const QString suggested =

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "report/link_report.h"
+
 #include <QString>
 
 class QWidget;
@@ -12,5 +14,8 @@ struct LinkInputs;
 // sections, the side view and the ground profile's points; a failure is told
 // in one message naming the file.
 void exportReport(QWidget* parent, const LinkInputs& inputs, const QString& planName);
+
+// The report of a link as it is now, in the user's locale.
+LinkReport reportOf(const LinkInputs& inputs, const QString& planName);
 
 } // namespace tarvanel

@@ -5,6 +5,7 @@
 // view's obstacle in the verdict's colour at its place.
 
 #include "app/link_summary.h"
+#include "app/report_export.h"
 #include "engine/link_texts.h"
 #include "path/path_side_view.h"
 #include "plan/plan_file.h"
@@ -23,6 +24,7 @@
 #include <QFileDialog>
 #include <QImage>
 #include <QMessageBox>
+#include <QProcess>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -385,6 +387,27 @@ private slots:
         QStringList again = resultTexts(*m_window) << textOf("lblDiffractionLoss");
         QCOMPARE(again.join('|').replace('.', ','), shown.join('|'));
         QVERIFY(m_window->windowTitle().endsWith("link"));
+    }
+
+    // The report of the example link with its one point: its figures in the
+    // order the summary gives them, the side view, then the point.
+    void reportsTheLink() {
+        typePath("25");
+        QTemporaryDir folder;
+        const QString pdf = folder.filePath("ζεύξη.pdf");
+        QVERIFY(tarvanel::writeLinkReport(pdf, tarvanel::reportOf(m_window->inputs(), "δοκιμή")));
+        QProcess text;
+        text.start("pdftotext", {"-layout", pdf, "-"});
+        QVERIFY(text.waitForFinished(30000));
+        const QString read = QString::fromUtf8(text.readAllStandardOutput());
+        qsizetype at = 0;
+        for (const char* expected :
+             {"δοκιμή", "2427 MHz", "32.30 dBm", "Εκτός νόμιμων ορίων", "6.061 Km", "-68.33 dBm",
+              "10.69 dB", "0.98 dB", "Πλάγια όψη", "Σημεία εδάφους", "25"}) {
+            const qsizetype found = read.indexOf(QString::fromUtf8(expected), at);
+            QVERIFY2(found >= 0, expected);
+            at = found;
+        }
     }
 
     // The obstacle stands 2 km into a 5 km path: green while the zone is
