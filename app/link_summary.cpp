@@ -75,6 +75,24 @@ QString overridesText(const RateFields& rates, const RateTexts& texts) {
     return typed.join(QStringLiteral("; "));
 }
 
+// The label of the choice whose reading gives the inputs' value: k's from the
+// engine's choices, others' from the row's items.
+QString choiceOf(const ControlRow& row, const LinkInputs& inputs) {
+    const QStringList items =
+        *row.text ? QString::fromUtf8(row.text).split(QLatin1Char('\n')) : QStringList();
+    const int count =
+        *row.text ? static_cast<int>(items.size()) : static_cast<int>(kEarthFactorChoices.size());
+    for (int i = 0; i < count; ++i) {
+        LinkInputs chosen = inputs;
+        row.chooses(chosen, i);
+        if (chosen == inputs)
+            return *row.text
+                       ? items[i]
+                       : QString::fromUtf8(kEarthFactorChoices[static_cast<std::size_t>(i)].label);
+    }
+    return {};
+}
+
 const LinkEndFields& endOf(const LinkInputs& inputs, LinkEnd end) {
     return end == LinkEnd::Two ? inputs.link.end2 : inputs.link.end1;
 }
@@ -87,7 +105,7 @@ QString textOf(const ControlRow& row, Sources& from) {
     if (row.kind == Kind::ProfileTable) return pointsText(from.inputs.path);
     if (row.kind == Kind::RateTable) return overridesText(from.inputs.rates, from.texts.rates);
     if (row.feeds) return QString::fromStdString(row.feeds(from.inputs)).trimmed();
-    if (row.chooses) return QString::fromUtf8(from.texts.earthFactor);
+    if (row.chooses) return choiceOf(row, from.inputs);
     if (row.shows) return QString::fromStdString(row.shows(from.texts)).trimmed();
     if (row.role == Role::CableLoss)
         return QString::fromStdString(cableLossText(endOf(from.inputs, row.end), from.numbers));
