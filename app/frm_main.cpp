@@ -410,7 +410,7 @@ void FrmMain::Timer1_Timer() {
     explainReadouts(texts);
     showRejections(texts);
     showDistanceSource(texts.positions);
-    if (m_c.pnlPath) m_c.pnlPath->showFigures(figures.path.profile, texts);
+    if (m_c.pnlPath) m_c.pnlPath->showFigures(figures, texts, locale);
     m_announcer->resultsWritten();
 }
 

@@ -25,7 +25,7 @@ LinkReport reportOf(const LinkInputs& inputs, const QString& planName) {
     const auto q = [](const std::string& text) { return QString::fromStdString(text); };
     for (std::size_t i = 0; i < inputs.path.points.size(); ++i) {
         const ProfilePointFields& point = inputs.path.points[i];
-        const PointTexts& row = texts.path.points[i];
+        const PointTexts row = pointTexts(figures.path.points[i], numbers);
         report.points.push_back({q(point.distanceKm), q(point.groundM), q(point.clutterM),
                                  q(row.clearance), q(row.share)});
     }

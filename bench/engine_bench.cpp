@@ -1,6 +1,7 @@
 // Engine cost of the refresh cycle: the five results of the 200 ms tick as
 // label texts, the two EIRPs of the 600 ms tick, and the number rules under
 // them; and the figures over a long ground profile.
+#include "engine/link_texts.h"
 #include "engine/result_text.h"
 #include "engine/terrain_profile.h"
 #include "tests/engine/test_support.h"
@@ -68,6 +69,23 @@ void groundProfile(benchmark::State& state) {
         benchmark::DoNotOptimize(terrainFigures(link, points));
 }
 BENCHMARK(groundProfile)->Unit(benchmark::kMicrosecond);
+
+// The whole refresh with that profile typed into the table: reading its 2 000
+// rows under the number rule, every figure of the link and every text.
+void refreshWithProfile(benchmark::State& state) {
+    LinkInputs inputs;
+    inputs.link = test::exampleLink(test::kElGr.locale);
+    inputs.link.frequency = "2437";
+    inputs.linkDistance = "20";
+    inputs.path = {EarthFactor::Standard, "100", "30", "120", "25", {}, ""};
+    for (int i = 1; i <= 2000; ++i)
+        inputs.path.points.push_back({std::to_string(i * 0.00999),
+                                      std::to_string(110 + 30 * std::sin(i / 150.0)),
+                                      i % 7 == 0 ? "12" : ""});
+    for (auto _ : state)
+        benchmark::DoNotOptimize(linkTexts(inputs, test::kElGr.locale));
+}
+BENCHMARK(refreshWithProfile)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 } // namespace tarvanel

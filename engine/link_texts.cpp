@@ -75,15 +75,6 @@ PathTexts pathTexts(const PathFigures& figures, const NumberLocale& locale) {
     texts.leastMast2 = figureText(figures.leastMast2, " m", locale);
     texts.tilt1 = tiltText(figures.tilt1, locale);
     texts.tilt2 = tiltText(figures.tilt2, locale);
-    texts.points.reserve(figures.points.size());
-    for (const PointFigures& point : figures.points) {
-        PointTexts& row = texts.points.emplace_back();
-        row.state = point.state;
-        if (point.state != PointState::Used) continue;
-        row.clearance = metresText(point.clearance, locale);
-        row.share = formatPattern(point.share, DisplayPattern::WholeNumber, locale);
-        row.verdict = point.verdict;
-    }
     return texts;
 }
 
@@ -165,6 +156,16 @@ RateTexts rateTexts(const LinkFigures& figures, const NumberLocale& locale) {
 }
 
 } // namespace
+
+PointTexts pointTexts(const PointFigures& point, const NumberLocale& locale) {
+    PointTexts row;
+    row.state = point.state;
+    if (point.state != PointState::Used) return row;
+    row.clearance = metresText(point.clearance, locale);
+    row.share = formatPattern(point.share, DisplayPattern::WholeNumber, locale);
+    row.verdict = point.verdict;
+    return row;
+}
 
 std::string bearingText(double degrees, const NumberLocale& locale) {
     return formatPattern(bearingForDisplay(degrees, 1), DisplayPattern::OneDecimal, locale) + "°";

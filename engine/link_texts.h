@@ -53,9 +53,8 @@ struct PathTexts {
     bool marginMet = false;    // at least the fade margin
     std::string leastMast1;    // mast 1 for 0.6 F1 free everywhere, mast 2 as typed
     std::string leastMast2;
-    std::string tilt1;              // "-0.18°", toward the other end
-    std::string tilt2;              // "+0.14°"
-    std::vector<PointTexts> points; // one per row of the table
+    std::string tilt1; // "-0.18°", toward the other end
+    std::string tilt2; // "+0.14°"
 };
 
 // Where the ends stand, and the link distance in force.
@@ -110,6 +109,9 @@ LinkTexts linkTexts(const LinkFigures& figures, const LinkInputs& inputs,
                     const NumberLocale& locale);
 // Figures and texts in one step.
 LinkTexts linkTexts(const LinkInputs& inputs, const NumberLocale& locale);
+
+// A row of the profile's table as text: asked for only by the rows shown.
+PointTexts pointTexts(const PointFigures& point, const NumberLocale& locale);
 
 // A bearing in whole tenths of a degree, never "360.0°": "38.8°".
 std::string bearingText(double degrees, const NumberLocale& locale);

@@ -75,10 +75,14 @@ PointState stateOf(PointStatus status, PointState read) {
 Verdict fresnelVerdict(double percent) {
     if (!std::isfinite(percent)) return Verdict::Unknown;
     // Judged on the whole percent as shown: taken to 15 significant digits,
-    // then rounded, halves away from zero.
-    char digits[32];
-    std::snprintf(digits, sizeof digits, "%.14e", percent);
-    const double shown = std::round(std::strtod(digits, nullptr));
+    // then rounded, halves away from zero. Only a share next to a half can
+    // round otherwise than directly; the slower way is kept for those.
+    double shown = std::round(percent);
+    if (std::fabs(std::fabs(percent - std::trunc(percent)) - 0.5) < 1e-9) {
+        char digits[32];
+        std::snprintf(digits, sizeof digits, "%.14e", percent);
+        shown = std::round(std::strtod(digits, nullptr));
+    }
     return shown >= 100.0 * kClearFresnelPart ? Verdict::Clear
            : shown >= 0.0                     ? Verdict::PartlyBlocked
                                               : Verdict::Blocked;

@@ -83,6 +83,8 @@ struct PointFigures {
     double clearance = 0; // line of sight - (ground + clutter + bulge)
     double share = 0;     // the clearance in % of the radius
     Verdict verdict = Verdict::Unknown;
+
+    bool operator==(const PointFigures&) const = default;
 };
 
 // A point of the ground as the side view draws it.

@@ -119,9 +119,10 @@ PathPanel::PathPanel(QWidget* parent)
     }
 }
 
-void PathPanel::showFigures(const PathProfile& profile, const LinkTexts& texts) {
-    m_controls.picPathSide->showProfile(profile);
-    m_controls.profile->model()->showFigures(texts.path.points);
+void PathPanel::showFigures(const LinkFigures& figures, const LinkTexts& texts,
+                            const NumberLocale& locale) {
+    m_controls.picPathSide->showProfile(figures.path.profile);
+    m_controls.profile->model()->showFigures(figures.path.points, locale);
     m_controls.rates->showFigures(texts.rates.rows);
 }
 

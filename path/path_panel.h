@@ -9,8 +9,9 @@
 
 namespace tarvanel {
 
+struct LinkFigures;
 struct LinkTexts;
-struct PathProfile;
+struct NumberLocale;
 
 // The panel that folds out below the window: the path's inputs and results
 // over a picture of its own (ground, border, heading, captions and the side
@@ -29,7 +30,8 @@ public:
     }
 
     // The refresh's figures: the side view's profile, the tables' rows.
-    void showFigures(const PathProfile& profile, const LinkTexts& texts);
+    void showFigures(const LinkFigures& figures, const LinkTexts& texts,
+                     const NumberLocale& locale);
 
 signals:
     void closeRequested();

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <optional>
 
 namespace tarvanel {
 
@@ -67,14 +68,15 @@ void ProfileTableModel::addPoints(const std::vector<ProfilePointFields>& points)
     setPoints(std::move(all));
 }
 
-void ProfileTableModel::showFigures(const std::vector<PointTexts>& figures) {
+void ProfileTableModel::showFigures(const std::vector<PointFigures>& figures,
+                                    const NumberLocale& locale) {
     if (figures.size() != m_points.size()) return; // a refresh of rows since changed
-    std::vector<PointTexts> old = std::move(m_figures);
+    const bool sameLocale = locale.decimal == m_locale.decimal && locale.minus == m_locale.minus;
+    std::vector<PointFigures> old = std::move(m_figures);
     m_figures = figures;
+    m_locale = locale;
     for (std::size_t row = 0; row < figures.size(); ++row) {
-        const bool same = row < old.size() && old[row].state == figures[row].state &&
-                          old[row].clearance == figures[row].clearance &&
-                          old[row].share == figures[row].share;
+        const bool same = sameLocale && row < old.size() && old[row] == figures[row];
         if (!same)
             emit dataChanged(index(static_cast<int>(row), 0),
                              index(static_cast<int>(row), ColumnCount - 1));
@@ -92,7 +94,8 @@ int ProfileTableModel::columnCount(const QModelIndex& parent) const {
 QVariant ProfileTableModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid()) return {};
     const auto row = static_cast<std::size_t>(index.row());
-    const PointTexts* figures = row < m_figures.size() ? &m_figures[row] : nullptr;
+    const std::optional<PointTexts> figures =
+        row < m_figures.size() ? std::optional(pointTexts(m_figures[row], m_locale)) : std::nullopt;
     const PointState state = figures ? figures->state : PointState::NoPath;
     switch (role) {
     case Qt::DisplayRole:

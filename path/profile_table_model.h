@@ -27,8 +27,8 @@ public:
     void setPoints(std::vector<ProfilePointFields> points);
     // Adds rows and puts all in order of distance.
     void addPoints(const std::vector<ProfilePointFields>& points);
-    // The figures of the last refresh, a row each.
-    void showFigures(const std::vector<PointTexts>& figures);
+    // The figures of the last refresh, a row each; rows are written as they show.
+    void showFigures(const std::vector<PointFigures>& figures, const NumberLocale& locale);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -47,7 +47,8 @@ private:
     void putInOrder(int row);
 
     std::vector<ProfilePointFields> m_points;
-    std::vector<PointTexts> m_figures;
+    std::vector<PointFigures> m_figures;
+    NumberLocale m_locale;
 };
 
 } // namespace tarvanel

@@ -67,9 +67,10 @@ const PathCase kCases[] = {
 
 class PathTest : public ::testing::TestWithParam<PathCase> {};
 
-std::string statesOf(const PathTexts& t) {
+std::string statesOf(const PathFigures& figures, const NumberLocale& locale) {
     std::string states;
-    for (const PointTexts& p : t.points) {
+    for (const PointFigures& point : figures.points) {
+        const PointTexts p = pointTexts(point, locale);
         states += std::string("|") + "UNO-"[static_cast<int>(p.state)] + p.share;
     }
     return states;
@@ -83,12 +84,12 @@ TEST_P(PathTest, GivesTheWorkedFigures) {
     inputs.link.frequency = c.frequency;
     inputs.linkDistance = c.distance;
     inputs.path = c.path;
-    const LinkTexts all = linkTexts(inputs, locale);
-    const PathTexts& t = all.path;
+    const LinkFigures figures = linkFigures(inputs, locale);
+    const PathTexts t = linkTexts(figures, inputs, locale).path;
     EXPECT_EQ(t.worstAt + "|" + t.lineOfSight + "|" + t.earthBulge + "|" + t.fresnelRadius + "|" +
                   t.clearance + "|" + t.fresnelZone + "|" + t.knifeEdgeLoss + "|" + t.profileLoss +
                   "|" + t.margin + "|" + t.leastMast1 + "|" + t.leastMast2 + "|" + t.tilt1 + "|" +
-                  t.tilt2 + statesOf(t),
+                  t.tilt2 + statesOf(figures.path, locale),
               c.texts);
     EXPECT_EQ(t.marginMet, c.marginMet);
 }
