@@ -35,9 +35,11 @@ void checkLegalPower(std::string_view text, const NumberLocale& locale) {
 
 void checkPath(const PathTexts& path, const PathProfile& p, const NumberLocale& locale) {
     for (const std::string* metres : {&path.lineOfSight, &path.earthBulge, &path.fresnelRadius,
-                                      &path.clearance, &path.leastHeight1, &path.leastHeight2})
+                                      &path.clearance, &path.leastMast1, &path.leastMast2})
         checkReadout(*metres, 2, " m", locale, "path figure in m");
-    checkReadout(path.diffractionLoss, 2, " dB", locale, "diffraction loss");
+    checkReadout(path.knifeEdgeLoss, 2, " dB", locale, "knife-edge loss");
+    checkReadout(path.profileLoss, 2, " dB", locale, "loss over the profile");
+    checkReadout(path.worstAt, 3, " km", locale, "worst point");
     checkReadout(path.margin, 2, " dB", locale, "margin less the loss");
     check(!path.marginMet || !path.margin.empty(), "a path margin colour only with a margin");
     // Angles with their sign: "+0.14°", "-0.18°", "0.00°".
@@ -91,7 +93,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Masts on ground 0 and one point of the ground, as the one obstacle.
     const PathFields path{kFactors[option(t, 3, 3)], "", t[15], "", t[16],
                           {{t[17], t[18], ""}},      ""};
-    const LinkInputs inputs{link, "", t[14], t[19], t[20], t[21], path};
+    const LinkInputs inputs{link, "", t[14], t[19], t[20], t[21], path, {}};
     const LinkFigures figures = linkFigures(inputs, locale);
     const LinkTexts all = linkTexts(figures, inputs, locale);
     // The distance in force is finite and never negative; bearings wrap.
