@@ -21,8 +21,8 @@ class ResultWalk : public QObject {
 public:
     static inline const QKeySequence kNextKey{Qt::Key_F8};
     static inline const QKeySequence kPreviousKey{Qt::SHIFT | Qt::Key_F8};
-    static constexpr const char* kHint =
-        "F8: τα αποτελέσματα ένα ένα (Shift+F8 προς τα πίσω, Esc επιστροφή στο πεδίο)";
+    static constexpr const char* kHint = "F8: τα αποτελέσματα ένα ένα (Shift+F8 προς τα πίσω, "
+                                         "πλήκτρο διαφυγής: επιστροφή στο πεδίο)";
 
     explicit ResultWalk(QWidget* window);
 

@@ -22,12 +22,13 @@ ProfilePage::ProfilePage(QWidget* parent)
     m_table->setModel(m_model);
     m_table->setObjectName(QStringLiteral("tblProfile"));
     m_table->setAccessibleName(QStringLiteral("Σημεία εδάφους"));
-    m_table->setToolTip(QStringLiteral("Insert: νέο σημείο, Delete: διαγραφή, Ctrl+V: επικόλληση "
-                                       "γραμμών από λογιστικό φύλλο"));
+    m_table->setToolTip(QStringLiteral("Πλήκτρο εισαγωγής: νέο σημείο· πλήκτρο διαγραφής: "
+                                       "σβήνει τα επιλεγμένα· Ctrl+V: επικόλληση γραμμών από "
+                                       "λογιστικό φύλλο"));
     m_table->setAccessibleDescription(m_table->toolTip());
     m_fromCsv->setObjectName(QStringLiteral("cmdProfileCsv"));
-    m_fromCsv->setToolTip(QStringLiteral("Στήλες distance_km;ground_m;clutter_m, με ή χωρίς "
-                                         "γραμμή επικεφαλίδων"));
+    m_fromCsv->setToolTip(QStringLiteral("Στήλες: απόσταση σε km, υψόμετρο εδάφους σε m, ό,τι "
+                                         "στέκεται πάνω του σε m· με ή χωρίς γραμμή επικεφαλίδων"));
     m_fromElevation->setObjectName(QStringLiteral("cmdProfileElevation"));
     m_fromElevation->setToolTip(QStringLiteral("Από πλακίδια SRTM (.hgt) ή GeoTIFF σε φάκελο "
                                                "της επιλογής σας, με τις δύο θέσεις"));

@@ -192,13 +192,13 @@ private slots:
         QTest::keyClick(m_window.get(), Qt::Key_H, Qt::ControlModifier | Qt::ShiftModifier);
         QVERIFY(waitForTick(*m_window));
         const QSet<QString> allowed = {
-            "Interface",  "No",     "EIRP",   "Fade",    "Margin",   "Free",   "Space",    "Loss",
-            "Fresnel",    "Zone",   "Radius", "Gain",    "Minimize", "Exit",   "Tarvanel", "dBm",
-            "mW",         "mWatts", "dBi",    "dBd",     "dB",       "GHz",    "MHz",      "km",
-            "Km",         "m",      "k",      "OK",      "ITU",      "R",      "P",        "Ctrl",
-            "Shift",      "H",      "N",      "E",       "LMR",      "CSV",    "SRTM",     "hgt",
-            "GeoTIFF",    "Insert", "Delete", "V",       "distance", "ground", "clutter",  "F1",
-            "Bullington", "n", "g", "Mb", "s", "MCS", "RG",     "Belden", "Aircell", "Ecoflex",  "H155",   "H1000", "F", "Esc"};
+            "Interface", "No",     "EIRP",   "Fade",       "Margin",   "Free", "Space",    "Loss",
+            "Fresnel",   "Zone",   "Radius", "Gain",       "Minimize", "Exit", "Tarvanel", "dBm",
+            "mW",        "mWatts", "dBi",    "dBd",        "dB",       "GHz",  "MHz",      "km",
+            "Km",        "m",      "k",      "OK",         "ITU",      "R",    "P",        "Ctrl",
+            "Shift",     "H",      "N",      "E",          "LMR",      "CSV",  "SRTM",     "hgt",
+            "GeoTIFF",   "V",      "F1",     "Bullington", "n",        "g",    "Mb",       "s",
+            "MCS",       "RG",     "Belden", "Aircell",    "Ecoflex",  "H155", "H1000",    "F"};
         const QRegularExpression word("[A-Za-z]+");
         for (QWidget* widget : m_window->findChildren<QWidget*>()) {
             QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(widget);
