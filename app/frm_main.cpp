@@ -401,6 +401,7 @@ void FrmMain::Timer1_Timer() {
     const NumberLocale locale = numberLocaleFrom(m_locale);
     const LinkInputs now = inputs();
     const LinkFigures figures = linkFigures(now, locale);
+    m_exceedsLimit = {figures.exceedsLimit1, figures.exceedsLimit2};
     const LinkTexts texts = linkTexts(figures, now, locale);
     for (const auto& [row, label] : m_refreshed) {
         showText(label, row->shows(texts));
@@ -461,9 +462,9 @@ void FrmMain::Timer2_Timer() {
     noticeLocale();
     if (!m_warningsStale) return;
     m_warningsStale = false;
-    const LinkResults results = evaluateLink(inputs().link, numberLocaleFrom(m_locale));
-    showWarning(m_c.end1.warning, exceedsLegalLimit(results.end1.eirp.orZero()));
-    showWarning(m_c.end2.warning, exceedsLegalLimit(results.end2.eirp.orZero()));
+    // Timer1 runs first in every tick, so its figures are those of the inputs now.
+    showWarning(m_c.end1.warning, m_exceedsLimit.first);
+    showWarning(m_c.end2.warning, m_exceedsLimit.second);
 }
 
 void FrmMain::lbltitle_MouseDown(QPointF globalPosition) {

@@ -102,6 +102,8 @@ private:
     // so an idle window costs no more than its timer.
     bool m_resultsStale = true;
     bool m_warningsStale = true;
+    // Each end's EIRP above the legal limit, as the last refresh found it.
+    std::pair<bool, bool> m_exceedsLimit{false, false};
     QLocale m_locale;
     int m_ticksSinceWarnings = 0;
 };
