@@ -49,10 +49,9 @@ ProfilePage::ProfilePage(QWidget* parent)
 
     connect(m_fromCsv, &QPushButton::clicked, this, &ProfilePage::chooseCsv);
     connect(m_fromElevation, &QPushButton::clicked, this, &ProfilePage::elevationRequested);
-    // Points typed by hand are no longer the file's.
-    connect(m_model, &ProfileTableModel::dataChanged, this, [this](const QModelIndex& index) {
-        if (index.column() <= ProfileTableModel::Clutter && !m_source.isEmpty() &&
-            !m_source.endsWith(QStringLiteral(" (αλλαγμένα)")))
+    // Points edited by hand are no longer the file's.
+    connect(m_model, &ProfileTableModel::pointsEdited, this, [this] {
+        if (!m_source.isEmpty() && !m_source.endsWith(QStringLiteral(" (αλλαγμένα)")))
             setSource(m_source + QStringLiteral(" (αλλαγμένα)"));
     });
 }

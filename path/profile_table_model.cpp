@@ -66,6 +66,7 @@ void ProfileTableModel::addPoints(const std::vector<ProfilePointFields>& points)
     std::stable_sort(all.begin(), all.end(),
                      [](const auto& a, const auto& b) { return orderOf(a) < orderOf(b); });
     setPoints(std::move(all));
+    emit pointsEdited();
 }
 
 void ProfileTableModel::showFigures(const std::vector<PointFigures>& figures,
@@ -131,6 +132,7 @@ bool ProfileTableModel::setData(const QModelIndex& index, const QVariant& value,
     emit dataChanged(index, index);
     if (index.column() == Distance) putInOrder(index.row());
     emit pointsChanged();
+    emit pointsEdited();
     return true;
 }
 
@@ -178,6 +180,7 @@ bool ProfileTableModel::insertRows(int row, int count, const QModelIndex& parent
     m_figures.clear();
     endInsertRows();
     emit pointsChanged();
+    emit pointsEdited();
     return true;
 }
 
@@ -188,6 +191,7 @@ bool ProfileTableModel::removeRows(int row, int count, const QModelIndex& parent
     m_figures.clear();
     endRemoveRows();
     emit pointsChanged();
+    emit pointsEdited();
     return true;
 }
 

@@ -42,6 +42,8 @@ public:
 signals:
     // Any change of a typed text, a row added or removed.
     void pointsChanged();
+    // The same when the user made it (typed, pasted, inserted, deleted), not a file.
+    void pointsEdited();
 
 private:
     void putInOrder(int row);

@@ -328,6 +328,10 @@ private slots:
         QCOMPARE(get<QLineEdit>("txtGround2")->text(), "100.0");
         const double worst = textOf("lblWorstPoint").section(' ', 0, 0).toDouble();
         QVERIFY2(std::abs(worst - 26.5) < 0.2, qPrintable(textOf("lblWorstPoint")));
+        // A refresh is no edit: the points are still the files'.
+        QVERIFY(waitForTick(*m_window));
+        QVERIFY(QString::fromStdString(m_window->inputs().path.pointsSource)
+                    .endsWith(folder.path().section('/', -1)));
     }
 
     // At 2 km the best rate is MCS3; MCS4's datasheet sensitivity of -80 typed
