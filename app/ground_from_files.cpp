@@ -1,7 +1,7 @@
 #include "app/ground_from_files.h"
 
 #include "elevation/elevation_loader.h"
-#include "engine/geo_position.h"
+#include "geo/geo_position.h"
 #include "widgets/qt_number_locale.h"
 
 #include <QApplication>

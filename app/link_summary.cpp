@@ -3,9 +3,9 @@
 #include "app/product_name.h"
 #include "app/readout_explanations.h"
 #include "app/window_table.h"
-#include "engine/link_texts.h"
 #include "path/path_panel_table.h"
 #include "rules/cable_loss_rules.h"
+#include "texts/link_texts.h"
 #include "widgets/qt_number_locale.h"
 
 #include <QStringList>

@@ -1,9 +1,9 @@
 #include "app/report_export.h"
 
 #include "app/link_summary.h"
-#include "engine/link_texts.h"
 #include "path/path_side_view.h"
 #include "report/link_report.h"
+#include "texts/link_texts.h"
 #include "widgets/qt_number_locale.h"
 
 #include <QFileDialog>

@@ -1,6 +1,6 @@
 #include "cables/cable_catalogue.h"
 
-#include "engine/number_text.h"
+#include "numbers/number_text.h"
 
 namespace tarvanel {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/geo_position.h"
+#include "geo/geo_position.h"
 
 #include <gdal_priv.h>
 #include <gdalcachedpixelaccessor.h>

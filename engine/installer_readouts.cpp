@@ -1,8 +1,8 @@
 #include "engine/installer_readouts.h"
 
-#include "engine/checked_math.h"
-#include "engine/number_text.h"
 #include "engine/radio_physics.h"
+#include "numbers/checked_math.h"
+#include "numbers/number_text.h"
 
 #include <cmath>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "engine/engine_error.h"
 #include "engine/link_budget.h"
-#include "engine/number_locale.h"
+#include "numbers/number_locale.h"
+#include "numbers/outcome.h"
 
 #include <string_view>
 

@@ -1,8 +1,8 @@
 #include "engine/link_figures.h"
 
-#include "engine/number_text.h"
 #include "engine/radio_physics.h"
-#include "engine/result_text.h"
+#include "numbers/number_text.h"
+#include "texts/result_text.h"
 
 #include <cmath>
 

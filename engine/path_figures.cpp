@@ -1,8 +1,8 @@
 #include "engine/path_figures.h"
 
-#include "engine/number_text.h"
 #include "engine/radio_physics.h"
 #include "engine/terrain_profile.h"
+#include "numbers/number_text.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "engine/earth_factor.h"
-#include "engine/engine_error.h"
 #include "engine/installer_readouts.h"
-#include "engine/number_locale.h"
+#include "numbers/number_locale.h"
+#include "numbers/outcome.h"
 
 #include <cstddef>
 #include <optional>

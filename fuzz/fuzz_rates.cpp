@@ -6,10 +6,10 @@
 
 #include "engine/alignment.h"
 #include "engine/data_rates.h"
-#include "engine/number_text.h"
 #include "engine/radio_physics.h"
-#include "engine/result_text.h"
 #include "fuzz/fuzz_support.h"
+#include "numbers/number_text.h"
+#include "texts/result_text.h"
 
 #include <cmath>
 

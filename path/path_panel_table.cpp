@@ -1,12 +1,12 @@
 #include "path/path_panel_table.h"
 
 #include "engine/link_inputs.h"
-#include "engine/link_texts.h"
 #include "path/path_side_view.h"
 #include "path/profile_page.h"
 #include "path/profile_table_model.h"
 #include "path/profile_table_view.h"
 #include "path/rate_table_model.h"
+#include "texts/link_texts.h"
 #include "widgets/choice_box.h"
 #include "widgets/window_fonts.h"
 
@@ -214,11 +214,7 @@ constexpr std::array kRows = {
     ControlRow{.name = "cboEarthFactor", .kind = K::ChoiceBox, .container = kPanel, .box = {2250, 1710, 750, 315}, .fontPixels = kFont8_25pt, .caption = "Συντελεστής γης k", .captionLeft = kCaptionLeft, .toolTip = "Ενεργός ακτίνα της γης: 4/3 κανονική, 2/3 η χειρότερη περίπτωση", .tabPosition = 27, .keep = keepIn<&PathPanelControls::cboEarthFactor>, .chooses = +[](LinkInputs& in, int i) { in.path.earthFactor = earthFactorAt(i); }, .report = {S::Path, 5}},
     // The pages below the fields; the side view and the table fill their own.
     ControlRow{.name = "tabPathPages", .kind = K::Pages, .container = kPanel, .box = {195, 2415, 4935, 2955}, .accessibleName = "Σελίδες της διαδρομής", .tabPosition = 28, .keep = keepIn<&PathPanelControls::pages>},
-    ControlRow{.name = "tblProfile", .kind = K::ProfileTable, .container = Container::ProfilePage, .box = {}, .accessibleName = "Σημεία εδάφους", .tabPosition = 29, .reads = +[](LinkInputs& in, const QWidget* table) {
-        const auto* page = static_cast<const ProfilePage*>(table->parentWidget());
-        in.path.points = page->model()->points();
-        in.path.pointsSource = page->source().toStdString();
-    }, .report = {S::Path, 19}},
+    ControlRow{.name = "tblProfile", .kind = K::ProfileTable, .container = Container::ProfilePage, .box = {}, .accessibleName = "Σημεία εδάφους", .tabPosition = 29, .report = {S::Path, 19}},
     ControlRow{.name = "picPathSide", .kind = K::SideView, .container = Container::SideViewPage, .box = {}, .accessibleName = "Η διαδρομή από το πλάι", .keep = keepIn<&PathPanelControls::picPathSide>},
     ControlRow{.name = "txtPosition1", .kind = K::TextBox, .role = R::Position, .end = E::One, .container = kPositions, .box = pageInput(0, kPositionWidth), .fontPixels = kFont8_25pt, .caption = "Θέση 1", .captionLeft = kCaptionLeft, .toolTip = kPositionTip, .tabPosition = 30, .feeds = FEEDS(position1), .rejects = SHOWS(positions.problem1), .report = {S::Link, 3}},
     ControlRow{.name = "txtPosition2", .kind = K::TextBox, .role = R::Position, .end = E::Two, .container = kPositions, .box = pageInput(1, kPositionWidth), .fontPixels = kFont8_25pt, .caption = "Θέση 2", .captionLeft = kCaptionLeft, .toolTip = kPositionTip, .tabPosition = 31, .feeds = FEEDS(position2), .rejects = SHOWS(positions.problem2), .report = {S::Link, 4}},
@@ -228,9 +224,7 @@ constexpr std::array kRows = {
     // The rates page.
     ControlRow{.name = "cboStandard", .kind = K::ChoiceBox, .container = Container::RatesPage, .box = {kPageFieldLeft, 60, 1800, 315}, .fontPixels = kFont8_25pt, .text = "802.11n\n802.11n, 2 ροές\n802.11g", .caption = "Πρότυπο", .captionLeft = kCaptionLeft, .toolTip = "Οι ρυθμοί του προτύπου (802.11n σε 20 MHz)", .tabPosition = 33, .chooses = +[](LinkInputs& in, int i) { in.rates.standard = kStandards[static_cast<std::size_t>(std::clamp(i, 0, 2))]; }, .report = {S::Rates, 1}},
     ControlRow{.name = "lblBestRate", .kind = K::ResultLabel, .container = Container::RatesPage, .box = {kPageFieldLeft, 450, 3000, 255}, .fontPixels = kFont9pt, .bold = true, .condensed = true, .colour = TextColour::Green, .caption = "Καλύτερος ρυθμός", .captionLeft = kCaptionLeft, .toolTip = "Ο ταχύτερος ρυθμός που κρατά το περιθώριο εξασθένισης στην απόσταση ζεύξης, στην ασθενέστερη κατεύθυνση", .shows = SHOWS(rates.best), .report = {S::Rates, 2}},
-    ControlRow{.name = "tblRates", .kind = K::RateTable, .container = Container::RatesPage, .box = {60, 780, 4770, 1770}, .accessibleName = "Ρυθμοί δεδομένων", .toolTip = "Γράψτε την ευαισθησία ή την ισχύ του φυλλαδίου σε έναν ρυθμό· κενό: η αρχική", .tabPosition = 34, .reads = +[](LinkInputs& in, const QWidget* table) {
-        in.rates.overrides = static_cast<const RateTableModel*>(static_cast<const QAbstractItemView*>(table)->model())->overrides();
-    }, .report = {S::Rates, 3}},
+    ControlRow{.name = "tblRates", .kind = K::RateTable, .container = Container::RatesPage, .box = {60, 780, 4770, 1770}, .accessibleName = "Ρυθμοί δεδομένων", .toolTip = "Γράψτε την ευαισθησία ή την ισχύ του φυλλαδίου σε έναν ρυθμό· κενό: η αρχική", .tabPosition = 34, .report = {S::Rates, 3}},
     // The alignment page: end 1, then end 2.
     aimInput("txtMeasured1", 0, "Στάθμη 1", "dBm", kMeasuredTip, 35, FEEDS(rates.measured1), 4),
     aimResult("lblTarget1", 1, "Στόχος 1", kTargetTip, SHOWS(rates.end1.target), nullptr, 5),

@@ -3,7 +3,7 @@
 // void cells, and a 1" GeoTIFF holding a tilted plane, which bilinear
 // interpolation must give back exactly wherever the file is placed right.
 #include "elevation/elevation_loader.h"
-#include "engine/geodesy.h"
+#include "geo/geodesy.h"
 
 #include <GeographicLib/Geodesic.hpp>
 #include <GeographicLib/GeodesicLine.hpp>

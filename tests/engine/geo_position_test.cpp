@@ -1,6 +1,6 @@
-#include "engine/geo_position.h"
-#include "engine/geodesy.h"
-#include "engine/number_text.h"
+#include "geo/geo_position.h"
+#include "geo/geodesy.h"
+#include "numbers/number_text.h"
 #include "tests/engine/test_support.h"
 
 #include <gtest/gtest.h>

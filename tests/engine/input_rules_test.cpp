@@ -1,5 +1,5 @@
 #include "cables/cable_catalogue.h"
-#include "engine/number_text.h"
+#include "numbers/number_text.h"
 #include "rules/cable_loss_rules.h"
 #include "rules/channel_rules.h"
 #include "rules/decimal_key_rules.h"

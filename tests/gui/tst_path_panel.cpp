@@ -6,11 +6,11 @@
 
 #include "app/link_summary.h"
 #include "app/report_export.h"
-#include "engine/link_texts.h"
 #include "path/path_side_view.h"
-#include "plan/plan_file.h"
+#include "plan_file/plan_file.h"
 #include "plan_ui/plan_controller.h"
 #include "tests/gui/main_window_support.h"
+#include "texts/link_texts.h"
 #include "widgets/qt_number_locale.h"
 #include "widgets/window_colours.h"
 
@@ -381,11 +381,12 @@ private slots:
         const QStringList shown = resultTexts(*m_window) << textOf("lblDiffractionLoss");
         QTemporaryDir folder;
         const QString path = folder.filePath("link.tarvanel");
-        QCOMPARE(tarvanel::savePlan(path, typed), QString());
+        QCOMPARE(tarvanel::savePlan(path, m_window->plan()), QString());
 
         QLocale::setDefault(QLocale("en_US"));
         m_window = std::make_unique<tarvanel::FrmMain>();
         QVERIFY(tarvanel::openPlanIn(*m_window, path));
+        m_window->setPathPanelOpen(true);
         QVERIFY(waitForTick(*m_window));
         QCOMPARE(m_window->inputs(), typed);
         QCOMPARE(get<QLineEdit>("Text2")->text(), typed.link.end1.power.c_str());

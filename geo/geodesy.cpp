@@ -1,4 +1,4 @@
-#include "engine/geodesy.h"
+#include "geo/geodesy.h"
 
 #include <GeographicLib/Geodesic.hpp>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/link_inputs.h"
-#include "plan/plan_json.h"
+#include "plan/plan.h"
+#include "plan_file/plan_json.h"
 
 #include <QString>
 
@@ -13,7 +13,7 @@ inline constexpr char kPlanSuffix[] = "tarvanel";
 // Writes the plan to `path` through QSaveFile: the file is replaced only once
 // the whole plan is on disk, so a crash or a full disk leaves the old one as it
 // was. Empty when saved, else why not, in Greek, naming the file.
-QString savePlan(const QString& path, const LinkInputs& inputs);
+QString savePlan(const QString& path, const Plan& plan);
 
 // Reads the plan at `path`: a whole plan or one problem.
 PlanReading openPlan(const QString& path);

@@ -1,4 +1,4 @@
-#include "plan/plan_file.h"
+#include "plan_file/plan_file.h"
 
 #include <QDir>
 #include <QFile>
@@ -39,10 +39,10 @@ QString whyUnreadable(const QFileInfo& info) {
 
 } // namespace
 
-QString savePlan(const QString& path, const LinkInputs& inputs) {
+QString savePlan(const QString& path, const Plan& plan) {
     QSaveFile file(path);
     if (file.open(QIODevice::WriteOnly)) {
-        const QByteArray json = planJson(inputs);
+        const QByteArray json = planJson(plan);
         // Qt 6.4's commit() misses an error in its own last flush (a disk
         // that fills up halfway), so the write is flushed and checked here.
         if (file.write(json) == json.size() && file.flush()) {

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "engine/link_figures.h"
-#include "engine/number_locale.h"
-#include "engine/result_text.h"
+#include "numbers/number_locale.h"
+#include "texts/result_text.h"
 
 #include <string>
 #include <vector>

@@ -4,7 +4,7 @@
 // step reports division by zero, an invalid operation or overflow where it
 // happens instead of carrying an infinity or NaN along.
 
-#include "engine/engine_error.h"
+#include "numbers/outcome.h"
 
 #include <cmath>
 

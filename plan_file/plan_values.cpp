@@ -1,4 +1,4 @@
-#include "plan/plan_values.h"
+#include "plan_file/plan_values.h"
 
 #include <QJsonArray>
 #include <QJsonObject>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/engine_error.h"
-#include "engine/number_locale.h"
+#include "numbers/number_locale.h"
+#include "numbers/outcome.h"
 
 #include <cstdint>
 #include <string>

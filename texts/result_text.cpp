@@ -1,6 +1,6 @@
-#include "engine/result_text.h"
+#include "texts/result_text.h"
 
-#include "engine/checked_math.h"
+#include "numbers/checked_math.h"
 
 #include <cmath>
 

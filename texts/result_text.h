@@ -1,7 +1,7 @@
 #pragma once
 
 #include "engine/link_budget.h"
-#include "engine/number_text.h"
+#include "numbers/number_text.h"
 
 #include <string>
 #include <string_view>

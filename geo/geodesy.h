@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/engine_error.h"
-#include "engine/geo_position.h"
+#include "geo/geo_position.h"
+#include "numbers/outcome.h"
 
 #include <optional>
 

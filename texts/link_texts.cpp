@@ -1,6 +1,6 @@
-#include "engine/link_texts.h"
+#include "texts/link_texts.h"
 
-#include "engine/number_text.h"
+#include "numbers/number_text.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
-#include "plan/plan_problem.h"
+#include "plan_file/plan_problem.h"
 
-#include "plan/plan_json.h"
+#include "plan_file/plan_json.h"
 
 #include <QDir>
 

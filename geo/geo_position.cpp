@@ -1,4 +1,4 @@
-#include "engine/geo_position.h"
+#include "geo/geo_position.h"
 
 #include <GeographicLib/DMS.hpp>
 

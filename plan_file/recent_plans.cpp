@@ -1,4 +1,4 @@
-#include "plan/recent_plans.h"
+#include "plan_file/recent_plans.h"
 
 #include <QFileInfo>
 #include <QSettings>
