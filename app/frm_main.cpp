@@ -157,7 +157,7 @@ FrmMain::FrmMain(QWidget* parent)
     connect(m_planFile, &PlanController::titleChanged, this, [this](const QString& title) {
         setWindowTitle(title);
         setAccessibleName(title);
-        update(0, 0, kWindowWidth, m_c.lbltitle->geometry().bottom() + 1);
+        update(0, 0, kWindowWidth, twipsRect(rowOf(Role::TitleStrip).box).bottom() + 1);
     });
 }
 
@@ -312,7 +312,8 @@ void FrmMain::setPathPanelOpen(bool open) {
     if (!open && panel->isAncestorOf(QApplication::focusWidget()))
         m_c.cmdPath->setFocus(Qt::OtherFocusReason);
     panel->setVisible(open);
-    setFixedSize(kWindowWidth, open ? panel->geometry().bottom() + 1 : kWindowHeight);
+    setFixedSize(kWindowWidth,
+                 open ? twipsRect(rowOf(Role::PathPanel).box).bottom() + 1 : kWindowHeight);
     // Growing downward, the window stays on its screen.
     if (const QScreen* screen = this->screen(); screen && open) {
         const int overflow = frameGeometry().bottom() - screen->availableGeometry().bottom();

@@ -114,7 +114,7 @@ constexpr std::array kRows = {
     ControlRow{.name = "lblMargin", .kind = K::ResultLabel, .box = {kReadoutLeft, 4560, 1095, 255}, .fontPixels = kFont9pt, .bold = true, .condensed = true, .colour = TextColour::Green, .caption = "Περιθώριο λήψης", .captionLeft = kResultCaptionLeft, .shows = SHOWS(readouts.margin), .colourOf = marginColour, .report = {S::Readouts, 3}},
     ControlRow{.name = "lblClearance", .kind = K::ResultLabel, .role = R::Clearance, .box = {kReadoutLeft, 4860, 1095, 255}, .fontPixels = kFont9pt, .bold = true, .condensed = true, .colour = TextColour::Green, .caption = "Ελεύθερο ύψος", .captionLeft = kResultCaptionLeft, .keep = keepAt<&W::lblClearance>, .shows = SHOWS(readouts.clearance), .report = {S::Readouts, 4}},
 
-    ControlRow{.name = "lbltitle", .kind = K::TitleStrip, .box = {30, 30, 7455, 255}, .accessibleName = "Μετακίνηση παραθύρου", .keep = keepAt<&W::lbltitle>},
+    ControlRow{.name = "lbltitle", .kind = K::TitleStrip, .role = R::TitleStrip, .box = {30, 30, 7455, 255}, .accessibleName = "Μετακίνηση παραθύρου", .keep = keepAt<&W::lbltitle>},
     ControlRow{.name = "lblexit", .kind = K::ClickArea, .role = R::Exit, .box = {7950, 45, 225, 210}, .toolTip = "Exit", .keep = keepAt<&W::lblexit>},
     ControlRow{.name = "lblMinimize", .kind = K::ClickArea, .role = R::Minimize, .box = {7710, 40, 225, 210}, .toolTip = "Minimize", .keep = keepAt<&W::lblMinimize>},
 

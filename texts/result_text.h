@@ -33,9 +33,4 @@ ResultTexts computeResultTexts(const LinkFields& link, const NumberLocale& local
 // The same from the link's evaluation already at hand.
 ResultTexts resultTextsOf(const LinkResults& results, const NumberLocale& locale);
 
-// Whether a link end's legal-limit warning shows (EIRP strictly above 20 dBm).
-inline bool exceedsLegalLimit(float eirp) {
-    return eirp > kLegalEirpLimitDbm;
-}
-
 } // namespace tarvanel

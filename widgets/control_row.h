@@ -28,6 +28,7 @@ enum class Role {
     GreatestDistance,
     Clearance,
     PathPanel,
+    TitleStrip,
     Position, // where a link end stands
     // One link end (the row's `end` says which).
     Power,
