@@ -29,6 +29,13 @@ GDALDatasetUniquePtr warped(const std::vector<GDALDataset*>& sources,
 GDALDatasetUniquePtr warped(const Mosaic& mosaic, const std::vector<std::string>& arguments,
                             GDALProgressFunc progress = nullptr, void* progressData = nullptr);
 
+// The heights on an equirectangular grid over the area, width x height cells
+// from the north-west, each cell's from GDAL's bilinear resampling read (a
+// wider kernel when cells are coarser than the file's), the files laid
+// coarsest first; srtmVoid where no file gives a height. Three times quicker
+// than gdalwarp when no reprojection is needed.
+std::vector<float> laidOnGrid(const Mosaic& mosaic, const GeoExtent& area, int width, int height);
+
 // A number as GDAL's tools read it, whatever the locale: "23.5", "-1e-05".
 std::string gdalNumber(double value);
 

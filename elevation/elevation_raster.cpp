@@ -12,7 +12,6 @@ namespace tarvanel {
 namespace {
 // The two drivers for the files read: nothing else claims a file.
 constexpr std::array<const char*, 3> drivers{"SRTMHGT", "GTiff", nullptr};
-constexpr double srtmVoid = -32768.0;
 } // namespace
 
 GDALDatasetUniquePtr openElevationFile(const std::string& gdalPath) {

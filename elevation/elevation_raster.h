@@ -60,6 +60,9 @@ private:
     std::set<std::pair<int, int>> voids_; // column, row
 };
 
+// The height of a void cell in SRTM tiles, also met in GeoTIFFs made from them.
+inline constexpr double srtmVoid = -32768.0;
+
 // Metres per degree of latitude on a sphere of the earth's mean radius: near
 // enough to choose the spacing of samples.
 inline constexpr double metresPerDegree = 6371008.8 * std::numbers::pi / 180.0;

@@ -49,17 +49,22 @@ std::string unwritable(const FeatureWriting& request) {
 }
 
 // The features that go into one layer of the file: a KML folder each, all
-// together in GeoJSON's one collection.
+// together in GeoJSON's one collection (named after the file). The LIBKML
+// driver makes ids of the layer's name, a Greek one all underscores: the
+// layers go by ASCII names and show theirs.
 struct OutputLayer {
-    std::string name;
+    std::string id, name;
     std::vector<const MapFeature*> features;
 };
 
 std::vector<OutputLayer> outputLayers(const FeatureWriting& request, const std::string& stem) {
+    const bool kml = request.format == FeatureFormat::kml;
     std::vector<OutputLayer> layers;
     for (const FeatureLayer& layer : request.layers) {
-        if (layers.empty() || request.format == FeatureFormat::kml)
-            layers.push_back({request.format == FeatureFormat::kml ? layer.name : stem, {}});
+        if (layers.empty() || kml) {
+            const std::string id = kml ? "layer" + std::to_string(layers.size() + 1) : stem;
+            layers.push_back({id, kml ? layer.name : stem, {}});
+        }
         for (const MapFeature& feature : layer.features)
             layers.back().features.push_back(&feature);
     }
@@ -130,8 +135,10 @@ bool writeFeature(OGRLayer& layer, const MapFeature& feature, FeatureFormat form
     return layer.CreateFeature(&out) == OGRERR_NONE;
 }
 
-// Writes the whole file at path; false when anything failed, closing included.
-bool writeFile(const std::string& path, const FeatureWriting& request, GDALDriver& driver) {
+// Writes the whole file at path, named stem; false when anything failed,
+// closing included.
+bool writeFile(const std::string& path, const std::string& stem, const FeatureWriting& request,
+               GDALDriver& driver) {
     CPLErrorReset();
     GDALDatasetUniquePtr file(driver.Create(path.c_str(), 0, 0, 0, GDT_Unknown, nullptr));
     if (!file) return false;
@@ -145,9 +152,9 @@ bool writeFile(const std::string& path, const FeatureWriting& request, GDALDrive
         options.SetNameValue("RFC7946", "YES");
         options.SetNameValue("COORDINATE_PRECISION", "8"); // 1e-8 degree, about a millimetre
     }
-    for (const OutputLayer& output : outputLayers(request, fs::path(path).stem().string())) {
-        OGRLayer* layer =
-            file->CreateLayer(output.name.c_str(), &wgs84, wkbUnknown, options.List());
+    for (const OutputLayer& output : outputLayers(request, stem)) {
+        if (request.format == FeatureFormat::kml) options.SetNameValue("NAME", output.name.c_str());
+        OGRLayer* layer = file->CreateLayer(output.id.c_str(), &wgs84, wkbUnknown, options.List());
         if (!layer || !addFields(*layer, output, request.format)) return false;
         for (const MapFeature* feature : output.features)
             if (!writeFeature(*layer, *feature, request.format)) return false;
@@ -178,7 +185,7 @@ void writeFeatures(const FeatureWriting& request, FeatureWritingResult& result) 
                                                      (kml ? ".kml" : ".geojson"));
     std::error_code error;
     fs::remove(partial, error);
-    if (!writeFile(partial.string(), request, *driver)) {
+    if (!writeFile(partial.string(), target.stem().string(), request, *driver)) {
         fs::remove(partial, error);
         result.error = failed + "ο φάκελος δεν υπάρχει ή δεν δέχεται εγγραφή.";
         return;

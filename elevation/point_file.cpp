@@ -40,6 +40,18 @@ std::string notAPointReason(const OGRGeometry* geometry) {
     }
 }
 
+// Opens the file with a GPX waypoint's <ele> as its z, as other formats give
+// it: the GPX driver reads the option when it makes its layers, on this
+// thread.
+GDALDatasetUniquePtr openWithElevations(const std::string& fileUtf8) {
+    const std::string before = CPLGetThreadLocalConfigOption("GPX_ELE_AS_25D", "");
+    CPLSetThreadLocalConfigOption("GPX_ELE_AS_25D", "YES");
+    GDALDatasetUniquePtr file(
+        GDALDataset::Open(fileUtf8.c_str(), GDAL_OF_VECTOR | GDAL_OF_READONLY));
+    CPLSetThreadLocalConfigOption("GPX_ELE_AS_25D", before.empty() ? nullptr : before.c_str());
+    return file;
+}
+
 // Converts the layer's coordinates to WGS84 longitude, latitude; none needed
 // when the layer has no coordinate system (taken as WGS84).
 std::unique_ptr<OGRCoordinateTransformation> toWgs84(OGRLayer& layer) {
@@ -91,8 +103,7 @@ void readPointFile(const std::string& fileUtf8, PointFile& result) {
         result.error = "Το αρχείο «" + name + "» δεν υπάρχει.";
         return;
     }
-    const GDALDatasetUniquePtr file(
-        GDALDataset::Open(fileUtf8.c_str(), GDAL_OF_VECTOR | GDAL_OF_READONLY));
+    const GDALDatasetUniquePtr file = openWithElevations(fileUtf8);
     if (!file) {
         result.error = "Το αρχείο «" + name +
                        "» δεν διαβάζεται: είναι κατεστραμμένο ή δεν είναι αρχείο σημείων "

@@ -14,7 +14,6 @@
 namespace tarvanel {
 
 namespace {
-constexpr float noGround = -32768.0f;
 constexpr int largestSidePx = 8192;
 
 using Rgb = std::array<double, 3>;
@@ -57,37 +56,34 @@ bool validArea(const ReliefRequest& request) {
            request.heightPx <= largestSidePx;
 }
 
-// The ground on the picture's grid, each cell the height at its centre.
-GDALDatasetUniquePtr groundGrid(const Mosaic& mosaic, const ReliefRequest& request) {
-    const GeoExtent& a = request.area;
-    return warped(mosaic, {"-t_srs", "EPSG:4326", "-te", gdalNumber(a.west), gdalNumber(a.south),
-                           gdalNumber(a.east), gdalNumber(a.north), "-ts",
-                           std::to_string(request.widthPx), std::to_string(request.heightPx), "-r",
-                           "bilinear", "-ot", "Float32", "-dstnodata", gdalNumber(noGround)});
-}
-
-// GDAL's hillshade (0 to 255), light from the north-west 45° up. The grid is
-// first told its cells in metres (a degree of longitude is shorter than one
-// of latitude by the cosine of the latitude), so that the slopes come right.
-std::vector<std::uint8_t> hillshade(GDALDataset& grid, const ReliefRequest& request) {
+// GDAL's hillshade (0 to 255) of the heights, light from the north-west 45°
+// up. The grid is told its cells in metres (a degree of longitude is shorter
+// than one of latitude by the cosine of the latitude), so that the slopes
+// come right.
+std::vector<std::uint8_t> hillshade(std::vector<float>& heights, const ReliefRequest& request) {
+    const int width = request.widthPx, height = request.heightPx;
+    const GDALDatasetUniquePtr grid(GetGDALDriverManager()->GetDriverByName("MEM")->Create(
+        "", width, height, 1, GDT_Float32, nullptr));
     const GeoExtent& a = request.area;
     const double middle = (a.south + a.north) / 2 * std::numbers::pi / 180.0;
-    double metric[6] = {
-        0.0, (a.east - a.west) / request.widthPx * metresPerDegree * std::cos(middle),
-        0.0, 0.0,
-        0.0, -(a.north - a.south) / request.heightPx * metresPerDegree};
-    grid.SetGeoTransform(metric);
-    grid.SetSpatialRef(nullptr);
+    double metric[6] = {0.0, (a.east - a.west) / width * metresPerDegree * std::cos(middle),
+                        0.0, 0.0,
+                        0.0, -(a.north - a.south) / height * metresPerDegree};
+    GDALRasterBand& band = *grid->GetRasterBand(1);
+    if (grid->SetGeoTransform(metric) != CE_None || band.SetNoDataValue(srtmVoid) != CE_None ||
+        band.RasterIO(GF_Write, 0, 0, width, height, heights.data(), width, height, GDT_Float32, 0,
+                      0, nullptr) != CE_None)
+        return {};
     const char* arguments[] = {"-of", "MEM", "-az", "315", "-alt", "45", "-compute_edges", nullptr};
     const std::unique_ptr<GDALDEMProcessingOptions, decltype(&GDALDEMProcessingOptionsFree)>
         options(GDALDEMProcessingOptionsNew(const_cast<char**>(arguments), nullptr),
                 GDALDEMProcessingOptionsFree);
-    GDALDatasetUniquePtr shade(GDALDataset::FromHandle(GDALDEMProcessing(
-        "", GDALDataset::ToHandle(&grid), "hillshade", nullptr, options.get(), nullptr)));
-    std::vector<std::uint8_t> values(std::size_t(request.widthPx) * request.heightPx);
-    if (!shade || shade->GetRasterBand(1)->RasterIO(
-                      GF_Read, 0, 0, request.widthPx, request.heightPx, values.data(),
-                      request.widthPx, request.heightPx, GDT_Byte, 0, 0, nullptr) != CE_None)
+    const GDALDatasetUniquePtr shade(GDALDataset::FromHandle(GDALDEMProcessing(
+        "", GDALDataset::ToHandle(grid.get()), "hillshade", nullptr, options.get(), nullptr)));
+    std::vector<std::uint8_t> values(heights.size());
+    if (!shade ||
+        shade->GetRasterBand(1)->RasterIO(GF_Read, 0, 0, width, height, values.data(), width,
+                                          height, GDT_Byte, 0, 0, nullptr) != CE_None)
         return {};
     return values;
 }
@@ -97,7 +93,7 @@ void paint(const std::vector<float>& heights, const std::vector<std::uint8_t>& s
     result.rgba.resize(heights.size() * 4);
     for (std::size_t i = 0; i < heights.size(); ++i) {
         const float height = heights[i];
-        const bool ground = height != noGround && !std::isnan(height);
+        const bool ground = height != float(srtmVoid) && !std::isnan(height);
         if (ground) {
             result.lowestM = std::min<double>(result.lowestM.value_or(height), height);
             result.highestM = std::max<double>(result.highestM.value_or(height), height);
@@ -130,18 +126,16 @@ void shadeRelief(const ReliefRequest& request, ShadedRelief& result) {
     }
     const Mosaic mosaic = mosaicOver(folder, request.area);
     result.missingTiles = mosaic.missingTiles;
-    const GDALDatasetUniquePtr grid = mosaic.files.empty() ? nullptr : groundGrid(mosaic, request);
-    std::vector<float> heights(std::size_t(request.widthPx) * request.heightPx);
-    if (!grid || grid->GetRasterBand(1)->RasterIO(GF_Read, 0, 0, request.widthPx, request.heightPx,
-                                                  heights.data(), request.widthPx, request.heightPx,
-                                                  GDT_Float32, 0, 0, nullptr) != CE_None) {
+    std::vector<float> heights =
+        laidOnGrid(mosaic, request.area, request.widthPx, request.heightPx);
+    if (std::all_of(heights.begin(), heights.end(), [](float h) { return h == float(srtmVoid); })) {
         result.error = result.missingTiles.empty()
                            ? "Ο φάκελος «" + request.folderUtf8 +
                                  "» δεν έχει υψόμετρα για την περιοχή του χάρτη."
                            : missingTilesText(result.missingTiles);
         return;
     }
-    const std::vector<std::uint8_t> shades = hillshade(*grid, request);
+    const std::vector<std::uint8_t> shades = hillshade(heights, request);
     if (shades.empty()) {
         result.error = "Η σκίαση του ανάγλυφου δεν υπολογίστηκε.";
         return;

@@ -13,7 +13,6 @@
 namespace tarvanel {
 
 namespace {
-constexpr float noGround = -32768.0f;
 constexpr double largestRadiusM = 100000.0;
 // The grid is at most this many cells across, coarser than the files if need be.
 constexpr double mostCellsAcross = 4000.0;
@@ -88,7 +87,7 @@ void forgetCellsWithoutGround(Raster<Sight>& sight, const Raster<float>& ground)
             const double x = sight.transform[0] + (column + 0.5) * sight.transform[1];
             const double y = sight.transform[3] + (row + 0.5) * sight.transform[5];
             const float* height = ground.at(x, y);
-            if (!height || *height == noGround)
+            if (!height || *height == float(srtmVoid))
                 sight.cells[std::size_t(row) * sight.width + column] = Sight::unknown;
         }
 }
@@ -156,7 +155,7 @@ void computeViewshed(const ViewshedRequest& request, Viewshed& result) {
         warped(mosaic,
                {"-t_srs", centred, "-te", gdalNumber(-edge), gdalNumber(-edge), gdalNumber(edge),
                 gdalNumber(edge), "-tr", gdalNumber(cellM), gdalNumber(cellM), "-r", "bilinear",
-                "-ot", "Float32", "-dstnodata", gdalNumber(noGround)},
+                "-ot", "Float32", "-dstnodata", gdalNumber(srtmVoid)},
                reportStep, &warping);
     if (cancelled) return cancel();
     Raster<float> heights;
