@@ -29,7 +29,7 @@ int CPL_STDCALL reportStep(double done, const char*, void* data) {
     if (!step.cancelled && step.report) {
         try {
             step.cancelled =
-                !step.report(step.from + std::clamp(done, 0.0, 1.0) * (step.to - step.from));
+                !step.report(std::lerp(step.from, step.to, std::clamp(done, 0.0, 1.0)));
         } catch (...) {
             step.cancelled = true;
         }
