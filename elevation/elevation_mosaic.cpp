@@ -38,9 +38,9 @@ void layFile(GDALDataset& file, const GeoExtent& area, int width, int height,
     const double fileX = file.GetRasterXSize(), fileY = file.GetRasterYSize();
     // The grid's cells whose centres the file covers, and the file's
     // fractional cells under them.
-    const auto firstCell = [](double from) { return std::max(0, int(std::ceil(from - 0.5))); };
-    const auto endCell = [](double to, int cells) {
-        return std::min(cells, int(std::floor(to - 0.5)) + 1);
+    const auto firstCell = [](double edge) { return std::max(0, int(std::ceil(edge - 0.5))); };
+    const auto endCell = [](double edge, int cells) {
+        return std::min(cells, int(std::floor(edge - 0.5)) + 1);
     };
     const int column0 = firstCell((to[0] - area.west) / cellX);
     const int column1 = endCell((to[0] + fileX * to[1] - area.west) / cellX, width);

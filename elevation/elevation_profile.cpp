@@ -14,7 +14,7 @@ bool inRange(const Position& p) {
 // Why nothing was read, naming what to look at.
 std::string nothingReadText(const std::string& folderUtf8, const ElevationFolder& folder,
                             const ElevationProfile& profile) {
-    if (!folder.listed()) return "Ο φάκελος «" + folderUtf8 + "» δεν διαβάζεται.";
+    if (!folder.listed()) return unreadableFolderText(folderUtf8);
     if (!folder.unreadableOnPath().empty())
         return "Το αρχείο «" + folder.unreadableOnPath() +
                "» δεν διαβάζεται ως υψομετρικό μοντέλο σε γεωγραφικές συντεταγμένες.";
@@ -25,6 +25,10 @@ std::string nothingReadText(const std::string& folderUtf8, const ElevationFolder
     return "Ο φάκελος «" + folderUtf8 + "» δεν έχει υψόμετρα για τη διαδρομή.";
 }
 } // namespace
+
+std::string unreadableFolderText(const std::string& folderUtf8) {
+    return "Ο φάκελος «" + folderUtf8 + "» δεν διαβάζεται.";
+}
 
 std::string missingTilesText(const std::vector<std::string>& tiles) {
     if (tiles.size() == 1) return "Λείπει το πλακίδιο " + tiles.front() + " από τον φάκελο.";

@@ -13,6 +13,9 @@ namespace tarvanel {
 void profileFromFolder(const std::string& folderUtf8, ElevationFolder& folder, const Position& end1,
                        const Position& end2, ElevationProfile& profile);
 
+// "Ο φάκελος «/home/…/dem» δεν διαβάζεται."
+std::string unreadableFolderText(const std::string& folderUtf8);
+
 // "Λείπει το πλακίδιο N38E023.hgt από τον φάκελο." or the first three of many.
 std::string missingTilesText(const std::vector<std::string>& tiles);
 

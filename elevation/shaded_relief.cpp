@@ -121,7 +121,7 @@ void shadeRelief(const ReliefRequest& request, ShadedRelief& result) {
     }
     const ElevationFolder folder{std::filesystem::path(request.folderUtf8)};
     if (!folder.listed()) {
-        result.error = "Ο φάκελος «" + request.folderUtf8 + "» δεν διαβάζεται.";
+        result.error = unreadableFolderText(request.folderUtf8);
         return;
     }
     const Mosaic mosaic = mosaicOver(folder, request.area);

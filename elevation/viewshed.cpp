@@ -92,6 +92,26 @@ void forgetCellsWithoutGround(Raster<Sight>& sight, const Raster<float>& ground)
         }
 }
 
+// The ground on a grid in metres centred on the site (azimuthal equidistant:
+// distances from the site are true), its cells about as fine as the files',
+// the site in the middle of the centre cell.
+GDALDatasetUniquePtr groundAround(const ViewshedRequest& request, const Mosaic& mosaic,
+                                  ProgressStep& progress) {
+    const double latitude = request.site.latitude * std::numbers::pi / 180.0;
+    const double cellM =
+        std::max(mosaic.cellDegrees * metresPerDegree * std::sqrt(std::cos(latitude)),
+                 2.0 * request.radiusM / mostCellsAcross);
+    const std::string edge = gdalNumber((std::ceil(request.radiusM / cellM) + 0.5) * cellM);
+    const std::string centred = "+proj=aeqd +lat_0=" + gdalNumber(request.site.latitude) +
+                                " +lon_0=" + gdalNumber(request.site.longitude) +
+                                " +datum=WGS84 +units=m +no_defs";
+    return warped(mosaic,
+                  {"-t_srs", centred, "-te", "-" + edge, "-" + edge, edge, edge, "-tr",
+                   gdalNumber(cellM), gdalNumber(cellM), "-r", "bilinear", "-ot", "Float32",
+                   "-dstnodata", gdalNumber(srtmVoid)},
+                  reportStep, &progress);
+}
+
 std::vector<Sight> sightOfQueries(const ViewshedRequest& request, const OGRSpatialReference& grid,
                                   const Raster<Sight>& sight) {
     OGRSpatialReference wgs84;
@@ -120,7 +140,7 @@ void computeViewshed(const ViewshedRequest& request, Viewshed& result) {
     }
     const ElevationFolder folder{std::filesystem::path(request.folderUtf8)};
     if (!folder.listed()) {
-        result.error = "Ο φάκελος «" + request.folderUtf8 + "» δεν διαβάζεται.";
+        result.error = unreadableFolderText(request.folderUtf8);
         return;
     }
     const Mosaic mosaic = mosaicOver(folder, reach(request));
@@ -134,29 +154,13 @@ void computeViewshed(const ViewshedRequest& request, Viewshed& result) {
         return;
     }
 
-    // A grid in metres centred on the site (azimuthal equidistant: distances
-    // from the site are true), its cells about as fine as the files', the
-    // site in the middle of the centre cell.
-    const double latitude = request.site.latitude * std::numbers::pi / 180.0;
-    const double cellM =
-        std::max(mosaic.cellDegrees * metresPerDegree * std::sqrt(std::cos(latitude)),
-                 2.0 * request.radiusM / mostCellsAcross);
-    const double edge = (std::ceil(request.radiusM / cellM) + 0.5) * cellM;
-    const std::string centred = "+proj=aeqd +lat_0=" + gdalNumber(request.site.latitude) +
-                                " +lon_0=" + gdalNumber(request.site.longitude) +
-                                " +datum=WGS84 +units=m +no_defs";
     bool cancelled = false;
     const auto cancel = [&result] {
         result = {};
         result.cancelled = true;
     };
     ProgressStep warping{request.progress, cancelled, 0.0, 0.3};
-    const GDALDatasetUniquePtr ground =
-        warped(mosaic,
-               {"-t_srs", centred, "-te", gdalNumber(-edge), gdalNumber(-edge), gdalNumber(edge),
-                gdalNumber(edge), "-tr", gdalNumber(cellM), gdalNumber(cellM), "-r", "bilinear",
-                "-ot", "Float32", "-dstnodata", gdalNumber(srtmVoid)},
-               reportStep, &warping);
+    const GDALDatasetUniquePtr ground = groundAround(request, mosaic, warping);
     if (cancelled) return cancel();
     Raster<float> heights;
     if (!ground || !heights.read(*ground, GDT_Float32)) {
