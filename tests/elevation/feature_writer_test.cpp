@@ -118,15 +118,21 @@ TEST_F(FeatureFiles, FailureNamesTheFileAndLeavesNothingBehind) {
     const std::tuple<std::string, std::vector<FeatureLayer>, const char*> failing[] = {
         {path("absent/plan.kml"), plan, "«plan.kml» δεν γράφτηκε: ο φάκελος"},
         {path("links.geojson"), outOfRange, "«links.geojson» δεν γράφτηκε: το στοιχείο «Υμηττός"},
+        {path("links"), plan, "«links» δεν γράφτηκε: δεν αντικαθίσταται"}, // a folder
     };
+    QDir(dir.path()).mkdir("links");
     for (const auto& [file, layers, error] : failing) {
         EXPECT_NE(reader.writeFeatures({file, FeatureFormat::kml, layers}).error.find(error),
                   std::string::npos);
         EXPECT_NE(reader.writeFeatures({file, FeatureFormat::geoJson, layers}).error.find(error),
                   std::string::npos);
     }
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot),
-              QStringList({"plan.geojson", "plan.kml"}));
+    // Neither the file nor its partial copy.
+    EXPECT_EQ(QDir(dir.path())
+                  .entryList({"links*", ".*"}, QDir::Files | QDir::Hidden)
+                  .join(' ')
+                  .toStdString(),
+              "");
 }
 
 } // namespace
