@@ -225,6 +225,9 @@ private slots:
         const auto entry = std::ranges::find(
             actions, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H), &QAction::shortcut);
         QVERIFY(entry != actions.end() && button->toolTip().contains("Ctrl+Shift+H"));
+        const auto* pages = get<QTabWidget>("tabPathPages"); // the tooltip names every page
+        for (int i = 0; i < pages->count(); ++i)
+            QVERIFY(button->toolTip().contains(pages->tabText(i).toLower()));
         QTest::keyClick(m_window.get(), Qt::Key_H, Qt::ControlModifier | Qt::ShiftModifier);
         QVERIFY(get("pnlPath")->isVisible() && (*entry)->isChecked());
         QCOMPARE(get<QLineEdit>("txtMast2")->text(), "18");
