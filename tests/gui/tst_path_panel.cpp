@@ -251,6 +251,14 @@ private slots:
         QVERIFY(distance->isReadOnly());
         QCOMPARE(textOf("lblReceived"), "-70.38 dBm");
         QCOMPARE(textOf("lblBearing1") + " " + textOf("lblBearing2"), "38.8° 218.8°");
+        typeFields({"txtDeclination", "5"}); // the summary: positions, distance, bearings
+        QTest::keyClick(m_window.get(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        const QString summary = QApplication::clipboard()->text();
+        QVERIFY2(summary.contains("\nΘέση 1: 37.97552, 23.73484\nΘέση 2: 38.02000, 23.78000\n"
+                                  "Απόσταση από τις θέσεις: 6.333 km\nΑζιμούθιο 1: 38.8°\n"
+                                  "Αζιμούθιο 2: 218.8°\nΑπόκλιση πυξίδας: 5 °\n"
+                                  "Πυξίδα 1 / 2: 33.8° / 213.8°\n"),
+                 qPrintable(summary));
         typeFields({"txtPosition2", "91, 23"});
         QVERIFY(waitForTick(*m_window));
         QCOMPARE(distance->text(), "5");
