@@ -372,6 +372,18 @@ private slots:
         QCOMPARE(textOf("lblTarget1"), "-60.37 dBm, 15.63 dB ασθενέστερη");
         QCOMPARE(textOf("lblAlignment1"), "ελέγξτε καλώδιο, συνδετήρες και διαδρομή");
         QCOMPARE(colourOf("lblAlignment1"), tarvanel::kWarningRed);
+
+        // Over a hill at 6.333 km the target falls under the sensitivity, and
+        // no rate keeps the fade margin: both say so, in red.
+        typeFields({"txtLinkDistance", "6.333", "txtMast1", "10", "txtMast2", "10"});
+        pasteIntoProfile("3\t42.4");
+        QVERIFY(waitForTick(*m_window));
+        QCOMPARE(textOf("lblTarget1") + " | " + textOf("lblAlignment1") + " | " +
+                     textOf("lblBestRate"),
+                 "-103.63 dBm | κάτω από την ευαισθησία: η ζεύξη δεν θα συνδεθεί | κανένας: "
+                 "λείπουν 33.63 dB στο MCS0");
+        for (const char* name : {"lblTarget1", "lblAlignment1", "lblBestRate"})
+            QCOMPARE(colourOf(name), tarvanel::kWarningRed);
     }
 
     // A plan filled in under el_GR (both ends in mW, a channel, positions, a
