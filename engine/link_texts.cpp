@@ -75,6 +75,9 @@ PathTexts pathTexts(const PathFigures& figures, const NumberLocale& locale) {
     texts.leastMast2 = figureText(figures.leastMast2, " m", locale);
     texts.tilt1 = tiltText(figures.tilt1, locale);
     texts.tilt2 = tiltText(figures.tilt2, locale);
+    if (!figures.profile.withoutGround.empty())
+        texts.withoutGround =
+            formatPattern(figures.kmWithoutGround, DisplayPattern::ThreeDecimals, locale) + " km";
     return texts;
 }
 

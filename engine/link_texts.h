@@ -53,8 +53,9 @@ struct PathTexts {
     bool marginMet = false;    // at least the fade margin
     std::string leastMast1;    // mast 1 for 0.6 F1 free everywhere, mast 2 as typed
     std::string leastMast2;
-    std::string tilt1; // "-0.18°", toward the other end
-    std::string tilt2; // "+0.14°"
+    std::string tilt1;         // "-0.18°", toward the other end
+    std::string tilt2;         // "+0.14°"
+    std::string withoutGround; // km the elevation files left without ground, "26.530 km"
 };
 
 // Where the ends stand, and the link distance in force.

@@ -79,6 +79,9 @@ TextColour target2(const LinkTexts& t) {
 TextColour bestRateColour(const LinkTexts& t) {
     return t.rates.none ? TextColour::Red : TextColour::Green;
 }
+TextColour warningColour(const LinkTexts&) {
+    return TextColour::Red;
+}
 TextColour verdictColour(const LinkTexts& t) {
     return t.path.verdict == Verdict::Clear ? TextColour::Green : TextColour::Red;
 }
@@ -215,6 +218,7 @@ constexpr std::array kRows = {
     result("lblLeastMast2", 9, "Ελάχ. ιστός 2", "Για 60 % της ζώνης Fresnel ελεύθερο σε κάθε σημείο, με τον ιστό 1 όπως είναι", SHOWS(path.leastMast2), 16),
     result("lblTilt1", 10, "Κλίση κεραίας 1", kTiltTip, SHOWS(path.tilt1), 17),
     result("lblTilt2", 11, "Κλίση κεραίας 2", kTiltTip, SHOWS(path.tilt2), 18),
+    result("lblWithoutGround", 12, "Κενά εδάφους", "Τα km της διαδρομής όπου τα αρχεία υψομέτρων δεν έδωσαν σημεία: εκεί το έδαφος είναι άγνωστο", SHOWS(path.withoutGround), 20, warningColour),
     ControlRow{.name = "lblFresnelZone", .kind = K::ResultLabel, .container = kPanel, .box = {2250, 2145, 2880, 255}, .fontPixels = kFont9pt, .bold = true, .condensed = true, .colour = TextColour::Green, .caption = "Ζώνη Fresnel", .captionLeft = kCaptionLeft, .toolTip = "Πόση από την πρώτη ζώνη Fresnel μένει ελεύθερη στο χειρότερο σημείο: ελεύθερη από 60 %", .shows = SHOWS(path.fresnelZone), .colourOf = verdictColour, .report = {S::Path, 11}},
     metres("txtGround1", 0, "Έδαφος 1", kGround1Tip, 23, FEEDS(path.ground1), 1),
     metres("txtMast1", 1, "Ιστός 1", kMast1Tip, 24, FEEDS(path.mast1), 2),

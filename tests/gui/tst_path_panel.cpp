@@ -293,9 +293,26 @@ private slots:
     }
 
     // A 3″ tile written here, flat at 100 m with a cone 500 m high at 37.5 N
-    // 23.5 E: the ground read along 37.5 N from 23.2 to 23.8 E fills the
-    // table and both ends' ground, and the worst point is the cone's top.
+    // 23.5 E: the ground read along 37.5 N from 23.2 E fills the table and
+    // both ends' ground, every number with the locale's mark, and the worst
+    // point is the cone's top. Past 24 E no tile: no ground drawn there, and
+    // its km said.
+    void groundFromElevationFiles_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("end2");
+        QTest::addColumn<QString>("withoutGround");
+        QTest::newRow("el_GR") << "el_GR"
+                               << "37.5, 23.8"
+                               << "";
+        QTest::newRow("de_DE, a tile missing") << "de_DE"
+                                               << "37.5, 24.3"
+                                               << "26,5";
+    }
     void groundFromElevationFiles() {
+        QFETCH(QString, locale);
+        QFETCH(QString, end2);
+        QFETCH(QString, withoutGround);
+        QLocale::setDefault(QLocale(locale));
         QTemporaryDir folder;
         QFile tile(folder.filePath("N37E023.hgt"));
         QVERIFY(tile.open(QIODevice::WriteOnly));
@@ -314,7 +331,7 @@ private slots:
         typeExampleLink(*m_window, ".");
         QTest::keyClick(m_window.get(), Qt::Key_H, Qt::ControlModifier | Qt::ShiftModifier);
         get<QTabWidget>("tabPathPages")->setCurrentIndex(2);
-        typeFields({"txtPosition1", "37.5, 23.2", "txtPosition2", "37.5, 23.8", "txtMast1", "20",
+        typeFields({"txtPosition1", "37.5, 23.2", "txtPosition2", end2, "txtMast1", "20",
                     "txtMast2", "20"});
         // The folder the user chose last time, which the dialog offers first.
         QStandardPaths::setTestModeEnabled(true);
@@ -331,14 +348,34 @@ private slots:
         answer.start(50);
         QTest::mouseClick(get("cmdProfileElevation"), Qt::LeftButton);
         answer.stop();
-        QCOMPARE(asked, "QFileDialog");
+        QCOMPARE(asked, withoutGround.isEmpty()
+                            ? "QFileDialog"
+                            : "QFileDialogQMessageBox: Λείπουν τα πλακίδια: N37E024.hgt.");
         QVERIFY(waitForTick(*m_window));
-        const int rows = get<QAbstractItemView>("tblProfile")->model()->rowCount();
-        QVERIFY2(rows > 500, qPrintable(QString::number(rows))); // 53 km, every 73 m or less
-        QCOMPARE(get<QLineEdit>("txtGround1")->text(), "100.0");
-        QCOMPARE(get<QLineEdit>("txtGround2")->text(), "100.0");
-        const double worst = textOf("lblWorstPoint").section(' ', 0, 0).toDouble();
+        const QAbstractItemModel* table = get<QAbstractItemView>("tblProfile")->model();
+        QVERIFY2(table->rowCount() > 500, qPrintable(QString::number(table->rowCount())));
+        QCOMPARE(get<QLineEdit>("txtGround1")->text(), "100,0");
+        QCOMPARE(get<QLineEdit>("txtGround2")->text(), withoutGround.isEmpty() ? "100,0" : "");
+        for (int row = 0; row < table->rowCount(); ++row)
+            for (int column = 0; column < table->columnCount(); ++column)
+                QVERIFY(!table->index(row, column).data().toString().contains('.'));
+        for (const QLabel* label : get("pnlPath")->findChildren<QLabel*>())
+            QVERIFY2(!label->text().contains('.'), qPrintable(label->text()));
+        const double worst = QLocale().toDouble(textOf("lblWorstPoint").section(' ', 0, 0));
         QVERIFY2(std::abs(worst - 26.5) < 0.2, qPrintable(textOf("lblWorstPoint")));
+        QCOMPARE(textOf("lblWithoutGround").left(4), withoutGround);
+        auto* view = get<tarvanel::PathSideView>("picPathSide");
+        QImage image(view->size(), QImage::Format_RGB32);
+        view->render(&image);
+        const QRectF plot = view->plotArea();
+        const auto earthAt = [&](double share) { // in the column at `share` of the path
+            const int x = qRound(plot.left() + share * plot.width());
+            for (int y = qCeil(plot.top()); y < plot.bottom(); ++y)
+                if (image.pixel(x, y) == qRgb(196, 170, 120)) return true;
+            return false;
+        };
+        QVERIFY(earthAt(0.5));
+        QCOMPARE(earthAt(0.95), withoutGround.isEmpty());
         // A refresh is no edit: the points are still the files'.
         QVERIFY(waitForTick(*m_window));
         QVERIFY(QString::fromStdString(m_window->inputs().path.pointsSource)
