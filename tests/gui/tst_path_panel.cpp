@@ -454,8 +454,9 @@ private slots:
         QVERIFY(m_window->windowTitle().endsWith("link"));
     }
 
-    // The report of the example link with its one point: its figures in the
-    // order the summary gives them, the side view, then the point.
+    // The report of the example link with its one point: first the verdict,
+    // in red, then its figures in the order the summary gives them, the
+    // rates, the side view, then the point.
     void reportsTheLink() {
         typePath("25");
         QTemporaryDir folder;
@@ -467,12 +468,27 @@ private slots:
         const QString read = QString::fromUtf8(text.readAllStandardOutput());
         qsizetype at = 0;
         for (const char* expected :
-             {"δοκιμή", "2427 MHz", "32.30 dBm", "Εκτός νόμιμων ορίων", "6.061 Km", "-68.33 dBm",
-              "10.69 dB", "0.98 dB", "Πλάγια όψη", "Σημεία εδάφους", "25"}) {
+             {"δοκιμή", "Η ζεύξη δεν κλείνει",
+              "Περιθώριο στα 5 km: 0.98 dB (μείον απώλεια περίθλασης 10.69 dB), fade margin 10 dB",
+              "Καλύτερος ρυθμός: κανένας: λείπουν 9.02 dB στο MCS0",
+              "Χειρότερο σημείο: 2.000 km, 9 % μερικώς εμποδισμένη",
+              "Νόμιμη ισχύς 2: 6.50 dBm (4.47 mW)",
+              "Interface No.1: Εκτός νόμιμων ορίων (EIRP 32.30 dBm)", "2427 MHz", "32.30 dBm",
+              "6.061 Km", "-68.33 dBm", "10.69 dB", "0.98 dB", "Ρυθμοί δεδομένων", "MCS7",
+              "Πλάγια όψη", "Σημεία εδάφους", "25"}) {
             const qsizetype found = read.indexOf(QString::fromUtf8(expected), at);
             QVERIFY2(found >= 0, expected);
             at = found;
         }
+        QProcess picture; // page 1 at 20 dpi: the verdict's red in its upper fifth
+        picture.start("pdftoppm", {"-png", "-r", "20", "-f", "1", "-l", "1", pdf});
+        QVERIFY(picture.waitForFinished(30000));
+        const QImage page = QImage::fromData(picture.readAllStandardOutput());
+        int red = 0;
+        for (int y = 0; y < page.height() / 5; ++y)
+            for (int x = 0; x < page.width(); ++x)
+                red += qRed(page.pixel(x, y)) > 200 && qGreen(page.pixel(x, y)) < 120;
+        QVERIFY2(red > 20, qPrintable(QString::number(red)));
     }
 
     // The obstacle stands 2 km into a 5 km path: green while the zone is
