@@ -156,7 +156,7 @@ constexpr std::array kRows = {
     ControlRow{.name = "cmdchoose2", .kind = K::ChooseButton, .end = E::Two, .box = {1820, 3848, 375, 255}, .fontPixels = kFont8_25pt, .text = "...", .tabPosition = 20, .keep = keepAt<&L::chooseCable>},
     ControlRow{.name = "txtLinkDistance", .kind = K::TextBox, .role = R::LinkDistance, .box = {kReadoutLeft, 3930, 650, 280}, .fontPixels = kFont8_25pt, .caption = "Απόσταση ζεύξης", .captionLeft = kResultCaptionLeft, .unit = "km", .unitLeft = kReadoutLeft + 700, .toolTip = "Η πραγματική απόσταση της ζεύξης σε km", .tabPosition = 21, .keep = keepAt<&W::txtLinkDistance>, .feeds = FEEDS(linkDistance), .report = {S::Readouts, 1}},
     // Below the read-outs, inside the border.
-    ControlRow{.name = "cmdPath", .kind = K::FoldButton, .box = {6780, 5145, 1380, 225}, .text = "Διαδρομή", .accessibleName = kOpenPathPanel, .toolTip = "Διαδρομή ζεύξης: εμπόδιο, ύψη κεραιών, κλίση (Ctrl+Shift+H)", .tabPosition = 22, .keep = keepAt<&W::cmdPath>},
+    ControlRow{.name = "cmdPath", .kind = K::FoldButton, .box = {6780, 5145, 1380, 225}, .text = "Διαδρομή", .accessibleName = kOpenPathPanel, .toolTip = "Διαδρομή ζεύξης: ιστοί και k, όψη, έδαφος, θέσεις, ρυθμοί, στόχευση (Ctrl+Shift+H)", .tabPosition = 22, .keep = keepAt<&W::cmdPath>},
     // Above every text box it covers when shown.
     ControlRow{.name = "List1", .kind = K::CableList, .box = {2160, 2640, 2295, 1005}, .accessibleName = "Τύποι καλωδίων", .tabPosition = 39, .keep = keepAt<&W::List1>},
 

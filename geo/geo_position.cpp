@@ -106,8 +106,10 @@ Angle readAngle(std::string_view half, bool decimalComma) {
         Angle angle;
         angle.degrees = DMS::Decode(compact, angle.hemisphere);
         return angle;
-    } catch (const GeographicLib::GeographicErr&) {
-        return {.problem = Problem::NotAnAngle};
+    } catch (const GeographicLib::GeographicErr& error) {
+        // DMS says "Minutes 60 not in range [0, 60)", or the same of seconds.
+        const bool past59 = std::string_view(error.what()).ends_with("not in range [0, 60)");
+        return {.problem = past59 ? Problem::PastFiftyNine : Problem::NotAnAngle};
     }
 }
 
@@ -198,6 +200,8 @@ std::string_view positionProblemText(PositionProblem problem) {
         return "Βάλτε N ή S στο πλάτος και E ή W στο μήκος.";
     case Problem::SignAndHemisphere:
         return "Γράψτε πρόσημο ή γράμμα ημισφαιρίου, όχι και τα δύο.";
+    case Problem::PastFiftyNine:
+        return "Τα λεπτά και τα δεύτερα φτάνουν έως το 59: 60″ είναι ένα λεπτό, 60′ μία μοίρα.";
     case Problem::LatitudeOutOfRange:
         return "Το πλάτος πρέπει να είναι από -90° έως 90°.";
     case Problem::LongitudeOutOfRange:

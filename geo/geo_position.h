@@ -24,6 +24,7 @@ enum class PositionProblem {
     TooManyNumbers,    // more than two angles, or bare numbers side by side ("37 58 31.9 N")
     HemispheresClash,  // both halves lettered N/S or both E/W
     SignAndHemisphere, // a sign and a hemisphere letter on the same angle ("-37.9S")
+    PastFiftyNine,     // minutes or seconds of 60 or more ("37°60'", "37°58'60\"")
     LatitudeOutOfRange,
     LongitudeOutOfRange,
 };

@@ -37,7 +37,7 @@ constexpr double kHeadingLeft = 13;
 constexpr double kHeadingCentre = 18;
 constexpr const char* kHeading = "Διαδρομή ζεύξης";
 // The legend, under the results column.
-constexpr QRectF kLegend{354, 232, 190, 112};
+constexpr QRectF kLegend{354, 250, 190, 110};
 
 // A page that one control fills.
 QWidget* filledPage(QWidget* filling) {

@@ -75,6 +75,9 @@ PathTexts pathTexts(const PathFigures& figures, const NumberLocale& locale) {
     texts.leastMast2 = figureText(figures.leastMast2, " m", locale);
     texts.tilt1 = tiltText(figures.tilt1, locale);
     texts.tilt2 = tiltText(figures.tilt2, locale);
+    if (!figures.profile.withoutGround.empty())
+        texts.withoutGround =
+            formatPattern(figures.kmWithoutGround, DisplayPattern::ThreeDecimals, locale) + " km";
     return texts;
 }
 
@@ -119,7 +122,10 @@ EndAimTexts aimTexts(const EndAlignment& alignment, const AimAngles& aim,
     EndAimTexts texts;
     if (alignment.expectedDbm)
         texts.target = fixed(alignment.expectedDbm, DisplayPattern::TwoDecimals, locale) + " dBm";
-    if (alignment.differenceDb && alignment.verdict) {
+    texts.belowSensitivity = alignment.belowSensitivity;
+    if (alignment.belowSensitivity) {
+        texts.check = "κάτω από την ευαισθησία: η ζεύξη δεν θα συνδεθεί";
+    } else if (alignment.differenceDb && alignment.verdict) {
         const double difference = *alignment.differenceDb;
         texts.target += ", " + fixed(std::fabs(difference), DisplayPattern::TwoDecimals, locale) +
                         (difference < 0 ? " dB ασθενέστερη" : " dB ισχυρότερη");
@@ -149,6 +155,12 @@ RateTexts rateTexts(const LinkFigures& figures, const NumberLocale& locale) {
         const std::string megabits =
             formatGeneral(static_cast<float>(best.megabits), locale) + " Mb/s";
         texts.best = best.mcs ? "MCS" + std::to_string(*best.mcs) + ", " + megabits : megabits;
+    } else if (const auto& shortfall = figures.rates.shortfall) {
+        const RateRow& nearest = figures.rates.rows[shortfall->row];
+        texts.none = true;
+        texts.best = "κανένας: λείπουν " +
+                     formatPattern(shortfall->db, DisplayPattern::TwoDecimals, locale) + " dB " +
+                     (nearest.mcs ? "στο " : "στα ") + rateName(nearest, locale);
     }
     texts.end1 = aimTexts(figures.alignment1, figures.aim1, locale);
     texts.end2 = aimTexts(figures.alignment2, figures.aim2, locale);

@@ -53,8 +53,9 @@ struct PathTexts {
     bool marginMet = false;    // at least the fade margin
     std::string leastMast1;    // mast 1 for 0.6 F1 free everywhere, mast 2 as typed
     std::string leastMast2;
-    std::string tilt1; // "-0.18°", toward the other end
-    std::string tilt2; // "+0.14°"
+    std::string tilt1;         // "-0.18°", toward the other end
+    std::string tilt2;         // "+0.14°"
+    std::string withoutGround; // km the elevation files left without ground, "26.530 km"
 };
 
 // Where the ends stand, and the link distance in force.
@@ -82,14 +83,19 @@ struct RateRowTexts {
     bool unreadable = false; // an override typed that does not read
 };
 struct EndAimTexts {
-    std::string target;    // the level to aim for, "-68.33 dBm, 2.67 dB ασθενέστερη"
-    std::string check;     // "ευθυγραμμισμένη"
-    bool aligned = false;  // within 5 dB
-    std::string beamwidth; // "1 dB: ±5.2°, 3 dB: ±9.0°"
+    std::string target;   // the level to aim for, "-68.33 dBm, 2.67 dB ασθενέστερη"
+    std::string check;    // "ευθυγραμμισμένη"
+    bool aligned = false; // within 5 dB
+    bool belowSensitivity = false; // the target, red: the check says it will not associate
+    std::string beamwidth;         // "1 dB: ±5.2°, 3 dB: ±9.0°"
 };
 struct RateTexts {
     std::vector<RateRowTexts> rows;
-    std::string best; // "MCS3, 26 Mb/s"; empty when no rate keeps the fade margin
+    // "MCS3, 26 Mb/s"; when no rate keeps the fade margin, what the nearest
+    // lacks, "κανένας: λείπουν 33.63 dB στο MCS0" (`none`); empty while a
+    // figure it needs is missing.
+    std::string best;
+    bool none = false;
     EndAimTexts end1;
     EndAimTexts end2;
 };
