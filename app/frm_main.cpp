@@ -5,7 +5,6 @@
 #include "app/ground_from_files.h"
 #include "app/link_summary.h"
 #include "app/product_name.h"
-#include "app/readout_explanations.h"
 #include "app/report_export.h"
 #include "app/result_announcer.h"
 #include "app/result_walk.h"
@@ -469,9 +468,9 @@ void FrmMain::showDistanceSource(const PositionTexts& positions) {
 }
 
 void FrmMain::explainReadouts(const LinkTexts& texts) {
-    const ReadoutExplanations explanations = readoutExplanations(texts, m_locale);
-    explain(m_c.lblClearance, m_explained.clearance, explanations.clearance);
-    explain(m_c.lblDistance, m_explained.distance, explanations.distance);
+    explain(m_c.lblClearance, m_explainedClearance,
+            QString::fromStdString(texts.readouts.clearanceTerms));
+    explain(m_c.lblDistance, m_explainedDistance, QString::fromStdString(texts.readouts.wayBack));
 }
 
 void FrmMain::Timer2_Timer() {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "app/readout_explanations.h"
 #include "app/window_controls.h"
 #include "engine/link_inputs.h"
 #include "plan/plan.h"
@@ -106,7 +105,9 @@ private:
     // rows that say what they show or feed.
     std::vector<std::pair<const ControlRow*, QLabel*>> m_refreshed;
     std::vector<RowControl> m_inputs;
-    ReadoutExplanations m_explained; // as the read-outs' tooltips show them
+    // What the read-outs' tooltips say now: the way back, the clearance's terms.
+    QString m_explainedDistance;
+    QString m_explainedClearance;
     QAction* m_pathAction = nullptr;
     // Whether the positions give the link distance (the box shows theirs).
     bool m_distanceFromPositions = false;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "texts/sheet.h"
+
 #include <QLocale>
 #include <QString>
 
@@ -8,11 +10,14 @@ namespace tarvanel {
 struct LinkInputs;
 struct LinkTexts;
 
-// A plain-text summary of the link for a report, from what the user entered
-// and the texts of its figures (so in the user's locale): the program and its
-// version, then section by section every input with its unit and every result
-// and read-out, one "caption: value" a line; a line without a value is left
-// out.
+// The link's sheet (texts/link_sheet.h) under the program's title, in the
+// user's locale: what the summary and the report say.
+Sheet linkSheetOf(const LinkInputs& inputs, const LinkTexts& texts, const QLocale& locale);
+
+// A plain-text summary of the link, from what the user entered and the texts
+// of its figures: the program and its version, then section by section every
+// input with its unit and every result and read-out, one "caption: value" a
+// line; a line without a value is left out.
 QString linkSummary(const LinkInputs& inputs, const LinkTexts& texts, const QLocale& locale);
 
 } // namespace tarvanel

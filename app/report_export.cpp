@@ -2,7 +2,6 @@
 
 #include "app/link_summary.h"
 #include "app/report_verdict.h"
-#include "texts/link_texts.h"
 #include "path/path_side_view.h"
 #include "report/link_report.h"
 #include "texts/link_texts.h"
@@ -20,7 +19,7 @@ LinkReport reportOf(const LinkInputs& inputs, const QString& planName) {
     const LinkTexts texts = linkTexts(figures, inputs, numbers);
     LinkReport report{planName,
                       QDate::currentDate(),
-                      linkSummary(inputs, texts, locale),
+                      linkSheetOf(inputs, texts, locale),
                       reportVerdict(figures, texts, numbers),
                       {},
                       {},

@@ -6,6 +6,7 @@
 #include "path/path_panel.h"
 #include "path/path_panel_table.h"
 #include "rules/power_unit_rules.h"
+#include "texts/captions.h"
 #include "texts/link_texts.h"
 #include "widgets/click_area.h"
 #include "widgets/fold_button.h"
@@ -44,12 +45,12 @@ constexpr TwipsBox kUnitLabelBox{2880, 360, 975, 255};
 constexpr TwipsBox kDbmOptionBox{3840, 360, 975, 255};
 constexpr TwipsBox kMwOptionBox{4800, 360, 1095, 255};
 
-constexpr const char* kWarningText = "Εκτός νόμιμων ορίων"; // outside the legal limits
-constexpr const char* kPowerCaption = "Ισχύς εκπομπής";
-constexpr const char* kGainCaption = "Απολαβή κεραίας (Gain)";
-constexpr const char* kLossCaption = "Απώλειες καλωδίου";
-constexpr const char* kLengthCaption = "Μήκος καλωδίου";
-constexpr const char* kConnectorsCaption = "Αριθμός συνδετήρων";
+constexpr const char* kWarningText = caption::kOutsideLegalLimits; // outside the legal limits
+constexpr const char* kPowerCaption = caption::kPower;
+constexpr const char* kGainCaption = caption::kGain;
+constexpr const char* kLossCaption = caption::kLossPerMetre;
+constexpr const char* kLengthCaption = caption::kLength;
+constexpr const char* kConnectorsCaption = caption::kConnectors;
 constexpr const char* kGainTip = "Απολαβή κεραίας σε dBi (όχι dBd)";
 constexpr const char* kLossTip = "Απώλειες του καλωδίου ανά μέτρο στα 2,4 GHz, σε dB/m";
 constexpr const char* kConnectorsTip = "Κάθε συνδετήρας μετρά 0,25 dB";
@@ -61,7 +62,7 @@ constexpr int kLegalPowerLeft = 6480;
 constexpr int kLegalPowerPixels = 10;
 // A read-out ends two pixels inside the border (8190 twips).
 constexpr int kLegalPowerWidth = 1695;
-constexpr const char* kCableLossName = "Συνολικές απώλειες καλωδίου";
+constexpr const char* kCableLossName = caption::kCableLoss;
 
 // Keeps a control in the member of WindowControls (or of the row's link end)
 // that `member` points to.
@@ -88,31 +89,30 @@ TextColour marginColour(const LinkTexts& t) {
 using R = Role;
 using E = LinkEnd;
 using K = Kind;
-using S = ReportSection;
 using W = WindowControls;
 using L = LinkEndControls;
 
 // clang-format off
 constexpr std::array kRows = {
     // Painted on the window's surface, back to front.
-    ControlRow{.name = "lblEIRP2", .kind = K::ResultLabel, .role = R::Eirp, .end = E::Two, .box = {7080, 1770, 1095, 375}, .fontPixels = kFont9pt, .bold = true, .colour = TextColour::Green, .text = "0", .caption = "Interface 2 EIRP", .captionLeft = kResultCaptionLeft, .keep = keepAt<&L::eirp>, .shows = SHOWS(results.eirp2), .report = {S::End, 7}},
+    ControlRow{.name = "lblEIRP2", .kind = K::ResultLabel, .role = R::Eirp, .end = E::Two, .box = {7080, 1770, 1095, 375}, .fontPixels = kFont9pt, .bold = true, .colour = TextColour::Green, .text = "0", .caption = caption::kEirp2, .captionLeft = kResultCaptionLeft, .keep = keepAt<&L::eirp>, .shows = SHOWS(results.eirp2)},
     // Reaches past the window's right edge.
-    ControlRow{.name = "lblEIRP1", .kind = K::ResultLabel, .role = R::Eirp, .end = E::One, .box = {7080, 1260, 3495, 375}, .fontPixels = kFont9pt, .bold = true, .colour = TextColour::Green, .text = "0", .caption = "Interface 1 EIRP", .captionLeft = kResultCaptionLeft, .keep = keepAt<&L::eirp>, .shows = SHOWS(results.eirp1), .report = {S::End, 7}},
-    ControlRow{.name = "lblBlink1", .kind = K::Warning, .role = R::Warning, .end = E::One, .box = {5280, 1440, 2295, 375}, .fontPixels = kFont9pt, .bold = true, .text = kWarningText, .toolTip = kWarningTip, .keep = keepAt<&L::warning>, .report = {S::End, 8}},
-    ControlRow{.name = "lblBlink2", .kind = K::Warning, .role = R::Warning, .end = E::Two, .box = {5280, 2040, 2295, 375}, .fontPixels = kFont9pt, .bold = true, .text = kWarningText, .toolTip = kWarningTip, .keep = keepAt<&L::warning>, .report = {S::End, 8}},
-    ControlRow{.name = "lblDistance", .kind = K::ResultLabel, .role = R::GreatestDistance, .box = {7080, 2370, 1215, 255}, .fontPixels = kFont9pt, .bold = true, .colour = TextColour::Green, .text = "0", .caption = "Μέγιστη απόσταση", .captionLeft = kResultCaptionLeft, .keep = keepAt<&W::lblDistance>, .shows = SHOWS(results.distance), .report = {S::Results, 1}},
-    ControlRow{.name = "lblFSL", .kind = K::ResultLabel, .box = {7080, 2640, 1455, 375}, .fontPixels = kFont9_75pt, .bold = true, .colour = TextColour::Green, .text = "0", .caption = "Free Space Loss", .captionLeft = kResultCaptionLeft, .keep = keepAt<&W::lblFSL>, .shows = SHOWS(results.freeSpace), .report = {S::Results, 2}},
-    ControlRow{.name = "lblFrensel", .kind = K::ResultLabel, .box = {7080, 2940, 1095, 375}, .fontPixels = kFont9pt, .bold = true, .colour = TextColour::Green, .text = "0", .caption = "Fresnel Zone Radius", .captionLeft = kResultCaptionLeft, .keep = keepAt<&W::lblFrensel>, .shows = SHOWS(results.fresnel), .report = {S::Results, 3}},
+    ControlRow{.name = "lblEIRP1", .kind = K::ResultLabel, .role = R::Eirp, .end = E::One, .box = {7080, 1260, 3495, 375}, .fontPixels = kFont9pt, .bold = true, .colour = TextColour::Green, .text = "0", .caption = caption::kEirp1, .captionLeft = kResultCaptionLeft, .keep = keepAt<&L::eirp>, .shows = SHOWS(results.eirp1)},
+    ControlRow{.name = "lblBlink1", .kind = K::Warning, .role = R::Warning, .end = E::One, .box = {5280, 1440, 2295, 375}, .fontPixels = kFont9pt, .bold = true, .text = kWarningText, .toolTip = kWarningTip, .keep = keepAt<&L::warning>},
+    ControlRow{.name = "lblBlink2", .kind = K::Warning, .role = R::Warning, .end = E::Two, .box = {5280, 2040, 2295, 375}, .fontPixels = kFont9pt, .bold = true, .text = kWarningText, .toolTip = kWarningTip, .keep = keepAt<&L::warning>},
+    ControlRow{.name = "lblDistance", .kind = K::ResultLabel, .role = R::GreatestDistance, .box = {7080, 2370, 1215, 255}, .fontPixels = kFont9pt, .bold = true, .colour = TextColour::Green, .text = "0", .caption = caption::kGreatestDistance, .captionLeft = kResultCaptionLeft, .keep = keepAt<&W::lblDistance>, .shows = SHOWS(results.distance)},
+    ControlRow{.name = "lblFSL", .kind = K::ResultLabel, .box = {7080, 2640, 1455, 375}, .fontPixels = kFont9_75pt, .bold = true, .colour = TextColour::Green, .text = "0", .caption = caption::kFreeSpaceLoss, .captionLeft = kResultCaptionLeft, .keep = keepAt<&W::lblFSL>, .shows = SHOWS(results.freeSpace)},
+    ControlRow{.name = "lblFrensel", .kind = K::ResultLabel, .box = {7080, 2940, 1095, 375}, .fontPixels = kFont9pt, .bold = true, .colour = TextColour::Green, .text = "0", .caption = caption::kFresnelRadius, .captionLeft = kResultCaptionLeft, .keep = keepAt<&W::lblFrensel>, .shows = SHOWS(results.fresnel)},
     // The unit "dB" of the cable losses is drawn just after each label's right edge.
-    ControlRow{.name = "lblCableLoss", .kind = K::ResultLabel, .role = R::CableLoss, .end = E::One, .box = {3960, 2200, 735, 255}, .fontPixels = kFont8_25pt, .bold = true, .alignRight = true, .text = "0", .unit = "dB", .accessibleName = kCableLossName, .keep = keepAt<&L::cableLoss>, .report = {S::End, 6}},
-    ControlRow{.name = "lblCableLoss2", .kind = K::ResultLabel, .role = R::CableLoss, .end = E::Two, .box = {3960, 4160, 975, 375}, .fontPixels = kFont8_25pt, .bold = true, .alignRight = true, .text = "0", .unit = "dB", .accessibleName = kCableLossName, .keep = keepAt<&L::cableLoss>, .report = {S::End, 6}},
+    ControlRow{.name = "lblCableLoss", .kind = K::ResultLabel, .role = R::CableLoss, .end = E::One, .box = {3960, 2200, 735, 255}, .fontPixels = kFont8_25pt, .bold = true, .alignRight = true, .text = "0", .unit = "dB", .accessibleName = kCableLossName, .keep = keepAt<&L::cableLoss>},
+    ControlRow{.name = "lblCableLoss2", .kind = K::ResultLabel, .role = R::CableLoss, .end = E::Two, .box = {3960, 4160, 975, 375}, .fontPixels = kFont8_25pt, .bold = true, .alignRight = true, .text = "0", .unit = "dB", .accessibleName = kCableLossName, .keep = keepAt<&L::cableLoss>},
     // The installer's read-outs, in the lower right corner, in the condensed
     // cut so that "-100.00 dBm" and "30.00 dBm (1000.00 mW)" fit inside the border.
-    ControlRow{.name = "lblLegalPower1", .kind = K::ResultLabel, .end = E::One, .box = {kLegalPowerLeft, 3360, kLegalPowerWidth, 255}, .fontPixels = kLegalPowerPixels, .condensed = true, .colour = TextColour::Green, .caption = "Νόμιμη ισχύς 1", .captionLeft = kResultCaptionLeft, .shows = SHOWS(readouts.legalPower1), .report = {S::End, 9}},
-    ControlRow{.name = "lblLegalPower2", .kind = K::ResultLabel, .end = E::Two, .box = {kLegalPowerLeft, 3630, kLegalPowerWidth, 255}, .fontPixels = kLegalPowerPixels, .condensed = true, .colour = TextColour::Green, .caption = "Νόμιμη ισχύς 2", .captionLeft = kResultCaptionLeft, .shows = SHOWS(readouts.legalPower2), .report = {S::End, 9}},
-    ControlRow{.name = "lblReceived", .kind = K::ResultLabel, .box = {kReadoutLeft, 4260, 1095, 255}, .fontPixels = kFont9pt, .bold = true, .condensed = true, .colour = TextColour::Green, .caption = "Στάθμη λήψης", .captionLeft = kResultCaptionLeft, .shows = SHOWS(readouts.received), .report = {S::Readouts, 2}},
-    ControlRow{.name = "lblMargin", .kind = K::ResultLabel, .box = {kReadoutLeft, 4560, 1095, 255}, .fontPixels = kFont9pt, .bold = true, .condensed = true, .colour = TextColour::Green, .caption = "Περιθώριο λήψης", .captionLeft = kResultCaptionLeft, .shows = SHOWS(readouts.margin), .colourOf = marginColour, .report = {S::Readouts, 3}},
-    ControlRow{.name = "lblClearance", .kind = K::ResultLabel, .role = R::Clearance, .box = {kReadoutLeft, 4860, 1095, 255}, .fontPixels = kFont9pt, .bold = true, .condensed = true, .colour = TextColour::Green, .caption = "Ελεύθερο ύψος", .captionLeft = kResultCaptionLeft, .keep = keepAt<&W::lblClearance>, .shows = SHOWS(readouts.clearance), .report = {S::Readouts, 4}},
+    ControlRow{.name = "lblLegalPower1", .kind = K::ResultLabel, .end = E::One, .box = {kLegalPowerLeft, 3360, kLegalPowerWidth, 255}, .fontPixels = kLegalPowerPixels, .condensed = true, .colour = TextColour::Green, .caption = caption::kLegalPower1, .captionLeft = kResultCaptionLeft, .shows = SHOWS(readouts.legalPower1)},
+    ControlRow{.name = "lblLegalPower2", .kind = K::ResultLabel, .end = E::Two, .box = {kLegalPowerLeft, 3630, kLegalPowerWidth, 255}, .fontPixels = kLegalPowerPixels, .condensed = true, .colour = TextColour::Green, .caption = caption::kLegalPower2, .captionLeft = kResultCaptionLeft, .shows = SHOWS(readouts.legalPower2)},
+    ControlRow{.name = "lblReceived", .kind = K::ResultLabel, .box = {kReadoutLeft, 4260, 1095, 255}, .fontPixels = kFont9pt, .bold = true, .condensed = true, .colour = TextColour::Green, .caption = caption::kReceived, .captionLeft = kResultCaptionLeft, .shows = SHOWS(readouts.received)},
+    ControlRow{.name = "lblMargin", .kind = K::ResultLabel, .box = {kReadoutLeft, 4560, 1095, 255}, .fontPixels = kFont9pt, .bold = true, .condensed = true, .colour = TextColour::Green, .caption = caption::kMargin, .captionLeft = kResultCaptionLeft, .shows = SHOWS(readouts.margin), .colourOf = marginColour},
+    ControlRow{.name = "lblClearance", .kind = K::ResultLabel, .role = R::Clearance, .box = {kReadoutLeft, 4860, 1095, 255}, .fontPixels = kFont9pt, .bold = true, .condensed = true, .colour = TextColour::Green, .caption = caption::kClearance, .captionLeft = kResultCaptionLeft, .keep = keepAt<&W::lblClearance>, .shows = SHOWS(readouts.clearance)},
 
     ControlRow{.name = "lbltitle", .kind = K::TitleStrip, .role = R::TitleStrip, .box = {30, 30, 7455, 255}, .accessibleName = "Μετακίνηση παραθύρου", .keep = keepAt<&W::lbltitle>},
     ControlRow{.name = "lblexit", .kind = K::ClickArea, .role = R::Exit, .box = {7950, 45, 225, 210}, .toolTip = "Exit", .keep = keepAt<&W::lblexit>},
@@ -126,35 +126,35 @@ constexpr std::array kRows = {
     ControlRow{.name = "lnUnderline2", .kind = K::Underline, .end = E::Two, .box = {kDbmUnderlineLeft, 3480, kDbmUnderlineLength, 0}, .keep = keepAt<&L::underline>},
 
     // Input controls, back to front.
-    ControlRow{.name = "txtFrequency", .kind = K::TextBox, .role = R::Frequency, .box = {1200, 510, 615, 285}, .fontPixels = kFont9pt, .text = "0", .caption = "Συχνότητα", .captionLeft = 210, .unit = "MHz", .unitLeft = 1860, .tabPosition = 1, .keep = keepAt<&W::txtFrequency>, .feeds = FEEDS(link.frequency), .report = {S::Link, 1}},
+    ControlRow{.name = "txtFrequency", .kind = K::TextBox, .role = R::Frequency, .box = {1200, 510, 615, 285}, .fontPixels = kFont9pt, .text = "0", .caption = caption::kFrequency, .captionLeft = 210, .unit = "MHz", .unitLeft = 1860, .tabPosition = 1, .keep = keepAt<&W::txtFrequency>, .feeds = FEEDS(link.frequency)},
     // The two frames lie below the client area: never seen, but they keep the
     // power unit option buttons and unit words of the link ends.
-    ControlRow{.name = "Frame1", .kind = K::Frame, .role = R::Frame, .end = E::One, .box = {6240, 6960, 6015, 2895}, .fontPixels = kFont8_25pt, .text = "Interface No.1", .keep = keepAt<&L::frame>},
+    ControlRow{.name = "Frame1", .kind = K::Frame, .role = R::Frame, .end = E::One, .box = {6240, 6960, 6015, 2895}, .fontPixels = kFont8_25pt, .text = caption::kEnd1, .keep = keepAt<&L::frame>},
     ControlRow{.name = "lblUnitOfPower", .kind = K::UnitLabel, .end = E::One, .container = Container::EndFrame, .box = kUnitLabelBox, .fontPixels = kFont9_75pt, .bold = true, .text = "dBm", .accessibleName = "Μονάδα ισχύος,", .keep = keepAt<&L::unitLabel>},
     ControlRow{.name = "Option1", .kind = K::UnitOption, .end = E::One, .container = Container::EndFrame, .box = kDbmOptionBox, .fontPixels = kFont9_75pt, .bold = true, .text = "dBm", .accessibleName = "Ισχύς σε dBm,", .tabPosition = 3, .keep = keepAt<&L::dbmOption>},
     ControlRow{.name = "Option2", .kind = K::UnitOption, .end = E::One, .container = Container::EndFrame, .box = kMwOptionBox, .fontPixels = kFont9_75pt, .bold = true, .text = "mWatts", .accessibleName = "Ισχύς σε mW,", .tabPosition = 4, .keep = keepAt<&L::mwOption>},
-    ControlRow{.name = "Combo1", .kind = K::ChannelBox, .role = R::Channel, .box = {3720, 510, 615, 315}, .fontPixels = kFont8_25pt, .caption = "Κανάλι", .captionLeft = 3060, .tabPosition = 2, .keep = keepAt<&W::Combo1>, .feeds = FEEDS(channel), .report = {S::Link, 2}},
-    ControlRow{.name = "Frame2", .kind = K::Frame, .role = R::Frame, .end = E::Two, .box = {120, 6840, 6015, 2175}, .fontPixels = kFont8_25pt, .text = "Interface No.2", .keep = keepAt<&L::frame>},
+    ControlRow{.name = "Combo1", .kind = K::ChannelBox, .role = R::Channel, .box = {3720, 510, 615, 315}, .fontPixels = kFont8_25pt, .caption = caption::kChannel, .captionLeft = 3060, .tabPosition = 2, .keep = keepAt<&W::Combo1>, .feeds = FEEDS(channel)},
+    ControlRow{.name = "Frame2", .kind = K::Frame, .role = R::Frame, .end = E::Two, .box = {120, 6840, 6015, 2175}, .fontPixels = kFont8_25pt, .text = caption::kEnd2, .keep = keepAt<&L::frame>},
     ControlRow{.name = "lblUnitOfPower_2", .kind = K::UnitLabel, .end = E::Two, .container = Container::EndFrame, .box = kUnitLabelBox, .fontPixels = kFont9_75pt, .bold = true, .text = "dBm", .accessibleName = "Μονάδα ισχύος,", .keep = keepAt<&L::unitLabel>},
     ControlRow{.name = "Option3", .kind = K::UnitOption, .end = E::Two, .container = Container::EndFrame, .box = kMwOptionBox, .fontPixels = kFont9_75pt, .bold = true, .text = "mWatts", .accessibleName = "Ισχύς σε mW,", .tabPosition = 6, .keep = keepAt<&L::mwOption>},
     ControlRow{.name = "Option4", .kind = K::UnitOption, .end = E::Two, .container = Container::EndFrame, .box = kDbmOptionBox, .fontPixels = kFont9_75pt, .bold = true, .text = "dBm", .accessibleName = "Ισχύς σε dBm,", .tabPosition = 5, .keep = keepAt<&L::dbmOption>},
 
-    ControlRow{.name = "Text2", .kind = K::TextBox, .role = R::Power, .end = E::One, .box = {2250, 1250, 650, 280}, .fontPixels = kFont8_25pt, .caption = kPowerCaption, .captionLeft = kCaptionLeft, .tabPosition = 7, .keep = keepAt<&L::power>, .feeds = FEEDS(link.end1.power), .report = {S::End, 1}},
-    ControlRow{.name = "Text3", .kind = K::TextBox, .end = E::One, .box = {2250, 1560, 650, 280}, .fontPixels = kFont8_25pt, .caption = kGainCaption, .captionLeft = kCaptionLeft, .unit = "dBi", .unitLeft = kUnitLeft, .toolTip = kGainTip, .tabPosition = 8, .keep = keepAt<&L::gain>, .feeds = FEEDS(link.end1.gain), .report = {S::End, 2}},
-    ControlRow{.name = "Text4", .kind = K::TextBox, .role = R::LossPerMetre, .end = E::One, .box = {2250, 1870, 650, 280}, .fontPixels = kFont8_25pt, .caption = kLossCaption, .captionLeft = kCaptionLeft, .unit = "dB/m", .unitLeft = kUnitLeft, .toolTip = kLossTip, .tabPosition = 9, .keep = keepAt<&L::lossPerMetre>, .feeds = FEEDS(link.end1.lossPerMetre), .report = {S::End, 3}},
-    ControlRow{.name = "Text5", .kind = K::TextBox, .end = E::One, .box = {2250, 2180, 650, 280}, .fontPixels = kFont8_25pt, .caption = kLengthCaption, .captionLeft = kCaptionLeft, .unit = "m", .unitLeft = kUnitLeft, .tabPosition = 10, .keep = keepAt<&L::length>, .feeds = FEEDS(link.end1.length), .report = {S::End, 4}},
-    ControlRow{.name = "Text6", .kind = K::TextBox, .role = R::Connectors, .end = E::One, .box = {2250, 2470, 650, 280}, .fontPixels = kFont8_25pt, .caption = kConnectorsCaption, .captionLeft = kCaptionLeft, .toolTip = kConnectorsTip, .tabPosition = 11, .keep = keepAt<&L::connectors>, .feeds = FEEDS(link.end1.connectors), .report = {S::End, 5}},
-    ControlRow{.name = "Text12", .kind = K::TextBox, .role = R::Margin, .box = {2250, 5085, 650, 280}, .fontPixels = kFont8_25pt, .caption = "Fade Margin", .captionLeft = kCaptionLeft, .unit = "dB", .unitLeft = kUnitLeft, .toolTip = "Περιθώριο εξασθένισης σε dB· συνήθως 10 έως 15 dB", .tabPosition = 12, .keep = keepAt<&W::Text12>, .feeds = FEEDS(link.margin), .report = {S::Receiver, 2}},
-    ControlRow{.name = "Text11", .kind = K::TextBox, .role = R::Sensitivity, .box = {2250, 4780, 650, 280}, .fontPixels = kFont8_25pt, .caption = "Ευαισθησία δέκτη", .captionLeft = kCaptionLeft, .unit = "dBm", .unitLeft = kUnitLeft, .toolTip = "Το κατώφλι λήψης του δέκτη στον ρυθμό δεδομένων της ζεύξης, ως μέτρο σε dBm (80 για -80 dBm)", .tabPosition = 13, .keep = keepAt<&W::Text11>, .feeds = FEEDS(link.sensitivity), .report = {S::Receiver, 1}},
-    ControlRow{.name = "Text1", .kind = K::TextBox, .role = R::Connectors, .end = E::Two, .box = {2250, 4440, 650, 280}, .fontPixels = kFont8_25pt, .caption = kConnectorsCaption, .captionLeft = kCaptionLeft, .toolTip = kConnectorsTip, .tabPosition = 14, .keep = keepAt<&L::connectors>, .feeds = FEEDS(link.end2.connectors), .report = {S::End, 5}},
-    ControlRow{.name = "Text7", .kind = K::TextBox, .end = E::Two, .box = {2250, 4140, 650, 280}, .fontPixels = kFont8_25pt, .caption = kLengthCaption, .captionLeft = kCaptionLeft, .unit = "m", .unitLeft = kUnitLeft, .tabPosition = 15, .keep = keepAt<&L::length>, .feeds = FEEDS(link.end2.length), .report = {S::End, 4}},
-    ControlRow{.name = "Text8", .kind = K::TextBox, .role = R::LossPerMetre, .end = E::Two, .box = {2250, 3830, 650, 280}, .fontPixels = kFont8_25pt, .caption = kLossCaption, .captionLeft = kCaptionLeft, .unit = "dB/m", .unitLeft = kUnitLeft, .toolTip = kLossTip, .tabPosition = 16, .keep = keepAt<&L::lossPerMetre>, .feeds = FEEDS(link.end2.lossPerMetre), .report = {S::End, 3}},
-    ControlRow{.name = "Text9", .kind = K::TextBox, .end = E::Two, .box = {2250, 3520, 650, 280}, .fontPixels = kFont8_25pt, .caption = kGainCaption, .captionLeft = kCaptionLeft, .unit = "dBi", .unitLeft = kUnitLeft, .toolTip = kGainTip, .tabPosition = 17, .keep = keepAt<&L::gain>, .feeds = FEEDS(link.end2.gain), .report = {S::End, 2}},
-    ControlRow{.name = "Text10", .kind = K::TextBox, .role = R::Power, .end = E::Two, .box = {2250, 3210, 650, 280}, .fontPixels = kFont8_25pt, .caption = kPowerCaption, .captionLeft = kCaptionLeft, .tabPosition = 18, .keep = keepAt<&L::power>, .feeds = FEEDS(link.end2.power), .report = {S::End, 1}},
+    ControlRow{.name = "Text2", .kind = K::TextBox, .role = R::Power, .end = E::One, .box = {2250, 1250, 650, 280}, .fontPixels = kFont8_25pt, .caption = kPowerCaption, .captionLeft = kCaptionLeft, .tabPosition = 7, .keep = keepAt<&L::power>, .feeds = FEEDS(link.end1.power)},
+    ControlRow{.name = "Text3", .kind = K::TextBox, .end = E::One, .box = {2250, 1560, 650, 280}, .fontPixels = kFont8_25pt, .caption = kGainCaption, .captionLeft = kCaptionLeft, .unit = "dBi", .unitLeft = kUnitLeft, .toolTip = kGainTip, .tabPosition = 8, .keep = keepAt<&L::gain>, .feeds = FEEDS(link.end1.gain)},
+    ControlRow{.name = "Text4", .kind = K::TextBox, .role = R::LossPerMetre, .end = E::One, .box = {2250, 1870, 650, 280}, .fontPixels = kFont8_25pt, .caption = kLossCaption, .captionLeft = kCaptionLeft, .unit = "dB/m", .unitLeft = kUnitLeft, .toolTip = kLossTip, .tabPosition = 9, .keep = keepAt<&L::lossPerMetre>, .feeds = FEEDS(link.end1.lossPerMetre)},
+    ControlRow{.name = "Text5", .kind = K::TextBox, .end = E::One, .box = {2250, 2180, 650, 280}, .fontPixels = kFont8_25pt, .caption = kLengthCaption, .captionLeft = kCaptionLeft, .unit = "m", .unitLeft = kUnitLeft, .tabPosition = 10, .keep = keepAt<&L::length>, .feeds = FEEDS(link.end1.length)},
+    ControlRow{.name = "Text6", .kind = K::TextBox, .role = R::Connectors, .end = E::One, .box = {2250, 2470, 650, 280}, .fontPixels = kFont8_25pt, .caption = kConnectorsCaption, .captionLeft = kCaptionLeft, .toolTip = kConnectorsTip, .tabPosition = 11, .keep = keepAt<&L::connectors>, .feeds = FEEDS(link.end1.connectors)},
+    ControlRow{.name = "Text12", .kind = K::TextBox, .role = R::Margin, .box = {2250, 5085, 650, 280}, .fontPixels = kFont8_25pt, .caption = caption::kFadeMargin, .captionLeft = kCaptionLeft, .unit = "dB", .unitLeft = kUnitLeft, .toolTip = "Περιθώριο εξασθένισης σε dB· συνήθως 10 έως 15 dB", .tabPosition = 12, .keep = keepAt<&W::Text12>, .feeds = FEEDS(link.margin)},
+    ControlRow{.name = "Text11", .kind = K::TextBox, .role = R::Sensitivity, .box = {2250, 4780, 650, 280}, .fontPixels = kFont8_25pt, .caption = caption::kSensitivity, .captionLeft = kCaptionLeft, .unit = "dBm", .unitLeft = kUnitLeft, .toolTip = "Το κατώφλι λήψης του δέκτη στον ρυθμό δεδομένων της ζεύξης, ως μέτρο σε dBm (80 για -80 dBm)", .tabPosition = 13, .keep = keepAt<&W::Text11>, .feeds = FEEDS(link.sensitivity)},
+    ControlRow{.name = "Text1", .kind = K::TextBox, .role = R::Connectors, .end = E::Two, .box = {2250, 4440, 650, 280}, .fontPixels = kFont8_25pt, .caption = kConnectorsCaption, .captionLeft = kCaptionLeft, .toolTip = kConnectorsTip, .tabPosition = 14, .keep = keepAt<&L::connectors>, .feeds = FEEDS(link.end2.connectors)},
+    ControlRow{.name = "Text7", .kind = K::TextBox, .end = E::Two, .box = {2250, 4140, 650, 280}, .fontPixels = kFont8_25pt, .caption = kLengthCaption, .captionLeft = kCaptionLeft, .unit = "m", .unitLeft = kUnitLeft, .tabPosition = 15, .keep = keepAt<&L::length>, .feeds = FEEDS(link.end2.length)},
+    ControlRow{.name = "Text8", .kind = K::TextBox, .role = R::LossPerMetre, .end = E::Two, .box = {2250, 3830, 650, 280}, .fontPixels = kFont8_25pt, .caption = kLossCaption, .captionLeft = kCaptionLeft, .unit = "dB/m", .unitLeft = kUnitLeft, .toolTip = kLossTip, .tabPosition = 16, .keep = keepAt<&L::lossPerMetre>, .feeds = FEEDS(link.end2.lossPerMetre)},
+    ControlRow{.name = "Text9", .kind = K::TextBox, .end = E::Two, .box = {2250, 3520, 650, 280}, .fontPixels = kFont8_25pt, .caption = kGainCaption, .captionLeft = kCaptionLeft, .unit = "dBi", .unitLeft = kUnitLeft, .toolTip = kGainTip, .tabPosition = 17, .keep = keepAt<&L::gain>, .feeds = FEEDS(link.end2.gain)},
+    ControlRow{.name = "Text10", .kind = K::TextBox, .role = R::Power, .end = E::Two, .box = {2250, 3210, 650, 280}, .fontPixels = kFont8_25pt, .caption = kPowerCaption, .captionLeft = kCaptionLeft, .tabPosition = 18, .keep = keepAt<&L::power>, .feeds = FEEDS(link.end2.power)},
 
     ControlRow{.name = "cmdChoose", .kind = K::ChooseButton, .end = E::One, .box = {1820, 1890, 375, 255}, .fontPixels = kFont8_25pt, .text = "...", .tabPosition = 19, .keep = keepAt<&L::chooseCable>},
     ControlRow{.name = "cmdchoose2", .kind = K::ChooseButton, .end = E::Two, .box = {1820, 3848, 375, 255}, .fontPixels = kFont8_25pt, .text = "...", .tabPosition = 20, .keep = keepAt<&L::chooseCable>},
-    ControlRow{.name = "txtLinkDistance", .kind = K::TextBox, .role = R::LinkDistance, .box = {kReadoutLeft, 3930, 650, 280}, .fontPixels = kFont8_25pt, .caption = "Απόσταση ζεύξης", .captionLeft = kResultCaptionLeft, .unit = "km", .unitLeft = kReadoutLeft + 700, .toolTip = "Η πραγματική απόσταση της ζεύξης σε km", .tabPosition = 21, .keep = keepAt<&W::txtLinkDistance>, .feeds = FEEDS(linkDistance), .report = {S::Readouts, 1}},
+    ControlRow{.name = "txtLinkDistance", .kind = K::TextBox, .role = R::LinkDistance, .box = {kReadoutLeft, 3930, 650, 280}, .fontPixels = kFont8_25pt, .caption = caption::kLinkDistance, .captionLeft = kResultCaptionLeft, .unit = "km", .unitLeft = kReadoutLeft + 700, .toolTip = "Η πραγματική απόσταση της ζεύξης σε km", .tabPosition = 21, .keep = keepAt<&W::txtLinkDistance>, .feeds = FEEDS(linkDistance)},
     // Below the read-outs, inside the border.
     ControlRow{.name = "cmdPath", .kind = K::FoldButton, .box = {6780, 5145, 1380, 225}, .text = "Διαδρομή", .accessibleName = kOpenPathPanel, .toolTip = "Διαδρομή ζεύξης: ιστοί και k, όψη, έδαφος, θέσεις, ρυθμοί, στόχευση (Ctrl+Shift+H)", .tabPosition = 22, .keep = keepAt<&W::cmdPath>},
     // Above every text box it covers when shown.

@@ -4,9 +4,9 @@
 
 #include "fuzz/fuzz_support.h"
 #include "numbers/number_text.h"
-#include "rules/cable_loss_rules.h"
 #include "rules/channel_rules.h"
 #include "rules/power_unit_rules.h"
+#include "texts/result_text.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
 #include "inputs/cable_loss_labels.h"
 
-#include "rules/cable_loss_rules.h"
+#include "texts/result_text.h"
 
 #include <QLabel>
 

@@ -6,6 +6,7 @@
 #include "path/profile_table_model.h"
 #include "path/profile_table_view.h"
 #include "path/rate_table_model.h"
+#include "texts/captions.h"
 #include "texts/link_texts.h"
 #include "widgets/choice_box.h"
 #include "widgets/window_fonts.h"
@@ -89,13 +90,12 @@ TextColour verdictColour(const LinkTexts& t) {
 using K = Kind;
 using R = Role;
 using E = LinkEnd;
-using S = ReportSection;
 constexpr auto kPanel = Container::PathPanel;
 constexpr auto kPositions = Container::PositionsPage;
 
 // A result of the path in the panel's results column.
 constexpr ControlRow result(const char* name, int row, const char* caption, const char* tip,
-                            TextOf shows, int place, ColourOf colour = nullptr) {
+                            TextOf shows, ColourOf colour = nullptr) {
     return {.name = name,
             .kind = K::ResultLabel,
             .container = kPanel,
@@ -108,12 +108,11 @@ constexpr ControlRow result(const char* name, int row, const char* caption, cons
             .captionLeft = kResultCaptionLeft,
             .toolTip = tip,
             .shows = shows,
-            .colourOf = colour,
-            .report = {S::Path, place}};
+            .colourOf = colour};
 }
 // A field of the panel's column, in m.
 constexpr ControlRow metres(const char* name, int row, const char* caption, const char* tip,
-                            int tab, TextInput feeds, int place) {
+                            int tab, TextInput feeds) {
     return {.name = name,
             .kind = K::TextBox,
             .container = kPanel,
@@ -125,12 +124,11 @@ constexpr ControlRow metres(const char* name, int row, const char* caption, cons
             .unitLeft = kUnitLeft,
             .toolTip = tip,
             .tabPosition = tab,
-            .feeds = feeds,
-            .report = {S::Path, place}};
+            .feeds = feeds};
 }
 // A result of the positions page.
 constexpr ControlRow bearing(const char* name, int row, E end, const char* caption, const char* tip,
-                             TextOf shows, int place) {
+                             TextOf shows) {
     return {.name = name,
             .kind = K::ResultLabel,
             .end = end,
@@ -143,13 +141,12 @@ constexpr ControlRow bearing(const char* name, int row, E end, const char* capti
             .caption = caption,
             .captionLeft = kCaptionLeft,
             .toolTip = tip,
-            .shows = shows,
-            .report = {S::Link, place}};
+            .shows = shows};
 }
 
 // A field of the alignment page.
 constexpr ControlRow aimInput(const char* name, int row, const char* caption, const char* unit,
-                              const char* tip, int tab, TextInput feeds, int place) {
+                              const char* tip, int tab, TextInput feeds) {
     return {.name = name,
             .kind = K::TextBox,
             .container = Container::AlignmentPage,
@@ -161,13 +158,11 @@ constexpr ControlRow aimInput(const char* name, int row, const char* caption, co
             .unitLeft = kPageFieldLeft + 720,
             .toolTip = tip,
             .tabPosition = tab,
-            .feeds = feeds,
-            .report = {S::Rates, place}};
+            .feeds = feeds};
 }
 // A result of the alignment page: in the value column, or right of a field.
 constexpr ControlRow aimResult(const char* name, int row, const char* caption, const char* tip,
-                               TextOf shows, ColourOf colour, int place,
-                               int left = kPageFieldLeft) {
+                               TextOf shows, ColourOf colour, int left = kPageFieldLeft) {
     return {.name = name,
             .kind = K::ResultLabel,
             .container = Container::AlignmentPage,
@@ -179,8 +174,7 @@ constexpr ControlRow aimResult(const char* name, int row, const char* caption, c
             .captionLeft = kCaptionLeft,
             .toolTip = tip,
             .shows = shows,
-            .colourOf = colour,
-            .report = {S::Rates, place}};
+            .colourOf = colour};
 }
 constexpr const char* kMeasuredTip =
     "Η στάθμη που δείχνει ο ασύρματος ενώ στρέφετε την κεραία, σε dBm (71 και -71: -71 dBm)";
@@ -206,51 +200,51 @@ constexpr const char* kTiltTip =
 
 // clang-format off
 constexpr std::array kRows = {
-    result("lblWorstPoint", 0, "Χειρότερο σημείο", "Το σημείο που αφήνει ελεύθερο το μικρότερο μέρος της ζώνης Fresnel, από το άκρο 1", SHOWS(path.worstAt), 6),
-    result("lblLineOfSight", 1, "Οπτική ευθεία", "Το ύψος της ευθείας ανάμεσα στις κεραίες στο χειρότερο σημείο, πάνω από τη θάλασσα", SHOWS(path.lineOfSight), 7),
-    result("lblEarthBulge", 2, "Καμπυλότητα γης", "Πόσο ανυψώνει η γη το χειρότερο σημείο, για το k που επιλέξατε", SHOWS(path.earthBulge), 8),
-    result("lblObstacleFresnel", 3, "Ακτίνα Fresnel", "Η ακτίνα της πρώτης ζώνης Fresnel στο χειρότερο σημείο", SHOWS(path.fresnelRadius), 9),
-    result("lblObstacleClearance", 4, "Διάκενο", "Οπτική ευθεία μείον (έδαφος + ό,τι στέκεται πάνω του + καμπυλότητα γης)", SHOWS(path.clearance), 10),
-    result("lblKnifeEdgeLoss", 5, "Μία αιχμή", "Το χειρότερο σημείο ως μία αιχμή (ITU-R P.526), για σύγκριση", SHOWS(path.knifeEdgeLoss), 12),
-    result("lblDiffractionLoss", 6, "Απώλεια περίθλασης", "Η απώλεια σε όλη τη διαδρομή με τη μέθοδο Bullington (ITU-R P.526, 4.5.1)", SHOWS(path.profileLoss), 13),
-    result("lblPathMargin", 7, "Περιθώριο", "Το περιθώριο λήψης στην απόσταση ζεύξης μείον την απώλεια περίθλασης (Bullington)", SHOWS(path.margin), 14, pathMarginColour),
-    result("lblLeastMast1", 8, "Ελάχ. ιστός 1", "Για 60 % της ζώνης Fresnel ελεύθερο σε κάθε σημείο, με τον ιστό 2 όπως είναι", SHOWS(path.leastMast1), 15),
-    result("lblLeastMast2", 9, "Ελάχ. ιστός 2", "Για 60 % της ζώνης Fresnel ελεύθερο σε κάθε σημείο, με τον ιστό 1 όπως είναι", SHOWS(path.leastMast2), 16),
-    result("lblTilt1", 10, "Κλίση κεραίας 1", kTiltTip, SHOWS(path.tilt1), 17),
-    result("lblTilt2", 11, "Κλίση κεραίας 2", kTiltTip, SHOWS(path.tilt2), 18),
-    result("lblWithoutGround", 12, "Κενά εδάφους", "Τα km της διαδρομής όπου τα αρχεία υψομέτρων δεν έδωσαν σημεία: εκεί το έδαφος είναι άγνωστο", SHOWS(path.withoutGround), 20, warningColour),
-    ControlRow{.name = "lblFresnelZone", .kind = K::ResultLabel, .container = kPanel, .box = {2250, 2145, 2880, 255}, .fontPixels = kFont9pt, .bold = true, .condensed = true, .colour = TextColour::Green, .caption = "Ζώνη Fresnel", .captionLeft = kCaptionLeft, .toolTip = "Πόση από την πρώτη ζώνη Fresnel μένει ελεύθερη στο χειρότερο σημείο: ελεύθερη από 60 %", .shows = SHOWS(path.fresnelZone), .colourOf = verdictColour, .report = {S::Path, 11}},
-    metres("txtGround1", 0, "Έδαφος 1", kGround1Tip, 23, FEEDS(path.ground1), 1),
-    metres("txtMast1", 1, "Ιστός 1", kMast1Tip, 24, FEEDS(path.mast1), 2),
-    metres("txtGround2", 2, "Έδαφος 2", kGround2Tip, 25, FEEDS(path.ground2), 3),
-    metres("txtMast2", 3, "Ιστός 2", kMast2Tip, 26, FEEDS(path.mast2), 4),
+    result("lblWorstPoint", 0, caption::kWorstPoint, "Το σημείο που αφήνει ελεύθερο το μικρότερο μέρος της ζώνης Fresnel, από το άκρο 1", SHOWS(path.worstAt)),
+    result("lblLineOfSight", 1, caption::kLineOfSight, "Το ύψος της ευθείας ανάμεσα στις κεραίες στο χειρότερο σημείο, πάνω από τη θάλασσα", SHOWS(path.lineOfSight)),
+    result("lblEarthBulge", 2, caption::kEarthBulge, "Πόσο ανυψώνει η γη το χειρότερο σημείο, για το k που επιλέξατε", SHOWS(path.earthBulge)),
+    result("lblObstacleFresnel", 3, caption::kPointFresnelRadius, "Η ακτίνα της πρώτης ζώνης Fresnel στο χειρότερο σημείο", SHOWS(path.fresnelRadius)),
+    result("lblObstacleClearance", 4, caption::kPointClearance, "Οπτική ευθεία μείον (έδαφος + ό,τι στέκεται πάνω του + καμπυλότητα γης)", SHOWS(path.clearance)),
+    result("lblKnifeEdgeLoss", 5, caption::kKnifeEdge, "Το χειρότερο σημείο ως μία αιχμή (ITU-R P.526), για σύγκριση", SHOWS(path.knifeEdgeLoss)),
+    result("lblDiffractionLoss", 6, caption::kDiffractionLoss, "Η απώλεια σε όλη τη διαδρομή με τη μέθοδο Bullington (ITU-R P.526, 4.5.1)", SHOWS(path.profileLoss)),
+    result("lblPathMargin", 7, caption::kPathMargin, "Το περιθώριο λήψης στην απόσταση ζεύξης μείον την απώλεια περίθλασης (Bullington)", SHOWS(path.margin), pathMarginColour),
+    result("lblLeastMast1", 8, caption::kLeastMast1, "Για 60 % της ζώνης Fresnel ελεύθερο σε κάθε σημείο, με τον ιστό 2 όπως είναι", SHOWS(path.leastMast1)),
+    result("lblLeastMast2", 9, caption::kLeastMast2, "Για 60 % της ζώνης Fresnel ελεύθερο σε κάθε σημείο, με τον ιστό 1 όπως είναι", SHOWS(path.leastMast2)),
+    result("lblTilt1", 10, caption::kTilt1, kTiltTip, SHOWS(path.tilt1)),
+    result("lblTilt2", 11, caption::kTilt2, kTiltTip, SHOWS(path.tilt2)),
+    result("lblWithoutGround", 12, caption::kWithoutGround, "Τα km της διαδρομής όπου τα αρχεία υψομέτρων δεν έδωσαν σημεία: εκεί το έδαφος είναι άγνωστο", SHOWS(path.withoutGround), warningColour),
+    ControlRow{.name = "lblFresnelZone", .kind = K::ResultLabel, .container = kPanel, .box = {2250, 2145, 2880, 255}, .fontPixels = kFont9pt, .bold = true, .condensed = true, .colour = TextColour::Green, .caption = caption::kFresnelZone, .captionLeft = kCaptionLeft, .toolTip = "Πόση από την πρώτη ζώνη Fresnel μένει ελεύθερη στο χειρότερο σημείο: ελεύθερη από 60 %", .shows = SHOWS(path.fresnelZone), .colourOf = verdictColour},
+    metres("txtGround1", 0, caption::kGround1, kGround1Tip, 23, FEEDS(path.ground1)),
+    metres("txtMast1", 1, caption::kMast1, kMast1Tip, 24, FEEDS(path.mast1)),
+    metres("txtGround2", 2, caption::kGround2, kGround2Tip, 25, FEEDS(path.ground2)),
+    metres("txtMast2", 3, caption::kMast2, kMast2Tip, 26, FEEDS(path.mast2)),
     // Its choices are the engine's, in their order.
-    ControlRow{.name = "cboEarthFactor", .kind = K::ChoiceBox, .container = kPanel, .box = {2250, 1710, 750, 315}, .fontPixels = kFont8_25pt, .caption = "Συντελεστής γης k", .captionLeft = kCaptionLeft, .toolTip = "Ενεργός ακτίνα της γης: 4/3 κανονική, 2/3 η χειρότερη περίπτωση", .tabPosition = 27, .keep = keepIn<&PathPanelControls::cboEarthFactor>, .chooses = +[](LinkInputs& in, int i) { in.path.earthFactor = earthFactorAt(i); }, .report = {S::Path, 5}},
+    ControlRow{.name = "cboEarthFactor", .kind = K::ChoiceBox, .container = kPanel, .box = {2250, 1710, 750, 315}, .fontPixels = kFont8_25pt, .caption = caption::kEarthFactor, .captionLeft = kCaptionLeft, .toolTip = "Ενεργός ακτίνα της γης: 4/3 κανονική, 2/3 η χειρότερη περίπτωση", .tabPosition = 27, .keep = keepIn<&PathPanelControls::cboEarthFactor>, .chooses = +[](LinkInputs& in, int i) { in.path.earthFactor = earthFactorAt(i); }},
     // The pages below the fields; the side view and the table fill their own.
     ControlRow{.name = "tabPathPages", .kind = K::Pages, .container = kPanel, .box = {195, 2415, 4935, 2955}, .accessibleName = "Σελίδες της διαδρομής", .tabPosition = 28, .keep = keepIn<&PathPanelControls::pages>},
-    ControlRow{.name = "tblProfile", .kind = K::ProfileTable, .container = Container::ProfilePage, .box = {}, .accessibleName = "Σημεία εδάφους", .tabPosition = 29, .report = {S::Path, 19}},
+    ControlRow{.name = "tblProfile", .kind = K::ProfileTable, .container = Container::ProfilePage, .box = {}, .accessibleName = caption::kProfilePoints, .tabPosition = 29},
     ControlRow{.name = "picPathSide", .kind = K::SideView, .container = Container::SideViewPage, .box = {}, .accessibleName = "Η διαδρομή από το πλάι", .keep = keepIn<&PathPanelControls::picPathSide>},
-    ControlRow{.name = "txtPosition1", .kind = K::TextBox, .role = R::Position, .end = E::One, .container = kPositions, .box = pageInput(0, kPositionWidth), .fontPixels = kFont8_25pt, .caption = "Θέση 1", .captionLeft = kCaptionLeft, .toolTip = kPositionTip, .tabPosition = 30, .feeds = FEEDS(position1), .rejects = SHOWS(positions.problem1), .report = {S::Link, 3}},
-    ControlRow{.name = "txtPosition2", .kind = K::TextBox, .role = R::Position, .end = E::Two, .container = kPositions, .box = pageInput(1, kPositionWidth), .fontPixels = kFont8_25pt, .caption = "Θέση 2", .captionLeft = kCaptionLeft, .toolTip = kPositionTip, .tabPosition = 31, .feeds = FEEDS(position2), .rejects = SHOWS(positions.problem2), .report = {S::Link, 4}},
-    ControlRow{.name = "txtDeclination", .kind = K::TextBox, .container = kPositions, .box = pageInput(2, 650), .fontPixels = kFont8_25pt, .caption = "Απόκλιση πυξίδας", .captionLeft = kCaptionLeft, .unit = "°", .unitLeft = kPageFieldLeft + 720, .toolTip = "Ανατολική θετική: η πυξίδα δείχνει το αληθές αζιμούθιο μείον την ανατολική απόκλιση", .tabPosition = 32, .feeds = FEEDS(declination), .report = {S::Link, 7}},
-    bearing("lblBearing1", 3, E::One, "Αζιμούθιο 1", "Πού στρέφεται η κεραία 1: από τον αληθή βορρά, δεξιόστροφα", SHOWS(positions.bearing1), 5),
-    bearing("lblBearing2", 4, E::Two, "Αζιμούθιο 2", "Πού στρέφεται η κεραία 2: από τον αληθή βορρά, δεξιόστροφα", SHOWS(positions.bearing2), 6),
+    ControlRow{.name = "txtPosition1", .kind = K::TextBox, .role = R::Position, .end = E::One, .container = kPositions, .box = pageInput(0, kPositionWidth), .fontPixels = kFont8_25pt, .caption = caption::kPosition1, .captionLeft = kCaptionLeft, .toolTip = kPositionTip, .tabPosition = 30, .feeds = FEEDS(position1), .rejects = SHOWS(positions.problem1)},
+    ControlRow{.name = "txtPosition2", .kind = K::TextBox, .role = R::Position, .end = E::Two, .container = kPositions, .box = pageInput(1, kPositionWidth), .fontPixels = kFont8_25pt, .caption = caption::kPosition2, .captionLeft = kCaptionLeft, .toolTip = kPositionTip, .tabPosition = 31, .feeds = FEEDS(position2), .rejects = SHOWS(positions.problem2)},
+    ControlRow{.name = "txtDeclination", .kind = K::TextBox, .container = kPositions, .box = pageInput(2, 650), .fontPixels = kFont8_25pt, .caption = caption::kDeclination, .captionLeft = kCaptionLeft, .unit = "°", .unitLeft = kPageFieldLeft + 720, .toolTip = "Ανατολική θετική: η πυξίδα δείχνει το αληθές αζιμούθιο μείον την ανατολική απόκλιση", .tabPosition = 32, .feeds = FEEDS(declination)},
+    bearing("lblBearing1", 3, E::One, caption::kBearing1, "Πού στρέφεται η κεραία 1: από τον αληθή βορρά, δεξιόστροφα", SHOWS(positions.bearing1)),
+    bearing("lblBearing2", 4, E::Two, caption::kBearing2, "Πού στρέφεται η κεραία 2: από τον αληθή βορρά, δεξιόστροφα", SHOWS(positions.bearing2)),
     // The rates page.
-    ControlRow{.name = "cboStandard", .kind = K::ChoiceBox, .container = Container::RatesPage, .box = {kPageFieldLeft, 60, 1800, 315}, .fontPixels = kFont8_25pt, .text = "802.11n\n802.11n, 2 ροές\n802.11g", .caption = "Πρότυπο", .captionLeft = kCaptionLeft, .toolTip = "Οι ρυθμοί του προτύπου (802.11n σε 20 MHz)", .tabPosition = 33, .chooses = +[](LinkInputs& in, int i) { in.rates.standard = kStandards[static_cast<std::size_t>(std::clamp(i, 0, 2))]; }, .report = {S::Rates, 1}},
-    ControlRow{.name = "lblBestRate", .kind = K::ResultLabel, .container = Container::RatesPage, .box = {kPageFieldLeft, 450, 3000, 255}, .fontPixels = kFont9pt, .bold = true, .condensed = true, .colour = TextColour::Green, .caption = "Καλύτερος ρυθμός", .captionLeft = kCaptionLeft, .toolTip = "Ο ταχύτερος ρυθμός που κρατά το περιθώριο εξασθένισης στην απόσταση ζεύξης, στην ασθενέστερη κατεύθυνση· αν κανένας, πόσα dB λείπουν", .shows = SHOWS(rates.best), .colourOf = bestRateColour, .report = {S::Rates, 2}},
-    ControlRow{.name = "tblRates", .kind = K::RateTable, .container = Container::RatesPage, .box = {60, 780, 4770, 1770}, .accessibleName = "Ρυθμοί δεδομένων", .toolTip = "Γράψτε την ευαισθησία ή την ισχύ του φυλλαδίου σε έναν ρυθμό· κενό: η αρχική", .tabPosition = 34, .report = {S::Rates, 3}},
+    ControlRow{.name = "cboStandard", .kind = K::ChoiceBox, .container = Container::RatesPage, .box = {kPageFieldLeft, 60, 1800, 315}, .fontPixels = kFont8_25pt, .text = "802.11n\n802.11n, 2 ροές\n802.11g", .caption = caption::kStandard, .captionLeft = kCaptionLeft, .toolTip = "Οι ρυθμοί του προτύπου (802.11n σε 20 MHz)", .tabPosition = 33, .chooses = +[](LinkInputs& in, int i) { in.rates.standard = kStandards[static_cast<std::size_t>(std::clamp(i, 0, 2))]; }},
+    ControlRow{.name = "lblBestRate", .kind = K::ResultLabel, .container = Container::RatesPage, .box = {kPageFieldLeft, 450, 3000, 255}, .fontPixels = kFont9pt, .bold = true, .condensed = true, .colour = TextColour::Green, .caption = caption::kBestRate, .captionLeft = kCaptionLeft, .toolTip = "Ο ταχύτερος ρυθμός που κρατά το περιθώριο εξασθένισης στην απόσταση ζεύξης, στην ασθενέστερη κατεύθυνση· αν κανένας, πόσα dB λείπουν", .shows = SHOWS(rates.best), .colourOf = bestRateColour},
+    ControlRow{.name = "tblRates", .kind = K::RateTable, .container = Container::RatesPage, .box = {60, 780, 4770, 1770}, .accessibleName = caption::kRateOverrides, .toolTip = "Γράψτε την ευαισθησία ή την ισχύ του φυλλαδίου σε έναν ρυθμό· κενό: η αρχική", .tabPosition = 34},
     // The alignment page: end 1, then end 2.
-    aimInput("txtMeasured1", 0, "Στάθμη 1", "dBm", kMeasuredTip, 35, FEEDS(rates.measured1), 4),
-    aimResult("lblTarget1", 1, "Στόχος 1", kTargetTip, SHOWS(rates.end1.target), target1, 5),
-    aimResult("lblAlignment1", 2, "Έλεγχος 1", kCheckTip, SHOWS(rates.end1.check), aligned1, 6),
-    aimInput("txtBeamwidth1", 3, "Εύρος δέσμης 1", "°", kBeamTip, 36, FEEDS(rates.beamwidth1), 7),
-    aimResult("lblAim1", 3, nullptr, kAimTip, SHOWS(rates.end1.beamwidth), nullptr, 8, kPageFieldLeft + 900),
-    aimInput("txtMeasured2", 4, "Στάθμη 2", "dBm", kMeasuredTip, 37, FEEDS(rates.measured2), 9),
-    aimResult("lblTarget2", 5, "Στόχος 2", kTargetTip, SHOWS(rates.end2.target), target2, 10),
-    aimResult("lblAlignment2", 6, "Έλεγχος 2", kCheckTip, SHOWS(rates.end2.check), aligned2, 11),
-    aimInput("txtBeamwidth2", 7, "Εύρος δέσμης 2", "°", kBeamTip, 38, FEEDS(rates.beamwidth2), 12),
-    aimResult("lblAim2", 7, nullptr, kAimTip, SHOWS(rates.end2.beamwidth), nullptr, 13, kPageFieldLeft + 900),
-    bearing("lblMagneticBearings", 5, E::None, "Πυξίδα 1 / 2", "Τα δύο αζιμούθια σε μοίρες πυξίδας: αληθές μείον την απόκλιση", SHOWS(positions.magnetic), 8),
+    aimInput("txtMeasured1", 0, caption::kMeasured1, "dBm", kMeasuredTip, 35, FEEDS(rates.measured1)),
+    aimResult("lblTarget1", 1, caption::kTarget1, kTargetTip, SHOWS(rates.end1.target), target1),
+    aimResult("lblAlignment1", 2, caption::kCheck1, kCheckTip, SHOWS(rates.end1.check), aligned1),
+    aimInput("txtBeamwidth1", 3, caption::kBeamwidth1, "°", kBeamTip, 36, FEEDS(rates.beamwidth1)),
+    aimResult("lblAim1", 3, nullptr, kAimTip, SHOWS(rates.end1.beamwidth), nullptr, kPageFieldLeft + 900),
+    aimInput("txtMeasured2", 4, caption::kMeasured2, "dBm", kMeasuredTip, 37, FEEDS(rates.measured2)),
+    aimResult("lblTarget2", 5, caption::kTarget2, kTargetTip, SHOWS(rates.end2.target), target2),
+    aimResult("lblAlignment2", 6, caption::kCheck2, kCheckTip, SHOWS(rates.end2.check), aligned2),
+    aimInput("txtBeamwidth2", 7, caption::kBeamwidth2, "°", kBeamTip, 38, FEEDS(rates.beamwidth2)),
+    aimResult("lblAim2", 7, nullptr, kAimTip, SHOWS(rates.end2.beamwidth), nullptr, kPageFieldLeft + 900),
+    bearing("lblMagneticBearings", 5, E::None, caption::kCompassBearings, "Τα δύο αζιμούθια σε μοίρες πυξίδας: αληθές μείον την απόκλιση", SHOWS(positions.magnetic)),
 };
 // clang-format on
 #undef SHOWS

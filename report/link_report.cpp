@@ -3,7 +3,6 @@
 #include "report/page_flow.h"
 #include "report/report_blocks.h"
 #include "report/report_style.h"
-#include "report/summary_sections.h"
 
 #include <QDir>
 #include <QFontMetricsF>
@@ -93,25 +92,24 @@ bool writeLinkReport(const QString& pdfPath, const LinkReport& content, QString*
     QSaveFile file(pdfPath);
     if (!file.open(QIODevice::WriteOnly)) return fail();
 
-    const SummaryParts summary = summaryParts(content.summary);
+    const QString title = QString::fromStdString(content.sheet.title);
     QPdfWriter writer(&file);
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                      QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
     writer.setTitle(content.planName.isEmpty()
                         ? kReportTitle
                         : kReportTitle + QStringLiteral(" — ") + content.planName);
-    writer.setCreator(summary.title);
+    writer.setCreator(title);
     QPainter painter;
     if (!painter.begin(&writer)) return fail();
 
     const ReportStyle style(&writer);
     const QRectF area = writer.pageLayout().paintRectPixels(writer.resolution());
     const PageFrame frame{
-        style,        area.width(), area.height(), content.planName, dateText(content.date),
-        summary.title};
+        style, area.width(), area.height(), content.planName, dateText(content.date), title};
     PageFlow flow(area.width(), frame.firstTop(), frame.top(), frame.bottom());
     addVerdict(flow, style, content.verdict);
-    addSummarySections(flow, style, summary.sections);
+    addSummarySections(flow, style, content.sheet.sections);
     if (!content.rates.empty()) addRatesTable(flow, style, content.rates);
     if (content.drawSideView) addSideView(flow, style, content.drawSideView);
     if (!content.points.empty()) addPointsTable(flow, style, content.points);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "texts/sheet.h"
+
 #include <QDate>
 #include <QRectF>
 #include <QString>
@@ -20,10 +22,6 @@ struct ReportPoint {
     QString fresnelPercent; // the clearance in % of the first Fresnel radius
 };
 
-// How a line of the verdict or a margin reads: green for good news, red for
-// bad, in the text's own colour otherwise.
-enum class Tone { Plain, Good, Bad };
-
 struct VerdictLine {
     QString text;
     Tone tone = Tone::Plain;
@@ -43,9 +41,9 @@ struct ReportRate {
 struct LinkReport {
     QString planName; // left out when empty
     QDate date;
-    // The program's plain-text summary (linkSummary): its title line names
-    // the PDF's creator, its sections are laid out in their order.
-    QString summary;
+    // The link's sheet: its title names the PDF's creator, its sections are
+    // laid out in their order.
+    Sheet sheet;
     // The answer a client reads first, framed at the top of page 1: its first
     // line (whether the link closes) as a heading, then one line each. Left
     // out when empty.

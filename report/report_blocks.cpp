@@ -26,6 +26,16 @@ void addHeading(PageFlow& flow, const ReportStyle& style, const QString& text) {
     });
 }
 
+// A line of a sheet, as the page writes it.
+struct PrintedLine {
+    QString caption;
+    QString value;
+    Tone tone = Tone::Plain;
+};
+PrintedLine printed(const SheetLine& line) {
+    return {QString::fromStdString(line.caption), QString::fromStdString(line.value), line.tone};
+}
+
 struct Columns {
     double captionWidth; // the caption's column, without the gutter
     double valueLeft;
@@ -34,24 +44,28 @@ struct Columns {
 
 // Wide enough for the widest caption, but never more than about half the page.
 Columns summaryColumns(const ReportStyle& style, double width,
-                       const std::vector<SummarySection>& sections) {
+                       const std::vector<SheetSection>& sections) {
     double widest = 0;
-    for (const SummarySection& section : sections)
-        for (const SummaryLine& line : section.lines)
-            widest = std::max(widest, style.advance(style.body, line.caption));
+    for (const SheetSection& section : sections)
+        for (const SheetLine& line : section.lines)
+            widest = std::max(widest, style.advance(style.body, printed(line).caption));
     const double caption = std::min(widest, 0.48 * width);
     const double left = caption + 6 * style.mm;
     return {caption, left, width - left};
 }
 
-double rowHeight(const ReportStyle& style, const Columns& columns, const SummaryLine& line) {
+double rowHeight(const ReportStyle& style, const Columns& columns, const PrintedLine& line) {
     return std::max(style.textHeight(style.body, columns.captionWidth, line.caption),
                     style.textHeight(style.body, columns.valueWidth, line.value)) +
            2 * style.padding;
 }
 
+QColor colourOf(Tone tone, const ReportStyle& style) {
+    return tone == Tone::Good ? kResultGreen : tone == Tone::Bad ? kWarningRed : style.ink;
+}
+
 void addSummaryLine(PageFlow& flow, const ReportStyle& style, const Columns& columns,
-                    const SummaryLine& line) {
+                    const PrintedLine& line) {
     flow.place(rowHeight(style, columns, line), [&style, columns, line](QPainter& painter,
                                                                         const QRectF& box) {
         const QRectF inside = box.adjusted(0, style.padding, 0, -style.padding);
@@ -61,13 +75,9 @@ void addSummaryLine(PageFlow& flow, const ReportStyle& style, const Columns& col
         drawText(
             painter,
             {inside.left() + columns.valueLeft, inside.top(), columns.valueWidth, inside.height()},
-            style.body, style.ink, flags, line.value);
+            style.body, colourOf(line.tone, style), flags, line.value);
         drawRule(painter, style, box.bottom(), box.left(), box.right(), style.rule, 0.1);
     });
-}
-
-QColor colourOf(Tone tone, const ReportStyle& style) {
-    return tone == Tone::Good ? kResultGreen : tone == Tone::Bad ? kWarningRed : style.ink;
 }
 
 using Cells = std::array<QString, 5>;
@@ -158,22 +168,23 @@ void addVerdict(PageFlow& flow, const ReportStyle& style, const std::vector<Verd
 }
 
 void addSummarySections(PageFlow& flow, const ReportStyle& style,
-                        const std::vector<SummarySection>& sections) {
+                        const std::vector<SheetSection>& sections) {
     const Columns columns = summaryColumns(style, flow.width(), sections);
-    for (const SummarySection& section : sections) {
+    for (const SheetSection& section : sections) {
         std::vector<double> heights;
-        for (const SummaryLine& line : section.lines)
-            heights.push_back(rowHeight(style, columns, line));
+        for (const SheetLine& line : section.lines)
+            heights.push_back(rowHeight(style, columns, printed(line)));
         // A section stays on one page when a page holds it, else its heading
         // stays with its first line.
-        const double heading = section.heading.isEmpty() ? 0 : headingHeight(style);
+        const double heading = section.heading.empty() ? 0 : headingHeight(style);
         const double whole = std::accumulate(heights.begin(), heights.end(), heading);
         flow.gap(5 * style.mm);
         flow.keep(whole <= flow.pageHeight() || heights.empty() ? whole
                                                                 : heading + heights.front());
-        if (!section.heading.isEmpty()) addHeading(flow, style, section.heading);
-        for (const SummaryLine& line : section.lines)
-            addSummaryLine(flow, style, columns, line);
+        if (!section.heading.empty())
+            addHeading(flow, style, QString::fromStdString(section.heading));
+        for (const SheetLine& line : section.lines)
+            addSummaryLine(flow, style, columns, printed(line));
     }
 }
 

@@ -3,7 +3,7 @@
 #include "report/link_report.h"
 #include "report/page_flow.h"
 #include "report/report_style.h"
-#include "report/summary_sections.h"
+#include "texts/sheet.h"
 
 namespace tarvanel {
 
@@ -14,7 +14,7 @@ void addVerdict(PageFlow& flow, const ReportStyle& style, const std::vector<Verd
 // Each section under its heading, captions and values in two columns that
 // line up across all sections.
 void addSummarySections(PageFlow& flow, const ReportStyle& style,
-                        const std::vector<SummarySection>& sections);
+                        const std::vector<SheetSection>& sections);
 // The side view under its heading, in a frame the column's width by 7 cm.
 void addSideView(PageFlow& flow, const ReportStyle& style,
                  const std::function<void(QPainter&, const QRectF&)>& draw);

@@ -1,5 +1,6 @@
 #include "texts/link_texts.h"
 
+#include "engine/radio_physics.h"
 #include "numbers/number_text.h"
 
 #include <cmath>
@@ -22,6 +23,20 @@ std::string legalPowerText(const LegalPower& power, const NumberLocale& locale) 
     return dbm + " (" + milliwatts + ")";
 }
 
+std::string limitingDirection(LimitingDirection limiting) {
+    switch (limiting) {
+    case LimitingDirection::End1ToEnd2:
+        return "Περιορίζει η κατεύθυνση 1 → 2.";
+    case LimitingDirection::End2ToEnd1:
+        return "Περιορίζει η κατεύθυνση 2 → 1.";
+    case LimitingDirection::Neither:
+        return "Οι δύο κατευθύνσεις φτάνουν το ίδιο.";
+    case LimitingDirection::Unknown:
+        break;
+    }
+    return {};
+}
+
 InstallerReadoutTexts readoutTexts(const LinkFigures& figures, const NumberLocale& locale) {
     const PathReadouts& path = figures.atDistance;
     InstallerReadoutTexts texts;
@@ -38,6 +53,14 @@ InstallerReadoutTexts readoutTexts(const LinkFigures& figures, const NumberLocal
     texts.reverseDistance =
         label(figures.directions.reverse, DisplayPattern::ThreeDecimals, " Km", locale);
     texts.limiting = figures.directions.limiting;
+    if (!texts.reverseDistance.empty())
+        texts.wayBack = "Αντίστροφα (Interface 2 → Interface 1): " + texts.reverseDistance + ". " +
+                        limitingDirection(texts.limiting);
+    if (!texts.clearance.empty())
+        texts.clearanceTerms = formatGeneral(static_cast<float>(kClearFresnelPart), locale) +
+                               " × Fresnel " + texts.fresnelPart + " (Fresnel " +
+                               texts.fresnelRadius + ") + καμπυλότητα γης " + texts.earthBulge +
+                               " (k = " + earthFactorChoice(figures.earthFactor).label + ")";
     return texts;
 }
 

@@ -27,6 +27,11 @@ struct InstallerReadoutTexts {
     std::string earthBulge;      // "0.37 m"
     std::string reverseDistance; // "6.061 Km"
     LimitingDirection limiting = LimitingDirection::Unknown;
+    // What two read-outs mean beyond their figure (their tooltips, the
+    // summary): the greatest distance the other way round and which way
+    // limits the link; the terms of the clearance needed, with k.
+    std::string wayBack; // "Αντίστροφα (Interface 2 → Interface 1): 6.061 Km. ..."
+    std::string clearanceTerms; // "0.6 × Fresnel 7.46 m (Fresnel 12.43 m) + ... (k = 4/3)"
 };
 
 // A row of the profile's table: what the point leaves of its zone, and why it

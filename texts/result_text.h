@@ -19,6 +19,14 @@ std::string resultLabelText(float value, DisplayPattern pattern, std::string_vie
 std::string figureText(const Outcome<double>& value, std::string_view suffix,
                        const NumberLocale& locale);
 
+// The caption of a link end's cable-loss label: the loss rounded to one
+// decimal through "##0.0", read back and written in the general number form,
+// so "2.7", "3" and "0" (with the locale's separator). Empty or non-numeric
+// fields give "0"; so does a loss the engine cannot compute (a connector count
+// beyond 16 bits, a figure beyond single precision), as every other result of
+// the calculator shows a failure.
+std::string cableLossText(const LinkEndFields& end, const NumberLocale& locale);
+
 // The five results of one refresh tick, as label texts.
 struct ResultTexts {
     std::string eirp1;     // lblEIRP1, "##0.00" " dBm"

@@ -80,14 +80,6 @@ enum class Container {
 
 enum class TextColour { Default, Green, Red };
 
-// Where a control's line stands in the summary a user copies: its section
-// (a link end's twice, end 1 first) and its place there; 0: left out.
-enum class ReportSection { None, Link, End, Receiver, Results, Readouts, Path, Rates };
-struct ReportPlace {
-    ReportSection section = ReportSection::None;
-    int place = 0;
-};
-
 // Where the controls struct of a table keeps a row's control (made by
 // keepAt<&member>; `controls` is that struct).
 using KeepControl = void (*)(void* controls, LinkEnd, QWidget*);
@@ -136,7 +128,6 @@ struct ControlRow {
     // Why the text typed into the box is not taken (shown in red, the reason
     // as its tooltip); empty while it is.
     TextOf rejects = nullptr;
-    ReportPlace report{};
 };
 
 // Keeps a control in the member of a controls struct that `member` points to.

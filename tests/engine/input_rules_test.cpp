@@ -1,10 +1,10 @@
 #include "cables/cable_catalogue.h"
 #include "numbers/number_text.h"
-#include "rules/cable_loss_rules.h"
 #include "rules/channel_rules.h"
 #include "rules/decimal_key_rules.h"
 #include "rules/power_unit_rules.h"
 #include "tests/engine/test_support.h"
+#include "texts/result_text.h"
 
 #include <gtest/gtest.h>
 

@@ -46,6 +46,23 @@ const QStringList kSummaryLines = {
     "Ζώνη Fresnel: 91 % ελεύθερη",
     "Κλίση κεραίας 2: +0.14°"};
 
+// The lines as the link's sheet holds them: the first group under the title,
+// each other after a blank line and under its heading.
+tarvanel::Sheet sheetOf(const QStringList& lines) {
+    tarvanel::Sheet sheet{lines.front().toStdString(), {{}}};
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        if (lines[i].isEmpty()) {
+            sheet.sections.push_back({lines[++i].toStdString(), {}, {}});
+            continue;
+        }
+        const qsizetype colon = lines[i].indexOf(": ");
+        sheet.sections.back().lines.push_back(
+            {colon < 0 ? std::string() : lines[i].left(colon).toStdString(),
+             lines[i].mid(colon < 0 ? 0 : colon + 2).toStdString(), tarvanel::Tone::Plain});
+    }
+    return sheet;
+}
+
 QString run(const QString& program, const QStringList& arguments) {
     QProcess process;
     process.start(program, arguments);
@@ -72,13 +89,8 @@ class TestLinkReport : public QObject {
 private slots:
     void writesAReadableReport() {
         QRectF box;
-        tarvanel::LinkReport report{"Λόφος Υμηττού – Ταράτσα",
-                                    QDate(2025, 3, 14),
-                                    kSummaryLines.join('\n') + '\n',
-                                    {},
-                                    {},
-                                    {},
-                                    {}};
+        tarvanel::LinkReport report{
+            "Λόφος Υμηττού – Ταράτσα", QDate(2025, 3, 14), sheetOf(kSummaryLines), {}, {}, {}, {}};
         report.drawSideView = [&box](QPainter& painter, const QRectF& area) {
             box = area;
             QPainterPath ground(area.bottomLeft());
@@ -165,7 +177,7 @@ private slots:
         const QString pdf = m_dir.filePath("χωρίς φάκελο/αναφορά.pdf");
         QString error;
         tarvanel::LinkReport report;
-        report.summary = "Tarvanel 0.1\n";
+        report.sheet.title = "Tarvanel 0.1";
         QVERIFY(!tarvanel::writeLinkReport(pdf, report, &error));
         QVERIFY2(error.contains("αναφοράς") && error.contains(pdf), qPrintable(error));
         QVERIFY(!QFile::exists(pdf));

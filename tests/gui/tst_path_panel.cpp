@@ -167,6 +167,22 @@ private slots:
         QCOMPARE(lines, fromInputs);
     }
 
+    // A plan saved before plans held sites (version 1), under el_GR, opens
+    // with the summary it had, line for line.
+    void aVersion1PlanKeepsItsSummary() {
+        openWindow(true);
+        QLocale::setDefault(QLocale("el_GR"));
+        QVERIFY(
+            tarvanel::openPlanIn(*m_window, QT_TESTCASE_SOURCEDIR "/gui/data/athens_v1.tarvanel"));
+        QTest::keyClick(m_window.get(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        // The summary as that version wrote it (but for its one line that had
+        // lost its caption, the angles off the antenna's axis).
+        QFile kept(QT_TESTCASE_SOURCEDIR "/gui/data/athens_v1_summary.txt");
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(QApplication::clipboard()->text().split('\n'),
+                 QString::fromUtf8(kept.readAll()).split('\n'));
+    }
+
     // Tab from the link distance reaches the button; Space opens the panel
     // below the window, Tab walks its fields, Escape closes it again, and
     // the shortcut brings it back with its texts.

@@ -1,9 +1,11 @@
 // The plan file: every input back as typed, under any locale; each kind of
 // problem named with nothing read; a failed save leaving the old file.
 
+#include "plan_file/plan_fields.h"
 #include "plan_file/plan_file.h"
 #include "plan_file/plan_json.h"
 #include "plan_file/recent_plans.h"
+#include "texts/link_sheet.h"
 
 #include <QDir>
 #include <QLocale>
@@ -245,6 +247,20 @@ private slots:
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"kept.tarvanel"});
 
         QVERIFY(!savePlan(dir.filePath("no/such/folder.tarvanel"), Plan{}).isEmpty());
+    }
+
+    // A field the summary and the report show with a key is kept under it.
+    void theSheetNamesThePlansKeys() {
+        QSet<QString> keys;
+        const auto add = [&keys](auto fields) {
+            for (const auto& field : fields)
+                keys << QString::fromUtf8(field.key);
+        };
+        add(siteFields());
+        add(linkFields());
+        add(aimFields());
+        for (const SheetField& field : linkSheetFields())
+            if (field.planKey) QVERIFY2(keys.contains(field.planKey), field.planKey);
     }
 
     void theFiveMostRecentPlans() {
