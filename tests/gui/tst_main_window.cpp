@@ -4,6 +4,7 @@
 // hostile pastes, the title strip and the end of the program.
 
 #include "app/quit_on_signal.h"
+#include "plan_ui/plan_controller.h"
 #include "tests/gui/main_window_support.h"
 #include "widgets/qt_number_locale.h"
 #include "widgets/window_colours.h"
@@ -16,6 +17,7 @@
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QTabWidget>
+#include <QTemporaryFile>
 
 #include <cmath>
 #include <csignal>
@@ -288,17 +290,23 @@ private slots:
         QTRY_VERIFY(m_window->isMinimized());
     }
 
-    // "X", Ctrl+Q, SIGTERM and SIGINT each end the event loop with exit code 0.
+    // "X", Ctrl+Q, SIGTERM and SIGINT each end the event loop with exit code 0,
+    // SIGTERM also over the message of a damaged plan opened as the command
+    // line opens it, before the loop runs.
     void quit_data() {
         QTest::addColumn<int>("signal"); // 0: a click on "X"; -1: Ctrl+Q
-        QTest::newRow("X") << 0;
-        QTest::newRow("Ctrl+Q") << -1;
-        QTest::newRow("SIGTERM") << SIGTERM;
-        QTest::newRow("SIGINT") << SIGINT;
+        QTest::addColumn<bool>("message");
+        QTest::newRow("X") << 0 << false;
+        QTest::newRow("Ctrl+Q") << -1 << false;
+        QTest::newRow("SIGTERM") << SIGTERM << false;
+        QTest::newRow("SIGINT") << SIGINT << false;
+        QTest::newRow("SIGTERM over a message") << SIGTERM << true;
     }
     void quit() {
         QFETCH(int, signal);
+        QFETCH(bool, message);
         QTimer::singleShot(0, m_window.get(), [&] {
+            QCOMPARE(QApplication::activeModalWidget() != nullptr, message);
             if (signal > 0)
                 ::raise(signal);
             else if (signal < 0)
@@ -307,6 +315,9 @@ private slots:
                 QTest::mouseClick(get("lblexit"), Qt::LeftButton);
         });
         QTimer::singleShot(5000, m_window.get(), [] { QCoreApplication::exit(1); });
+        QTemporaryFile damaged;
+        if (message && damaged.open() && damaged.write("{") == 1 && damaged.flush())
+            QVERIFY(!tarvanel::openPlanIn(*m_window, damaged.fileName()));
         QCOMPARE(QCoreApplication::exec(), 0);
         QCOMPARE(m_window->isVisible(), signal > 0);
     }
