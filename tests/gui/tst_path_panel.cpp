@@ -4,6 +4,7 @@
 // The path panel: opened by the keyboard, typed, read, closed; and the side
 // view's obstacle in the verdict's colour at its place.
 
+#include "app/dialog_language.h"
 #include "app/link_summary.h"
 #include "app/report_export.h"
 #include "engine/link_texts.h"
@@ -14,6 +15,7 @@
 #include "widgets/qt_number_locale.h"
 #include "widgets/window_colours.h"
 
+#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QAction>
@@ -25,6 +27,7 @@
 #include <QImage>
 #include <QMessageBox>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -39,7 +42,33 @@ class TestPathPanel : public WindowTest {
         return get<QLabel>(name)->palette().color(QPalette::WindowText);
     }
 
+    // Runs `steps` while answering each dialog they show: `answer` reads it,
+    // then it is accepted when `answer` says so, else rejected. A step is a
+    // plan to open (a file in `folder`), "field=text", a button or a shortcut.
+    void answerDialogs(const QStringList& steps, const QString& folder,
+                       const std::function<bool(QDialog*)>& answer) {
+        QTimer timer; // a timer does not fire again inside its own slot: accepts wait for it
+        connect(&timer, &QTimer::timeout, [&] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (dialog && dialog->isVisible() && answer(dialog))
+                QMetaObject::invokeMethod(dialog, &QDialog::accept, Qt::QueuedConnection);
+            else if (dialog)
+                dialog->reject();
+        });
+        timer.start(50);
+        for (const QString& step : steps)
+            if (step.contains('='))
+                typeFields(step.split('='));
+            else if (step.contains('.'))
+                tarvanel::openPlanIn(*m_window, folder + '/' + step);
+            else if (step.startsWith("cmd"))
+                get<QAbstractButton>(step)->click();
+            else
+                QTest::keySequence(m_window.get(), QKeySequence(step));
+    }
+
 private slots:
+    void initTestCase() { QVERIFY(tarvanel::speakGreekInDialogs()); }
     void init() { openWindow(true); }
     void cleanup() { m_window.reset(); }
 
@@ -308,18 +337,10 @@ private slots:
         // The folder the user chose last time, which the dialog offers first.
         QStandardPaths::setTestModeEnabled(true);
         QSettings().setValue("elevation/folder", folder.path());
-        QTimer answer; // the folder dialog, as a user answers it; any other box is closed
-        QString asked;
-        connect(&answer, &QTimer::timeout, [&] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (!modal) return;
-            asked += modal->metaObject()->className();
-            if (auto* box = qobject_cast<QMessageBox*>(modal)) asked += ": " + box->text();
-            static_cast<QDialog*>(modal)->done(QDialog::Accepted);
+        QString asked; // the folder dialog, as a user answers it
+        answerDialogs({"cmdProfileElevation"}, {}, [&](QDialog* dialog) {
+            return asked += dialog->metaObject()->className(), true;
         });
-        answer.start(50);
-        QTest::mouseClick(get("cmdProfileElevation"), Qt::LeftButton);
-        answer.stop();
         QCOMPARE(asked, "QFileDialog");
         QVERIFY(waitForTick(*m_window));
         const int rows = get<QAbstractItemView>("tblProfile")->model()->rowCount();
@@ -332,6 +353,62 @@ private slots:
         QVERIFY(waitForTick(*m_window));
         QVERIFY(QString::fromStdString(m_window->inputs().path.pointsSource)
                     .endsWith(folder.path().section('/', -1)));
+    }
+
+    // Every dialog of the program speaks Greek: no English word but file
+    // types in its title, nor in the texts, tooltips and names of what it
+    // shows.
+    void dialogsSpeakGreek_data() {
+        QTest::addColumn<QStringList>("steps"); // see answerDialogs
+        QTest::addColumn<QString>("shown");     // each dialog's class and title
+        QTest::newRow("save plan") << QStringList{"Ctrl+S"} << "QFileDialog Αποθήκευση σχεδίου";
+        QTest::newRow("open plan") << QStringList{"Ctrl+O"} << "QFileDialog Άνοιγμα σχεδίου";
+        QTest::newRow("unsaved changes")
+            << QStringList{"Text2=5", "σχέδιο.tarvanel"} << "QMessageBox Αλλαγές χωρίς αποθήκευση";
+        QTest::newRow("damaged plan")
+            << QStringList{"χαλασμένο.tarvanel"} << "QMessageBox Άνοιγμα σχεδίου";
+        QTest::newRow("CSV") << QStringList{"cmdProfileCsv"}
+                             << "QFileDialog Σημεία εδάφους από αρχείο CSV";
+        QTest::newRow("no positions")
+            << QStringList{"cmdProfileElevation"} << "QMessageBox Έδαφος από αρχεία υψομέτρων";
+        QTest::newRow("elevation folder")
+            << QStringList{"txtPosition1=37.5, 23.2", "txtPosition2=37.5, 23.8",
+                           "cmdProfileElevation"}
+            << "QFileDialog Φάκελος με αρχεία υψομέτρων (.hgt, GeoTIFF)";
+    }
+    void dialogsSpeakGreek() {
+        QFETCH(QStringList, steps);
+        QFETCH(QString, shown);
+        QLocale::setDefault(QLocale("el_GR"));
+        QTemporaryDir folder;
+        QVERIFY(tarvanel::savePlan(folder.filePath("σχέδιο.tarvanel"), {}).isEmpty());
+        for (const char* name : {"σχέδιο.pdf", "χαλασμένο.tarvanel"}) {
+            QFile file(folder.filePath(QString::fromUtf8(name)));
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write("{") == 1);
+        }
+        QTest::keyClick(m_window.get(), Qt::Key_H, Qt::ControlModifier | Qt::ShiftModifier);
+        get<QTabWidget>("tabPathPages")->setCurrentIndex(2);
+        const QSet<QString> fileTypes = {"PDF",  "pdf", "CSV",     "csv",      "txt",
+                                         "JSON", "hgt", "GeoTIFF", "tarvanel", "Tarvanel"};
+        QStringList seen, english;
+        answerDialogs(steps, folder.path(), [&](QDialog* dialog) {
+            seen << QString(dialog->metaObject()->className()) + ' ' + dialog->windowTitle();
+            QString texts = dialog->windowTitle();
+            for (const QWidget* shows : dialog->findChildren<QWidget*>()) {
+                if (!shows->isVisible()) continue;
+                texts += ' ' + shows->toolTip() + ' ' + shows->accessibleName() + ' ' +
+                         shows->accessibleDescription();
+                if (qobject_cast<const QLabel*>(shows) ||
+                    qobject_cast<const QAbstractButton*>(shows))
+                    texts += ' ' + shows->property("text").toString(); // not what the user typed
+            }
+            for (const auto& word :
+                 QRegularExpression("[A-Za-z]+").globalMatch(texts.remove(folder.path())))
+                if (!fileTypes.contains(word.captured())) english << word.captured();
+            return seen.size() == 1 && QTest::currentDataTag() == QByteArray("report");
+        });
+        QCOMPARE(seen.join(' '), shown);
+        QCOMPARE(english.join(' '), QString());
     }
 
     // At 2 km the best rate is MCS3; MCS4's datasheet sensitivity of -80 typed
