@@ -357,7 +357,7 @@ private slots:
 
     // Every dialog of the program speaks Greek: no English word but file
     // types in its title, nor in the texts, tooltips and names of what it
-    // shows.
+    // shows. The report of a saved plan replacing a file: Qt's own question.
     void dialogsSpeakGreek_data() {
         QTest::addColumn<QStringList>("steps"); // see answerDialogs
         QTest::addColumn<QString>("shown");     // each dialog's class and title
@@ -367,6 +367,9 @@ private slots:
             << QStringList{"Text2=5", "σχέδιο.tarvanel"} << "QMessageBox Αλλαγές χωρίς αποθήκευση";
         QTest::newRow("damaged plan")
             << QStringList{"χαλασμένο.tarvanel"} << "QMessageBox Άνοιγμα σχεδίου";
+        QTest::newRow("report") << QStringList{"σχέδιο.tarvanel", "Ctrl+P"}
+                                << "QFileDialog Αναφορά PDF QMessageBox Αναφορά PDF "
+                                   "QFileDialog Αναφορά PDF";
         QTest::newRow("CSV") << QStringList{"cmdProfileCsv"}
                              << "QFileDialog Σημεία εδάφους από αρχείο CSV";
         QTest::newRow("no positions")
@@ -409,6 +412,23 @@ private slots:
         });
         QCOMPARE(seen.join(' '), shown);
         QCOMPARE(english.join(' '), QString());
+    }
+
+    // The report's dialog proposes the plan's name beside the plan, and for a
+    // new plan the folder of the last report.
+    void reportIsProposedBesideThePlan() {
+        QTemporaryDir folder;
+        QStandardPaths::setTestModeEnabled(true);
+        QVERIFY(tarvanel::savePlan(folder.filePath("ex.tarvanel"), {}).isEmpty());
+        QStringList proposed;
+        const auto propose = [&](QDialog* dialog) {
+            return proposed << static_cast<QFileDialog*>(dialog)->selectedFiles().value(0), true;
+        };
+        answerDialogs({"ex.tarvanel", "Ctrl+P"}, folder.path(), propose);
+        openWindow(true); // a new plan
+        answerDialogs({"Ctrl+P"}, folder.path(), propose);
+        QCOMPARE(proposed, (QStringList{folder.filePath("ex.pdf"), folder.filePath("ζεύξη.pdf")}));
+        QVERIFY(QFile::exists(proposed[0]) && QFile::exists(proposed[1]));
     }
 
     // At 2 km the best rate is MCS3; MCS4's datasheet sensitivity of -80 typed
