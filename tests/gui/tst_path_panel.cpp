@@ -310,6 +310,26 @@ private slots:
         QCOMPARE(table->index(3, 4).data().toString(), "-369");
     }
 
+    // Over a point 2 km, 25 m ground, 4 m clutter: a typed key replaces a
+    // cell's value, also after Tab while a refresh rewrites the row; F2 keeps it.
+    void typingReplacesACell() {
+        typePath("25\t4");
+        auto* table = get<QAbstractItemView>("tblProfile");
+        table->setCurrentIndex(table->model()->index(0, 1));
+        for (const char* keys : {"15\t", "7\r"}) {
+            for (const char* key = keys; *key; ++key)
+                QTest::keyClick(QApplication::focusWidget(), *key);
+            QVERIFY(waitForTick(*m_window));
+        }
+        QTest::keyClick(table, Qt::Key_F2);
+        QTest::keyClick(QApplication::focusWidget(), '1');
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        const QAbstractItemModel* cells = table->model();
+        QTRY_COMPARE(cells->index(0, 1).data().toString() + ' ' +
+                         cells->index(0, 2).data().toString(),
+                     "15 71"); // Return commits once the key is handled
+    }
+
     // A 3″ tile written here, flat at 100 m with a cone 500 m high at 37.5 N
     // 23.5 E: the ground read along 37.5 N from 23.2 to 23.8 E fills the
     // table and both ends' ground, and the worst point is the cone's top.
