@@ -184,6 +184,24 @@ private slots:
         QCOMPARE(control->text(QAccessible::Name), name);
     }
 
+    // A closed choice box says its choice as a standard combo box does: as its
+    // value, its text and its selected item, also once a key chose another.
+    // The unit underlines are decoration, left out of the window's tree.
+    void choicesAndDecoration() {
+        QTest::keyClick(m_window.get(), Qt::Key_H, Qt::ControlModifier | Qt::ShiftModifier);
+        QTest::keyClick(get("cboEarthFactor"), Qt::Key_End);
+        QAccessibleInterface* box = QAccessible::queryAccessibleInterface(get("cboEarthFactor"));
+        QVERIFY(box->childCount() == 1 && box->textInterface());
+        QStringList said = {box->text(QAccessible::Value), box->textInterface()->text(0, 3)};
+        for (int i = 0; i < box->child(0)->childCount(); ++i)
+            if (box->child(0)->child(i)->state().selected)
+                said << box->child(0)->child(i)->text(QAccessible::Name);
+        QCOMPARE(said, QStringList({"2/3", "2/3", "2/3"}));
+        QAccessibleInterface* window = QAccessible::queryAccessibleInterface(m_window.get());
+        for (const char* line : {"lnUnderline1", "lnUnderline2"})
+            QCOMPARE(window->indexOfChild(QAccessible::queryAccessibleInterface(get(line))), -1);
+    }
+
     // What the program says to assistive technology is in the window's
     // language: no English word in any name, description or tooltip, the path
     // panel's and the chooser's included, but for the captions drawn in English
