@@ -13,7 +13,6 @@
 #include "app/window_size.h"
 #include "app/window_table.h"
 #include "elevation/elevation_loader.h"
-#include "engine/link_texts.h"
 #include "inputs/cable_chooser.h"
 #include "inputs/cable_loss_labels.h"
 #include "inputs/channel_selector.h"
@@ -25,6 +24,9 @@
 #include "path/profile_table_model.h"
 #include "path/rate_table_model.h"
 #include "plan_ui/plan_controller.h"
+#include "rules/channel_rules.h"
+#include "rules/power_unit_rules.h"
+#include "texts/link_texts.h"
 #include "widgets/click_area.h"
 #include "widgets/fold_button.h"
 #include "widgets/qt_number_locale.h"
@@ -46,6 +48,7 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QRadioButton>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QShortcut>
 #include <QSignalBlocker>
@@ -58,10 +61,9 @@ namespace tarvanel {
 
 namespace {
 
-// Writes a label only when its text changes, so an idle window repaints nothing.
+// QLabel writes nothing when its text stays, so an idle window repaints nothing.
 void showText(QLabel* label, const std::string& utf8) {
-    const QString text = QString::fromStdString(utf8);
-    if (label->text() != text) label->setText(text);
+    label->setText(QString::fromStdString(utf8));
 }
 
 void showColour(QWidget* label, const QColor& colour) {
@@ -124,13 +126,19 @@ FrmMain::FrmMain(QWidget* parent)
     auto* report = new QAction(QStringLiteral("Αναφορά PDF..."), this);
     report->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     connect(report, &QAction::triggered, this,
-            [this] { exportReport(this, inputs(), m_plan->fileName()); });
+            [this] { exportReport(this, inputs(), m_planFile->fileName()); });
     addAction(report);
     setContextMenuPolicy(Qt::ActionsContextMenu);
     connectPathPanel();
 
     installBehaviours();
-    watchInputs();
+    // A new window's plan holds what its table starts the boxes with.
+    LinkInputs start = m_plan.currentInputs();
+    for (const auto& [row, widget] : m_inputs)
+        if (row->kind == Kind::TextBox && *row->text) row->feeds(start) = row->text;
+    m_plan.setCurrentInputs(start);
+    m_plan.listen([this](const PlanChange&) { planChanged(); });
+    showInputs();
     // What a screen reader user hears of the results, and the key that walks them.
     m_announcer = new ResultAnnouncer(this, {m_c.end1.warning, m_c.end2.warning});
     new ResultWalk(this);
@@ -145,23 +153,26 @@ FrmMain::FrmMain(QWidget* parent)
     Form_Load();
 
     // Last: what the window shows now is the plan as saved.
-    m_plan = new PlanController(
-        productTitle(), [this] { return inputs(); },
-        [this](const LinkInputs& opened) { setInputs(opened); }, this);
-    addActions(m_plan->actions());
-    connect(m_plan, &PlanController::titleChanged, this, [this](const QString& title) {
+    m_planFile = new PlanController(productTitle(), m_plan, this);
+    addActions(m_planFile->actions());
+    connect(m_planFile, &PlanController::titleChanged, this, [this](const QString& title) {
         setWindowTitle(title);
         setAccessibleName(title);
-        update(0, 0, kWindowWidth, m_c.lbltitle->geometry().bottom() + 1);
+        update(0, 0, kWindowWidth, twipsRect(rowOf(Role::TitleStrip).box).bottom() + 1);
     });
 }
 
 // Closing with unsaved changes asks first; Cancel keeps the window.
 void FrmMain::closeEvent(QCloseEvent* event) {
-    if (m_plan && !m_plan->maybeKeep()) event->ignore();
+    if (m_planFile && !m_planFile->maybeKeep()) event->ignore();
 }
 
-FrmMain::~FrmMain() = default;
+// The controls, the panel's tables and the plan file's commands listen to the
+// plan: they go before it does.
+FrmMain::~FrmMain() {
+    m_c.Timer1->stop();
+    qDeleteAll(findChildren<QObject*>(QString(), Qt::FindDirectChildrenOnly));
+}
 
 // Behaviours of the inputs (power units, field selection, cable-loss labels,
 // channel selector, cable chooser) are connected after every control exists
@@ -169,11 +180,26 @@ FrmMain::~FrmMain() = default;
 void FrmMain::installBehaviours() {
     const auto& c = m_c;
     const LocaleSource locale = [] { return numberLocaleFrom(QLocale()); };
-    m_powerUnits = new PowerUnits(c.end1, c.end2, locale, this);
-    new CableLossLabels(c.end1, c.end2, locale, this);
+    m_powerUnits = new PowerUnits(c.end1, c.end2, this);
+    connect(m_powerUnits, &PowerUnits::unitChosen, this, [this](LinkEnd end, PowerUnit unit) {
+        editInputs([&](LinkInputs& in) {
+            LinkEndFields& fields = end == LinkEnd::Two ? in.link.end2 : in.link.end1;
+            const auto converted = convertPowerText(fields.power, unit, numberLocaleFrom(m_locale));
+            if (converted) fields.power = *converted;
+            fields.unit = unit;
+        });
+    });
+    m_cableLosses = std::make_unique<CableLossLabels>(c.end1, c.end2, locale);
     new SelectAllOnFocus(textFields(), this);
     new DecimalPointKey(c.end1.length, locale, this);
-    new ChannelSelector(c.Combo1, c.txtFrequency, locale, this);
+    m_channels = new ChannelSelector(c.Combo1, this);
+    // The channel's text itself is bound like any box's; a channel chosen or
+    // typed also writes its frequency.
+    connect(m_channels, &ChannelSelector::channelEntered, this, [this](const QString& channel) {
+        const auto frequency =
+            channelFrequencyText(channel.toStdString(), numberLocaleFrom(m_locale));
+        if (frequency) editInputs([&](LinkInputs& in) { in.link.frequency = *frequency; });
+    });
     new CableChooser(
         c.List1,
         {c.end1.chooseCable, c.end1.lossPerMetre, QString::fromUtf8(headingOf(LinkEnd::One))},
@@ -193,65 +219,48 @@ QList<QLineEdit*> FrmMain::textFields() const {
     return fields;
 }
 
-// The one place the window's inputs are read: each control the tables say
-// feeds the model gives its text (a choice box its choice), and the power
-// units come from the switch that keeps them.
-LinkInputs FrmMain::inputs() const {
-    LinkInputs inputs;
-    for (const auto& [row, widget] : m_inputs) {
-        if (const auto* field = qobject_cast<const QLineEdit*>(widget))
-            row->feeds(inputs) = field->text().toStdString();
-        else if (const auto* combo = qobject_cast<const QComboBox*>(widget); combo && row->feeds)
-            row->feeds(inputs) = combo->currentText().toStdString();
-        else if (combo && row->chooses)
-            row->chooses(inputs, combo->currentIndex());
-        else if (row->reads)
-            row->reads(inputs, widget);
-    }
-    inputs.link.end1.unit = m_powerUnits->unit1();
-    inputs.link.end2.unit = m_powerUnits->unit2();
-    // While the positions give the distance, its box shows theirs; the
-    // user's own stays in the model, to come back when they no longer do.
-    if (m_distanceFromPositions) inputs.linkDistance = m_typedDistance.toStdString();
-    return inputs;
+// The one way into the plan from the controls: the current link's texts, as
+// the engine reads them, changed by `edit`.
+void FrmMain::editInputs(const std::function<void(LinkInputs&)>& edit) {
+    if (m_showingInputs) return;
+    LinkInputs inputs = m_plan.currentInputs();
+    edit(inputs);
+    m_plan.setCurrentInputs(inputs);
 }
 
-void FrmMain::setInputs(const LinkInputs& wanted) {
-    pathPanel();
-    LinkInputs source = wanted;
-    // The channel box writes the frequency it stands for: it goes first, and
-    // the frequency as it was saved after it.
-    std::stable_partition(m_inputs.begin(), m_inputs.end(),
-                          [](const RowControl& rc) { return rc.first->role == Role::Channel; });
-    m_powerUnits->setUnits(wanted.link.end1.unit, wanted.link.end2.unit);
+// Whatever changed the plan (a keystroke, another view, a plan opened), the
+// controls show it and the next tick refreshes the results.
+void FrmMain::planChanged() {
+    markStale();
+    showInputs();
+}
+
+// Brings every control in step with the plan's current link, through the
+// rows that bind them; the controls' own change signals write nothing back.
+void FrmMain::showInputs() {
+    const QScopedValueRollback<bool> showing(m_showingInputs, true);
+    const LinkInputs shown = m_plan.currentInputs();
+    m_powerUnits->setUnits(shown.link.end1.unit, shown.link.end2.unit);
+    m_cableLosses->show(shown);
     for (const auto& [row, widget] : m_inputs) {
         if (auto* field = qobject_cast<QLineEdit*>(widget)) {
+            // While the positions give the distance, the box shows theirs.
+            if (row->role == Role::LinkDistance && m_distanceFromPositions) continue;
+            LinkInputs source = shown;
             const QString text = QString::fromStdString(row->feeds(source));
-            if (row->role == Role::LinkDistance && m_distanceFromPositions)
-                m_typedDistance = text;
-            else if (field->text() != text)
-                field->setText(text);
+            if (field->text() != text) field->setText(text);
         } else if (auto* combo = qobject_cast<QComboBox*>(widget); combo && row->feeds) {
-            combo->setEditText(QString::fromStdString(row->feeds(source)));
+            LinkInputs source = shown;
+            m_channels->setText(QString::fromStdString(row->feeds(source)));
         } else if (combo && row->chooses) {
-            // The choice whose reading gives back the wanted input.
+            // The choice whose reading gives back the plan's input.
             for (int i = 0; i < combo->count(); ++i) {
-                LinkInputs chosen = wanted;
+                LinkInputs chosen = shown;
                 row->chooses(chosen, i);
-                if (chosen == wanted) combo->setCurrentIndex(i);
+                if (chosen == shown) combo->setCurrentIndex(i);
             }
-        } else if (row->kind == Kind::ProfileTable) {
-            auto* page = static_cast<ProfilePage*>(widget->parentWidget());
-            if (page->model()->points() != wanted.path.points)
-                page->model()->setPoints(wanted.path.points);
-            page->setSource(QString::fromStdString(wanted.path.pointsSource));
-        } else if (row->kind == Kind::RateTable) {
-            auto* model = static_cast<QAbstractItemView*>(widget)->model();
-            static_cast<RateTableModel*>(model)->setOverrides(wanted.rates.overrides);
         }
     }
-    markStale();
-    Timer1_Timer();
 }
 
 // The panel opens and closes by its button, by Ctrl+Shift+H (no desktop
@@ -271,7 +280,7 @@ void FrmMain::connectPathPanel() {
 PathPanel* FrmMain::pathPanel() {
     if (m_c.pnlPath) return m_c.pnlPath;
     const ControlRow& row = rowOf(Role::PathPanel);
-    auto* panel = new PathPanel(this);
+    auto* panel = new PathPanel(m_plan, this);
     panel->hide();
     panel->setObjectName(QLatin1String(row.name));
     panel->setGeometry(twipsRect(row.box));
@@ -288,6 +297,7 @@ PathPanel* FrmMain::pathPanel() {
         m_c.cmdPath->setFocus(Qt::OtherFocusReason);
     });
     chainTabOrder();
+    showInputs();
     markStale();
     Timer1_Timer();
     return panel;
@@ -303,7 +313,8 @@ void FrmMain::setPathPanelOpen(bool open) {
     if (!open && panel->isAncestorOf(QApplication::focusWidget()))
         m_c.cmdPath->setFocus(Qt::OtherFocusReason);
     panel->setVisible(open);
-    setFixedSize(kWindowWidth, open ? panel->geometry().bottom() + 1 : kWindowHeight);
+    setFixedSize(kWindowWidth,
+                 open ? twipsRect(rowOf(Role::PathPanel).box).bottom() + 1 : kWindowHeight);
     // Growing downward, the window stays on its screen.
     if (const QScreen* screen = this->screen(); screen && open) {
         const int overflow = frameGeometry().bottom() - screen->availableGeometry().bottom();
@@ -347,7 +358,7 @@ void FrmMain::Form_Load() {
         for (int channel = 1; channel <= kChannelCount; ++channel)
             m_c.Combo1->addItem(QLatin1Char(' ') + QString::number(channel));
         m_c.Combo1->setCurrentIndex(-1);
-        m_c.Combo1->clearEditText();
+        m_channels->setText({});
     }
 
     for (const LinkEndControls* end : {&m_c.end1, &m_c.end2}) {
@@ -358,33 +369,36 @@ void FrmMain::Form_Load() {
 
 void FrmMain::markStale() {
     m_resultsStale = m_warningsStale = true;
-    if (m_plan) m_plan->markChanged();
 }
 
-// Every change a refresh must show: an input's text (typed, pasted, written
-// by code or by assistive technology), a choice, a power unit.
+// A control the refresh writes, or one bound to the plan.
 void FrmMain::adopt(const RowControl& rowControl) {
     const auto& [row, widget] = rowControl;
     if (row->shows) m_refreshed.emplace_back(row, static_cast<QLabel*>(widget));
-    if (!row->feeds && !row->chooses && !row->reads) return;
+    if (!row->feeds && !row->chooses) return;
     m_inputs.push_back(rowControl);
-    if (auto* field = qobject_cast<QLineEdit*>(widget))
-        connect(field, &QLineEdit::textChanged, this, &FrmMain::markStale);
-    else if (auto* combo = qobject_cast<QComboBox*>(widget))
-        connect(combo, &QComboBox::currentTextChanged, this, &FrmMain::markStale);
-    else if (row->kind == Kind::ProfileTable) {
-        auto* page = static_cast<ProfilePage*>(widget->parentWidget());
-        connect(page->model(), &ProfileTableModel::pointsChanged, this, &FrmMain::markStale);
-        connect(page, &ProfilePage::sourceChanged, this, &FrmMain::markStale);
-    } else if (row->kind == Kind::RateTable) {
-        auto* model = static_cast<QAbstractItemView*>(widget)->model();
-        connect(static_cast<RateTableModel*>(model), &RateTableModel::overridesChanged, this,
-                &FrmMain::markStale);
-    }
+    bind(rowControl);
 }
 
-void FrmMain::watchInputs() {
-    connect(m_powerUnits, &PowerUnits::unitsChanged, this, &FrmMain::markStale);
+// Every change of a bound control writes the plan: a text typed, pasted,
+// written by assistive technology or by another behaviour, or a choice. The
+// tables of points and rates edit the plan themselves.
+void FrmMain::bind(const RowControl& rowControl) {
+    const auto& [row, widget] = rowControl;
+    if (auto* field = qobject_cast<QLineEdit*>(widget)) {
+        connect(field, &QLineEdit::textChanged, this, [this, row = row](const QString& text) {
+            editInputs([&](LinkInputs& in) { row->feeds(in) = text.toStdString(); });
+        });
+    } else if (auto* combo = qobject_cast<QComboBox*>(widget); combo && row->feeds) {
+        connect(combo, &QComboBox::currentTextChanged, this,
+                [this, row = row](const QString& text) {
+                    editInputs([&](LinkInputs& in) { row->feeds(in) = text.toStdString(); });
+                });
+    } else if (combo) {
+        connect(combo, &QComboBox::currentIndexChanged, this, [this, row = row](int index) {
+            editInputs([&](LinkInputs& in) { row->chooses(in, index); });
+        });
+    }
 }
 
 void FrmMain::noticeLocale() {
@@ -436,15 +450,17 @@ void FrmMain::showRejections(const LinkTexts& texts) {
 void FrmMain::showDistanceSource(const PositionTexts& positions) {
     QLineEdit* box = m_c.txtLinkDistance;
     if (positions.fromPositions == m_distanceFromPositions) {
-        if (m_distanceFromPositions) box->setText(QString::fromStdString(positions.linkDistance));
+        if (m_distanceFromPositions) {
+            const QSignalBlocker quiet(box);
+            box->setText(QString::fromStdString(positions.linkDistance));
+        }
         return;
     }
-    const QSignalBlocker quiet(box); // the box's own text does not change the inputs
-    if (positions.fromPositions) m_typedDistance = box->text();
+    const QSignalBlocker quiet(box); // the box's own text does not change the plan
     m_distanceFromPositions = positions.fromPositions;
     box->setReadOnly(m_distanceFromPositions);
-    box->setText(m_distanceFromPositions ? QString::fromStdString(positions.linkDistance)
-                                         : m_typedDistance);
+    box->setText(QString::fromStdString(m_distanceFromPositions ? positions.linkDistance
+                                                                : m_plan.current().distance));
     const QString tip = m_distanceFromPositions
                             ? QStringLiteral("Από τις θέσεις των δύο άκρων, σε km (γεωδαισιακή "
                                              "απόσταση στο ελλειψοειδές WGS84)")

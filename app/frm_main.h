@@ -3,10 +3,12 @@
 #include "app/readout_explanations.h"
 #include "app/window_controls.h"
 #include "engine/link_inputs.h"
+#include "plan/plan.h"
 
 #include <QLocale>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -19,6 +21,8 @@ namespace tarvanel {
 struct ControlRow;
 struct LinkTexts;
 struct PositionTexts;
+class CableLossLabels;
+class ChannelSelector;
 class ElevationReader;
 class PathPanel;
 class PlanController;
@@ -27,8 +31,10 @@ class ResultAnnouncer;
 
 // The program's only window: a fixed 550 x 362 borderless panel whose captions
 // are drawn in the background picture, with every control of the program on
-// top of it. What the user enters is read into a LinkInputs in one place; the
-// refresh turns it into figures, then texts, and writes the labels.
+// top of it. The controls edit the current link of the plan: a change of a
+// control writes the plan, a change of the plan is shown in the controls, and
+// the refresh turns the plan's current link into figures, then texts, and
+// writes the labels.
 class FrmMain : public QWidget {
     Q_OBJECT
 public:
@@ -42,12 +48,13 @@ public:
     // Every text box of the window, in the order of the Tab key.
     QList<QLineEdit*> textFields() const;
 
-    // Everything the user has entered, read from the controls the window
-    // table says feed it, with both power units.
-    LinkInputs inputs() const;
-    // Brings every control in step with `inputs` (a plan opened, the ground
-    // read from files), through the same rows; the path panel is built for it.
-    void setInputs(const LinkInputs& inputs);
+    // The plan the window edits; its current link is the one shown.
+    Plan& plan() { return m_plan; }
+    const Plan& plan() const { return m_plan; }
+    // The current link as the engine reads it, and its way back into the plan
+    // (the controls follow).
+    LinkInputs inputs() const { return m_plan.currentInputs(); }
+    void setInputs(const LinkInputs& inputs) { m_plan.setCurrentInputs(inputs); }
 
     // Folds the path panel out below the window, or back; the panel is built
     // the first time it opens.
@@ -62,6 +69,11 @@ private:
 
     void createControls();
     void adopt(const RowControl& rowControl);
+    void bind(const RowControl& rowControl);
+    void editInputs(const std::function<void(LinkInputs&)>& edit);
+    void planChanged();
+    void showInputs();
+    void showCableLosses(const LinkInputs& inputs);
     void chainTabOrder();
     void focusCheckedOptionsOnly();
     void nameWarnings();
@@ -79,13 +91,15 @@ private:
     void lblexit_Click();
     void copySummary();
     void connectPathPanel();
-    void watchInputs();
     void noticeLocale();
     void markStale();
 
+    Plan m_plan; // before the controls, which are bound to it
     Controls m_c;
     PowerUnits* m_powerUnits = nullptr;
-    PlanController* m_plan = nullptr;             // the plan file: its name, unsaved changes
+    ChannelSelector* m_channels = nullptr;
+    std::unique_ptr<CableLossLabels> m_cableLosses;
+    PlanController* m_planFile = nullptr;         // the plan file: its name, unsaved changes
     std::unique_ptr<ElevationReader> m_elevation; // loads its plugin on first use
     ResultAnnouncer* m_announcer = nullptr;
     // The labels every refresh writes, and the controls it reads, with the
@@ -94,9 +108,11 @@ private:
     std::vector<RowControl> m_inputs;
     ReadoutExplanations m_explained; // as the read-outs' tooltips show them
     QAction* m_pathAction = nullptr;
-    // Whether the positions give the link distance, and the one typed.
+    // Whether the positions give the link distance (the box shows theirs).
     bool m_distanceFromPositions = false;
-    QString m_typedDistance;
+    // Set while the controls are brought in step with the plan, whose own
+    // writes do not go back into it.
+    bool m_showingInputs = false;
     // What a tick must write again: the inputs, a unit or the locale changed
     // since it last wrote. A tick with nothing new only looks at the locale,
     // so an idle window costs no more than its timer.

@@ -1,7 +1,8 @@
 #include "app/ground_from_files.h"
 
 #include "elevation/elevation_loader.h"
-#include "engine/geo_position.h"
+#include "geo/geo_position.h"
+#include "numbers/number_text.h"
 #include "widgets/qt_number_locale.h"
 
 #include <QApplication>
@@ -18,10 +19,9 @@ namespace {
 const QString kTitle = QStringLiteral("Έδαφος από αρχεία υψομέτρων");
 const QString kFolderKey = QStringLiteral("elevation/folder");
 
-// A number as the files give it, written with a point: the number rule reads
-// it in every locale.
-std::string written(double value, int decimals) {
-    return QString::number(value, 'f', decimals).toStdString();
+// A number as the files give it, written as the user's locale writes numbers.
+std::string written(double value, DisplayPattern pattern) {
+    return formatPattern(value, pattern, numberLocaleFrom(QLocale()));
 }
 
 // What the user should know of a reading that gave ground: tiles missing,
@@ -75,13 +75,14 @@ std::optional<LinkInputs> groundFromFiles(QWidget* parent, const LinkInputs& inp
     }
     LinkInputs filled = inputs;
     PathFields& path = filled.path;
-    if (profile.ground1M) path.ground1 = written(*profile.ground1M, 1);
-    if (profile.ground2M) path.ground2 = written(*profile.ground2M, 1);
+    if (profile.ground1M) path.ground1 = written(*profile.ground1M, DisplayPattern::OneDecimal);
+    if (profile.ground2M) path.ground2 = written(*profile.ground2M, DisplayPattern::OneDecimal);
     path.points.clear();
     for (const GroundSample& sample : profile.samples)
-        path.points.push_back({written(sample.km, 3), written(sample.groundM, 1), ""});
+        path.points.push_back({written(sample.km, DisplayPattern::ThreeDecimals),
+                               written(sample.groundM, DisplayPattern::OneDecimal), ""});
     path.pointsSource =
-        QStringLiteral("αρχεία υψομέτρων, %1").arg(QDir(folder).dirName()).toStdString();
+        std::string(kElevationFilesSource) + ", " + QDir(folder).dirName().toStdString();
     if (const QString remarks = remarksOn(profile); !remarks.isEmpty())
         QMessageBox::information(parent, kTitle, remarks);
     return filled;

@@ -3,9 +3,9 @@
 #include "app/product_name.h"
 #include "app/readout_explanations.h"
 #include "app/window_table.h"
-#include "engine/link_texts.h"
 #include "path/path_panel_table.h"
 #include "rules/cable_loss_rules.h"
+#include "texts/link_texts.h"
 #include "widgets/qt_number_locale.h"
 
 #include <QStringList>
@@ -37,6 +37,12 @@ QString headingOf(ReportSection section, LinkEnd end) {
         break;
     }
     return {};
+}
+
+// Only a link end's section comes twice, end 1 first; in the others a row's
+// end orders nothing.
+LinkEnd sectionEnd(const ControlRow& row) {
+    return row.report.section == ReportSection::End ? row.end : LinkEnd::None;
 }
 
 // What the summary reads its lines from.
@@ -156,7 +162,7 @@ QString linkSummary(const LinkInputs& inputs, const LinkTexts& texts, const QLoc
         for (const ControlRow& row : table)
             if (row.report.section != ReportSection::None) rows.push_back(&row);
     const auto order = [](const ControlRow* row) {
-        return std::tuple(row->report.section, row->end, row->report.place);
+        return std::tuple(row->report.section, sectionEnd(*row), row->report.place);
     };
     std::sort(rows.begin(), rows.end(),
               [&](const ControlRow* a, const ControlRow* b) { return order(a) < order(b); });
@@ -168,7 +174,8 @@ QString linkSummary(const LinkInputs& inputs, const LinkTexts& texts, const QLoc
     for (auto first = rows.begin(); first != rows.end();) {
         const ControlRow& head = **first;
         const auto last = std::find_if(first, rows.end(), [&](const ControlRow* row) {
-            return row->report.section != head.report.section || row->end != head.end;
+            return row->report.section != head.report.section ||
+                   sectionEnd(*row) != sectionEnd(head);
         });
         QStringList body;
         bool typed = head.report.section != ReportSection::Path;
@@ -178,7 +185,7 @@ QString linkSummary(const LinkInputs& inputs, const LinkTexts& texts, const QLoc
             body << rowLines;
         }
         if (typed && !body.isEmpty()) {
-            if (const QString heading = headingOf(head.report.section, head.end);
+            if (const QString heading = headingOf(head.report.section, sectionEnd(head));
                 !heading.isEmpty())
                 lines << QString() << heading;
             lines << body;

@@ -1,7 +1,7 @@
 #include "app/readout_explanations.h"
 
-#include "engine/link_texts.h"
 #include "engine/radio_physics.h"
+#include "texts/link_texts.h"
 
 namespace tarvanel {
 

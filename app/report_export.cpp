@@ -1,9 +1,11 @@
 #include "app/report_export.h"
 
 #include "app/link_summary.h"
-#include "engine/link_texts.h"
+#include "app/report_verdict.h"
+#include "texts/link_texts.h"
 #include "path/path_side_view.h"
 #include "report/link_report.h"
+#include "texts/link_texts.h"
 #include "widgets/qt_number_locale.h"
 
 #include <QDir>
@@ -23,7 +25,13 @@ LinkReport reportOf(const LinkInputs& inputs, const QString& planName) {
     const NumberLocale numbers = numberLocaleFrom(locale);
     const LinkFigures figures = linkFigures(inputs, numbers);
     const LinkTexts texts = linkTexts(figures, inputs, numbers);
-    LinkReport report{planName, QDate::currentDate(), linkSummary(inputs, texts, locale), {}, {}};
+    LinkReport report{planName,
+                      QDate::currentDate(),
+                      linkSummary(inputs, texts, locale),
+                      reportVerdict(figures, texts, numbers),
+                      {},
+                      {},
+                      {}};
     if (figures.path.profile.distanceKm)
         report.drawSideView = [profile = figures.path.profile](QPainter& painter,
                                                                const QRectF& box) {
@@ -36,6 +44,12 @@ LinkReport reportOf(const LinkInputs& inputs, const QString& planName) {
         report.points.push_back({q(point.distanceKm), q(point.groundM), q(point.clutterM),
                                  q(row.clearance), q(row.share)});
     }
+    for (const RateRowTexts& row : texts.rates.rows)
+        report.rates.push_back({q(row.name), q(row.megabits), q(row.sensitivity), q(row.distance),
+                                q(row.margin),
+                                row.margin.empty() ? Tone::Plain
+                                : row.marginMet    ? Tone::Good
+                                                   : Tone::Bad});
     return report;
 }
 

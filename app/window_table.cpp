@@ -3,10 +3,10 @@
 #include "app/window_controls.h"
 #include "app/window_size.h"
 #include "engine/link_inputs.h"
-#include "engine/link_texts.h"
 #include "path/path_panel.h"
 #include "path/path_panel_table.h"
 #include "rules/power_unit_rules.h"
+#include "texts/link_texts.h"
 #include "widgets/click_area.h"
 #include "widgets/fold_button.h"
 #include "widgets/result_label.h"
@@ -114,7 +114,7 @@ constexpr std::array kRows = {
     ControlRow{.name = "lblMargin", .kind = K::ResultLabel, .box = {kReadoutLeft, 4560, 1095, 255}, .fontPixels = kFont9pt, .bold = true, .condensed = true, .colour = TextColour::Green, .caption = "Περιθώριο λήψης", .captionLeft = kResultCaptionLeft, .shows = SHOWS(readouts.margin), .colourOf = marginColour, .report = {S::Readouts, 3}},
     ControlRow{.name = "lblClearance", .kind = K::ResultLabel, .role = R::Clearance, .box = {kReadoutLeft, 4860, 1095, 255}, .fontPixels = kFont9pt, .bold = true, .condensed = true, .colour = TextColour::Green, .caption = "Ελεύθερο ύψος", .captionLeft = kResultCaptionLeft, .keep = keepAt<&W::lblClearance>, .shows = SHOWS(readouts.clearance), .report = {S::Readouts, 4}},
 
-    ControlRow{.name = "lbltitle", .kind = K::TitleStrip, .box = {30, 30, 7455, 255}, .accessibleName = "Μετακίνηση παραθύρου", .keep = keepAt<&W::lbltitle>},
+    ControlRow{.name = "lbltitle", .kind = K::TitleStrip, .role = R::TitleStrip, .box = {30, 30, 7455, 255}, .accessibleName = "Μετακίνηση παραθύρου", .keep = keepAt<&W::lbltitle>},
     ControlRow{.name = "lblexit", .kind = K::ClickArea, .role = R::Exit, .box = {7950, 45, 225, 210}, .toolTip = "Exit", .keep = keepAt<&W::lblexit>},
     ControlRow{.name = "lblMinimize", .kind = K::ClickArea, .role = R::Minimize, .box = {7710, 40, 225, 210}, .toolTip = "Minimize", .keep = keepAt<&W::lblMinimize>},
 
@@ -156,7 +156,7 @@ constexpr std::array kRows = {
     ControlRow{.name = "cmdchoose2", .kind = K::ChooseButton, .end = E::Two, .box = {1820, 3848, 375, 255}, .fontPixels = kFont8_25pt, .text = "...", .tabPosition = 20, .keep = keepAt<&L::chooseCable>},
     ControlRow{.name = "txtLinkDistance", .kind = K::TextBox, .role = R::LinkDistance, .box = {kReadoutLeft, 3930, 650, 280}, .fontPixels = kFont8_25pt, .caption = "Απόσταση ζεύξης", .captionLeft = kResultCaptionLeft, .unit = "km", .unitLeft = kReadoutLeft + 700, .toolTip = "Η πραγματική απόσταση της ζεύξης σε km", .tabPosition = 21, .keep = keepAt<&W::txtLinkDistance>, .feeds = FEEDS(linkDistance), .report = {S::Readouts, 1}},
     // Below the read-outs, inside the border.
-    ControlRow{.name = "cmdPath", .kind = K::FoldButton, .box = {6780, 5145, 1380, 225}, .text = "Διαδρομή", .accessibleName = kOpenPathPanel, .toolTip = "Διαδρομή ζεύξης: εμπόδιο, ύψη κεραιών, κλίση (Ctrl+Shift+H)", .tabPosition = 22, .keep = keepAt<&W::cmdPath>},
+    ControlRow{.name = "cmdPath", .kind = K::FoldButton, .box = {6780, 5145, 1380, 225}, .text = "Διαδρομή", .accessibleName = kOpenPathPanel, .toolTip = "Διαδρομή ζεύξης: ιστοί και k, όψη, έδαφος, θέσεις, ρυθμοί, στόχευση (Ctrl+Shift+H)", .tabPosition = 22, .keep = keepAt<&W::cmdPath>},
     // Above every text box it covers when shown.
     ControlRow{.name = "List1", .kind = K::CableList, .box = {2160, 2640, 2295, 1005}, .accessibleName = "Τύποι καλωδίων", .tabPosition = 39, .keep = keepAt<&W::List1>},
 

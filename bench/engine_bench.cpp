@@ -1,10 +1,10 @@
 // Engine cost of the refresh cycle: the five results of the 200 ms tick as
 // label texts, the two EIRPs of the 600 ms tick, and the number rules under
 // them; and the figures over a long ground profile.
-#include "engine/link_texts.h"
-#include "engine/result_text.h"
 #include "engine/terrain_profile.h"
 #include "tests/engine/test_support.h"
+#include "texts/link_texts.h"
+#include "texts/result_text.h"
 
 #include <benchmark/benchmark.h>
 

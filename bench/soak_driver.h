@@ -9,9 +9,9 @@
 #include "app/frm_main.h"
 #include "bench/timer_tick.h"
 #include "cables/cable_catalogue.h"
-#include "engine/result_text.h"
 #include "rules/power_unit_rules.h"
 #include "tests/gui/main_window_support.h"
+#include "texts/result_text.h"
 #include "widgets/click_area.h"
 #include "widgets/qt_number_locale.h"
 #include "widgets/underline_line.h"
@@ -128,8 +128,8 @@ private:
         QTest::mouseClick(buttons[end], Qt::LeftButton);
         ++m_chooserCycles;
         if (!m_c.List1->isHidden()) return QStringLiteral("the chooser did not close");
-        const QString expected = QString::fromStdString(lossPerMetreText(
-            list_selection(item->text().toStdString()), numberLocaleFrom(QLocale())));
+        const QString expected = QString::fromStdString(
+            lossPerMetreText(list_selection(m_c.List1->row(item)), numberLocaleFrom(QLocale())));
         if (lossFields[end]->text() != expected)
             return QStringLiteral("%1 holds \"%2\" after choosing \"%3\"")
                 .arg(lossFields[end]->objectName(), lossFields[end]->text(), item->text());

@@ -4,7 +4,7 @@
 
 #include "app/frm_main.h"
 #include "bench/timer_tick.h"
-#include "engine/result_text.h"
+#include "texts/result_text.h"
 #include "widgets/qt_number_locale.h"
 
 #include <QApplication>

@@ -1,14 +1,12 @@
 #include "cables/cable_catalogue.h"
 
-#include "engine/number_text.h"
+#include "numbers/number_text.h"
 
 namespace tarvanel {
 
-float list_selection(std::string_view listText) {
-    for (const CableType& cable : kCableCatalogue) {
-        if (cable.displayText == listText) return cable.lossPer100m;
-    }
-    return 0.0f;
+float list_selection(int row) {
+    if (row < 0 || row >= static_cast<int>(kCableCatalogue.size())) return 0.0f;
+    return kCableCatalogue[static_cast<std::size_t>(row)].lossPer100m;
 }
 
 std::string lossPerMetreText(float lossPer100m, const NumberLocale& locale) {

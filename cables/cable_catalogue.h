@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/number_locale.h"
+#include "numbers/number_locale.h"
 
 #include <array>
 #include <string>
@@ -10,7 +10,7 @@ namespace tarvanel {
 
 // One coaxial cable type of the built-in catalogue.
 struct CableType {
-    std::string_view displayText; // what the chooser list shows; also the lookup key
+    std::string_view displayText; // what the chooser list shows
     float lossPer100m;            // dB per 100 m
 };
 
@@ -32,9 +32,9 @@ inline constexpr std::array<CableType, 14> kCableCatalogue{{
     {"RG213 - 46db/100m", 46.0f},
 }};
 
-// Loss in dB per 100 m of the entry whose display text equals `listText`
-// exactly (case, blanks and punctuation count); 0 when none does.
-float list_selection(std::string_view listText);
+// Loss in dB per 100 m of the entry in the chooser's row `row` (the
+// catalogue's order); 0 for a row the catalogue does not have.
+float list_selection(int row);
 
 // Loss per metre as the chooser writes it into a loss field: the loss per
 // 100 m divided by 100, in single precision, in the general number form

@@ -78,6 +78,7 @@ void ElevationFolder::addGeoTiff(const fs::path& file) {
     const auto raster = ElevationRaster::open(file.string());
     if (!raster) {
         unreadable_.insert(file.filename().string());
+        unreadableWhenListed_.insert(file.filename().string());
         return;
     }
     Source source;
@@ -88,14 +89,22 @@ void ElevationFolder::addGeoTiff(const fs::path& file) {
     sources_.push_back(std::move(source)); // closed again: opened when a point needs it
 }
 
+void ElevationFolder::beginRequest() {
+    missing_.clear();
+    unreadable_ = unreadableWhenListed_;
+    unreadableOnPath_.clear();
+    for (Source& source : sources_)
+        if (source.raster) source.raster->forgetVoids();
+}
+
 ElevationRaster* ElevationFolder::opened(Source& source) {
     if (!source.raster && !source.unreadable) {
         source.raster = ElevationRaster::open(source.gdalPath);
-        if (!source.raster) {
-            source.unreadable = true;
-            unreadable_.insert(source.name);
-            if (unreadableOnPath_.empty()) unreadableOnPath_ = source.name;
-        }
+        source.unreadable = !source.raster;
+    }
+    if (source.unreadable) {
+        unreadable_.insert(source.name);
+        if (unreadableOnPath_.empty()) unreadableOnPath_ = source.name;
     }
     return source.raster.get();
 }
@@ -120,6 +129,32 @@ std::size_t ElevationFolder::voidCells() const {
     for (const Source& source : sources_)
         if (source.raster) cells += source.raster->voidCells();
     return cells;
+}
+
+ElevationFolder::Covering ElevationFolder::covering(const GeoExtent& area) const {
+    Covering covering;
+    for (auto source = sources_.rbegin(); source != sources_.rend(); ++source) {
+        if (!source->extent.overlaps(area) || source->unreadable) continue;
+        covering.gdalPaths.push_back(source->gdalPath);
+        covering.finestCellArea = source->cellArea;
+    }
+    const auto first = [](double from, double low) {
+        return std::max(int(std::floor(from)), int(low));
+    };
+    const auto last = [](double to, double high) {
+        return std::min(int(std::ceil(to)) - 1, int(high));
+    };
+    for (int latitude = first(area.south, -90); latitude <= last(area.north, 89); ++latitude)
+        for (int longitude = first(area.west, -180); longitude <= last(area.east, 179);
+             ++longitude) {
+            const GeoExtent square{double(longitude), double(latitude), longitude + 1.0,
+                                   latitude + 1.0};
+            if (std::none_of(sources_.begin(), sources_.end(),
+                             [&](const Source& source) { return source.extent.overlaps(square); }))
+                covering.missingTiles.push_back(srtmTileName({latitude, longitude}) + ".hgt");
+        }
+    std::sort(covering.missingTiles.begin(), covering.missingTiles.end());
+    return covering;
 }
 
 std::string ElevationFolder::fileWithVoids() const {

@@ -23,6 +23,10 @@ public:
 
     // False when the folder cannot be read.
     bool listed() const { return listed_; }
+    // Forgets what the previous request met (missing tiles, files that did
+    // not read, void cells), so that each request of a session is told its
+    // own; files stay open.
+    void beginRequest();
     // The file with the finest cells covering the point; null when none
     // covers it (its tile is noted missing) or none of those that do can be
     // read (noted unreadable).
@@ -38,6 +42,14 @@ public:
     // Void cells met in all files, and the name of the first file with any.
     std::size_t voidCells() const;
     std::string fileWithVoids() const;
+
+    struct Covering {
+        std::vector<std::string> gdalPaths;    // coarsest first, so that finer ones lie over them
+        double finestCellArea = 0.0;           // square degrees
+        std::vector<std::string> missingTiles; // one-degree squares that no file reaches, sorted
+    };
+    // The files that reach into the area, for GDAL to read as one mosaic.
+    Covering covering(const GeoExtent& area) const;
 
 private:
     struct Source {
@@ -56,6 +68,7 @@ private:
     std::vector<Source> sources_;                      // finest cells first
     std::map<TileCorner, std::vector<Source*>> index_; // by each one-degree square met
     std::set<std::string> missing_, unreadable_;
+    std::set<std::string> unreadableWhenListed_;
     std::string unreadableOnPath_;
 };
 

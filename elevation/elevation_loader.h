@@ -1,10 +1,17 @@
 #pragma once
 
 #include "elevation/elevation_sampling.h"
+#include "elevation/elevation_session.h"
+#include "elevation/feature_writing.h"
+#include "elevation/point_file.h"
+#include "elevation/shaded_relief.h"
+#include "elevation/viewshed.h"
 
 #include <QLibrary>
 #include <QMutex>
 #include <QStringList>
+
+#include <memory>
 
 namespace tarvanel {
 
@@ -13,27 +20,77 @@ namespace tarvanel {
 // then the configured install folder). Needs a QCoreApplication.
 QStringList elevationPluginFolders();
 
-// Reads the ground along a path through the plugin, which it loads on the
-// first request (so that start-up does not load GDAL) and keeps loaded. A
-// plugin that is missing or does not load is looked for again on the next
-// request. Requests may come from several threads.
+class ElevationSession;
+
+// Reaches the GDAL plugin, which it loads on the first request (so that
+// start-up does not load GDAL) and keeps loaded. A plugin that is missing or
+// does not load is looked for again on the next request. Requests may come
+// from several threads at once; each result's error (Greek) says when the
+// plugin is missing or would not load.
 class ElevationReader {
 public:
     explicit ElevationReader(QStringList folders = elevationPluginFolders());
 
-    // The profile, or one whose error (Greek) says that the plugin is missing
-    // or would not load.
+    // The ground along a path.
     ElevationProfile sample(const ElevationRequest& request);
+    // Many paths from one folder (see elevation_session.h); never null.
+    std::unique_ptr<ElevationSession> openSession(const std::string& folderUtf8);
+    // Sites from a KML, GeoJSON, GPX or other vector file.
+    PointFile readPointFile(const std::string& fileUtf8);
+    // Points and lines to KML or GeoJSON.
+    FeatureWritingResult writeFeatures(const FeatureWriting& request);
+    // The ground of an area as a shaded, tinted picture.
+    ShadedRelief shadeRelief(const ReliefRequest& request);
+    // What a mast at a site sees; request.progress may cancel it.
+    Viewshed computeViewshed(const ViewshedRequest& request);
+
     // The plugin's file once loaded; empty before.
     QString pluginFile() const;
 
 private:
-    SampleElevation* load(QString& error);
+    struct Entries {
+        SampleElevation* sample = nullptr;
+        OpenElevationSession* openSession = nullptr;
+        SampleInSession* sampleInSession = nullptr;
+        CloseElevationSession* closeSession = nullptr;
+        ReadPointFile* readPointFile = nullptr;
+        WriteFeatures* writeFeatures = nullptr;
+        ShadeRelief* shadeRelief = nullptr;
+        ComputeViewshed* computeViewshed = nullptr;
+    };
+    // The entries, loading the plugin if need be; null with the error told.
+    const Entries* entries(QString& error);
+    const Entries* load(QString& error);
+    template <typename Result, typename Request>
+    Result call(void (*Entries::*entry)(const Request&, Result&), const Request& request);
 
     QStringList folders_;
     mutable QMutex mutex_;
     QLibrary library_;
-    SampleElevation* sample_ = nullptr;
+    Entries entries_;
+    bool loaded_ = false;
+};
+
+// A folder listed once by the plugin, sampled path after path; closed with
+// the session. Used by one thread at a time (any thread). Its reader must
+// outlive it.
+class ElevationSession {
+public:
+    ~ElevationSession();
+    ElevationSession(const ElevationSession&) = delete;
+    ElevationSession& operator=(const ElevationSession&) = delete;
+
+    // As ElevationReader::sample for the session's folder.
+    ElevationProfile sample(const Position& end1, const Position& end2);
+
+private:
+    friend class ElevationReader;
+    ElevationSession() = default;
+
+    SampleInSession* sample_ = nullptr;
+    CloseElevationSession* close_ = nullptr;
+    ElevationSessionData* data_ = nullptr;
+    std::string error_; // why there is no data: the plugin did not load, or memory ran out
 };
 
 } // namespace tarvanel

@@ -1,90 +1,105 @@
-// The plugin's entry: the one exported function, which keeps GDAL's messages
-// and every exception inside and tells failures in Greek.
-#include "elevation/elevation_folder.h"
-#include "elevation/elevation_sampling.h"
-#include "elevation/ground_along_path.h"
+// The plugin's entries: each runs one job (plugin_jobs.h) with GDAL quiet,
+// keeps every exception inside and tells failures in Greek.
+#include "elevation/elevation_profile.h"
+#include "elevation/gdal_call.h"
+#include "elevation/plugin_jobs.h"
 
-#include <cpl_error.h>
-#include <gdal.h>
-
-#include <cmath>
 #include <filesystem>
-#include <mutex>
 #include <new>
+#include <string>
 #include <type_traits>
 
-namespace tarvanel {
+#define TARVANEL_ENTRY extern "C" __attribute__((visibility("default")))
 
 namespace {
-bool inRange(const Position& p) {
-    return std::fabs(p.latitude) <= 90.0 && std::fabs(p.longitude) <= 180.0;
-}
-
-// Silences GDAL's messages on this thread while a request is read: what went
-// wrong is told in the profile.
-struct QuietGdal {
-    QuietGdal() { CPLPushErrorHandler(CPLQuietErrorHandler); }
-    ~QuietGdal() { CPLPopErrorHandler(); }
-    QuietGdal(const QuietGdal&) = delete;
-    QuietGdal& operator=(const QuietGdal&) = delete;
-};
-
-std::string missingTilesText(const std::vector<std::string>& tiles) {
-    if (tiles.size() == 1) return "Λείπει το πλακίδιο " + tiles.front() + " από τον φάκελο.";
-    std::string names;
-    for (std::size_t i = 0; i < tiles.size() && i < 3; ++i)
-        names += (i > 0 ? ", " : "") + tiles[i];
-    return "Λείπουν τα πλακίδια " + names + (tiles.size() > 3 ? " κ.ά." : "") + " από τον φάκελο.";
-}
-
-// Why nothing was read, naming what to look at.
-std::string nothingReadText(const ElevationRequest& request, const ElevationFolder& folder,
-                            const ElevationProfile& profile) {
-    if (!folder.listed()) return "Ο φάκελος «" + request.folderUtf8 + "» δεν διαβάζεται.";
-    if (!folder.unreadableOnPath().empty())
-        return "Το αρχείο «" + folder.unreadableOnPath() +
-               "» δεν διαβάζεται ως υψομετρικό μοντέλο σε γεωγραφικές συντεταγμένες.";
-    if (profile.voidCells > 0)
-        return "Το αρχείο «" + folder.fileWithVoids() +
-               "» έχει μόνο κενά κατά μήκος της διαδρομής.";
-    if (!profile.missingTiles.empty()) return missingTilesText(profile.missingTiles);
-    return "Ο φάκελος «" + request.folderUtf8 + "» δεν έχει υψόμετρα για τη διαδρομή.";
-}
-
-void sample(const ElevationRequest& request, ElevationProfile& profile) {
-    if (!inRange(request.end1) || !inRange(request.end2)) {
-        profile.error = "Οι θέσεις των άκρων είναι εκτός ορίων.";
-        return;
+// Runs the job; what it throws empties the result and names what failed:
+// "Η μνήμη δεν έφτασε για " + what, or that the job stopped unexpectedly.
+template <typename Result, typename Job>
+void guarded(Result& result, const std::string& what, const Job& job) noexcept {
+    try {
+        try {
+            const tarvanel::GdalCall gdal;
+            job();
+        } catch (const std::bad_alloc&) {
+            result = {};
+            result.error = "Η μνήμη δεν έφτασε για " + what + ".";
+        } catch (...) {
+            result = {};
+            result.error = "Η εργασία για " + what + " διακόπηκε απρόσμενα.";
+        }
+    } catch (...) { // no memory even for the message
+        result = {};
     }
-    static std::once_flag registered;
-    std::call_once(registered, GDALAllRegister);
-    const QuietGdal quiet;
-    ElevationFolder folder{std::filesystem::path(request.folderUtf8)};
-    if (folder.listed()) groundAlongPath(request, folder, profile);
-    profile.missingTiles = folder.missingTiles();
-    profile.unreadableFiles = folder.unreadableFiles();
-    profile.voidCells = folder.voidCells();
-    if (profile.samples.empty() && !profile.ground1M && !profile.ground2M)
-        profile.error = nothingReadText(request, folder, profile);
 }
 } // namespace
 
-} // namespace tarvanel
+TARVANEL_ENTRY void tarvanel_sample_elevation_v1(const tarvanel::ElevationRequest& request,
+                                                 tarvanel::ElevationProfile& profile) {
+    guarded(profile, "τα υψόμετρα της διαδρομής", [&] {
+        tarvanel::ElevationFolder folder{std::filesystem::path(request.folderUtf8)};
+        tarvanel::profileFromFolder(request.folderUtf8, folder, request.end1, request.end2,
+                                    profile);
+    });
+}
 
-extern "C" __attribute__((visibility("default"))) void
-tarvanel_sample_elevation_v1(const tarvanel::ElevationRequest& request,
-                             tarvanel::ElevationProfile& profile) {
-    profile = {};
+TARVANEL_ENTRY tarvanel::ElevationSessionData*
+tarvanel_open_elevation_session_v1(const std::string& folderUtf8) {
     try {
-        tarvanel::sample(request, profile);
-    } catch (const std::bad_alloc&) {
-        profile = {};
-        profile.error = "Η μνήμη δεν έφτασε για τα υψόμετρα της διαδρομής.";
+        const tarvanel::GdalCall gdal;
+        return tarvanel::openSession(folderUtf8);
     } catch (...) {
-        profile = {};
-        profile.error = "Η ανάγνωση των υψομέτρων διακόπηκε απρόσμενα.";
+        return nullptr;
     }
 }
 
-// The loader calls it as a SampleElevation.
+TARVANEL_ENTRY void tarvanel_sample_in_session_v1(tarvanel::ElevationSessionData& session,
+                                                  const tarvanel::Position& end1,
+                                                  const tarvanel::Position& end2,
+                                                  tarvanel::ElevationProfile& profile) {
+    guarded(profile, "τα υψόμετρα της διαδρομής",
+            [&] { tarvanel::sampleInSession(session, end1, end2, profile); });
+}
+
+TARVANEL_ENTRY void tarvanel_close_elevation_session_v1(tarvanel::ElevationSessionData* session) {
+    try {
+        const tarvanel::GdalCall gdal;
+        tarvanel::closeSession(session);
+    } catch (...) { // GDAL could not be made quiet: the files are closed all the same
+        tarvanel::closeSession(session);
+    }
+}
+
+TARVANEL_ENTRY void tarvanel_read_point_file_v1(const std::string& fileUtf8,
+                                                tarvanel::PointFile& result) {
+    guarded(result, "το αρχείο «" + fileUtf8 + "»",
+            [&] { tarvanel::readPointFile(fileUtf8, result); });
+}
+
+TARVANEL_ENTRY void tarvanel_write_features_v1(const tarvanel::FeatureWriting& request,
+                                               tarvanel::FeatureWritingResult& result) {
+    guarded(result, "την εγγραφή του «" + request.fileUtf8 + "»",
+            [&] { tarvanel::writeFeatures(request, result); });
+}
+
+TARVANEL_ENTRY void tarvanel_shade_relief_v1(const tarvanel::ReliefRequest& request,
+                                             tarvanel::ShadedRelief& result) {
+    guarded(result, "το ανάγλυφο του χάρτη", [&] { tarvanel::shadeRelief(request, result); });
+}
+
+TARVANEL_ENTRY void tarvanel_compute_viewshed_v1(const tarvanel::ViewshedRequest& request,
+                                                 tarvanel::Viewshed& result) {
+    guarded(result, "την ορατότητα από τη θέση",
+            [&] { tarvanel::computeViewshed(request, result); });
+}
+
+// The loader calls them through these types.
 static_assert(std::is_same_v<decltype(tarvanel_sample_elevation_v1), tarvanel::SampleElevation>);
+static_assert(
+    std::is_same_v<decltype(tarvanel_open_elevation_session_v1), tarvanel::OpenElevationSession>);
+static_assert(std::is_same_v<decltype(tarvanel_sample_in_session_v1), tarvanel::SampleInSession>);
+static_assert(
+    std::is_same_v<decltype(tarvanel_close_elevation_session_v1), tarvanel::CloseElevationSession>);
+static_assert(std::is_same_v<decltype(tarvanel_read_point_file_v1), tarvanel::ReadPointFile>);
+static_assert(std::is_same_v<decltype(tarvanel_write_features_v1), tarvanel::WriteFeatures>);
+static_assert(std::is_same_v<decltype(tarvanel_shade_relief_v1), tarvanel::ShadeRelief>);
+static_assert(std::is_same_v<decltype(tarvanel_compute_viewshed_v1), tarvanel::ComputeViewshed>);

@@ -12,12 +12,15 @@ namespace tarvanel {
 namespace {
 // The two drivers for the files read: nothing else claims a file.
 constexpr std::array<const char*, 3> drivers{"SRTMHGT", "GTiff", nullptr};
-constexpr double srtmVoid = -32768.0;
 } // namespace
 
-std::unique_ptr<ElevationRaster> ElevationRaster::open(const std::string& gdalPath) {
-    GDALDatasetUniquePtr dataset(
+GDALDatasetUniquePtr openElevationFile(const std::string& gdalPath) {
+    return GDALDatasetUniquePtr(
         GDALDataset::Open(gdalPath.c_str(), GDAL_OF_RASTER | GDAL_OF_READONLY, drivers.data()));
+}
+
+std::unique_ptr<ElevationRaster> ElevationRaster::open(const std::string& gdalPath) {
+    GDALDatasetUniquePtr dataset = openElevationFile(gdalPath);
     if (!dataset || dataset->GetRasterCount() < 1 || dataset->GetRasterXSize() < 1 ||
         dataset->GetRasterYSize() < 1)
         return nullptr;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/geo_position.h"
+#include "elevation/geo_extent.h"
 
 #include <gdal_priv.h>
 #include <gdalcachedpixelaccessor.h>
@@ -15,14 +15,9 @@
 
 namespace tarvanel {
 
-// The area a file covers, in degrees (closed on every side).
-struct GeoExtent {
-    double west = 0.0, south = 0.0, east = 0.0, north = 0.0;
-    bool covers(const Position& p) const {
-        return p.latitude >= south && p.latitude <= north && p.longitude >= west &&
-               p.longitude <= east;
-    }
-};
+// An elevation file opened with the drivers of the files read (SRTM tiles,
+// GeoTIFFs): nothing else claims it. Null when GDAL cannot read it.
+GDALDatasetUniquePtr openElevationFile(const std::string& gdalPath);
 
 // One elevation file opened with GDAL: its first band, north up, in
 // geographic coordinates.
@@ -45,8 +40,9 @@ public:
     // the four cells around it (the edge cells' values beyond their centres).
     // None where a cell it leans on is void (noted) or cannot be read.
     std::optional<double> groundAt(const Position& p);
-    // Distinct void cells met by groundAt so far.
+    // Distinct void cells met by groundAt since opened or last forgotten.
     std::size_t voidCells() const { return voids_.size(); }
+    void forgetVoids() { voids_.clear(); }
 
 private:
     explicit ElevationRaster(GDALDatasetUniquePtr dataset);
@@ -63,6 +59,9 @@ private:
     std::optional<double> nodata_;        // besides -32768
     std::set<std::pair<int, int>> voids_; // column, row
 };
+
+// The height of a void cell in SRTM tiles, also met in GeoTIFFs made from them.
+inline constexpr double srtmVoid = -32768.0;
 
 // Metres per degree of latitude on a sphere of the earth's mean radius: near
 // enough to choose the spacing of samples.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/geo_position.h"
+#include "geo/geo_position.h"
 
 #include <cstddef>
 #include <optional>

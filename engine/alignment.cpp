@@ -31,7 +31,11 @@ EndAlignment endAlignment(const BudgetFigures& link, ReceivingEnd at, std::strin
     const TypedNumber typed = readTyped(measured, locale);
     end.unreadableMeasured = typed.unreadable;
     if (typed.value) end.measuredDbm = -std::fabs(*typed.value);
-    if (end.expectedDbm && end.measuredDbm && std::isfinite(*end.measuredDbm - *end.expectedDbm)) {
+    end.belowSensitivity =
+        end.expectedDbm && link.sensitivityDb &&
+        std::round(*end.expectedDbm * 100.0) / 100.0 < -std::fabs(*link.sensitivityDb);
+    if (end.expectedDbm && end.measuredDbm && !end.belowSensitivity &&
+        std::isfinite(*end.measuredDbm - *end.expectedDbm)) {
         end.differenceDb = *end.measuredDbm - *end.expectedDbm;
         end.verdict = verdictOf(*end.differenceDb);
     }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "engine/budget_figures.h"
-#include "engine/number_locale.h"
+#include "numbers/number_locale.h"
 
 #include <optional>
 #include <string_view>
@@ -23,12 +23,17 @@ namespace tarvanel {
 // showing -71 is 2.67 dB weaker (aligned), -76 is 7.67 dB weaker (check the
 // aim), -82 is 13.67 dB weaker (check cable, connectors and path), and -60 is
 // 8.33 dB stronger (check the inputs).
+//
+// Below the receiver's sensitivity (judged on the level as shown) the radios
+// do not associate at all, so no level is judged: at 6.333 km over a profile
+// that costs 33.25 dB, both ends should receive -103.63 dBm, under -80 dBm.
 enum class AlignmentVerdict { Aligned, CheckAim, CheckCableConnectorsPath, CheckInputs };
 
 struct EndAlignment {
     std::optional<double> expectedDbm; // receivedDbm(): less the path's extra loss
     std::optional<double> measuredDbm;
     bool unreadableMeasured = false;    // typed, but not a number
+    bool belowSensitivity = false;      // expected below the sensitivity: no verdict
     std::optional<double> differenceDb; // measured - expected
     std::optional<AlignmentVerdict> verdict;
 };

@@ -1,7 +1,7 @@
 #include "engine/budget_figures.h"
 
-#include "engine/number_text.h"
 #include "engine/radio_physics.h"
+#include "numbers/number_text.h"
 
 #include <cmath>
 #include <limits>

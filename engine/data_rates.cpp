@@ -71,6 +71,14 @@ RateTable rateTable(const BudgetFigures& link, RateSet set, std::span<const Rate
             break;
         }
     }
+    const auto known = [](const RateRow& row) { return row.marginDb.has_value(); };
+    if (!table.best && link.fadeMarginDb && std::isfinite(*link.fadeMarginDb) &&
+        std::ranges::all_of(table.rows, known)) {
+        const auto nearest = std::ranges::max_element(
+            table.rows, {}, [](const RateRow& row) { return *row.marginDb; });
+        table.shortfall = RateShortfall{static_cast<std::size_t>(nearest - table.rows.begin()),
+                                        std::fabs(*link.fadeMarginDb) - *nearest->marginDb};
+    }
     return table;
 }
 

@@ -1,8 +1,8 @@
 #include "engine/installer_readouts.h"
 
-#include "engine/checked_math.h"
-#include "engine/number_text.h"
 #include "engine/radio_physics.h"
+#include "numbers/checked_math.h"
+#include "numbers/number_text.h"
 
 #include <cmath>
 
@@ -48,22 +48,20 @@ Outcome<double> typedDistanceKm(std::string_view text, const NumberLocale& local
     return positive(toDouble(text, locale));
 }
 
-PathReadouts pathReadouts(const LinkFields& link, const LinkResults& results,
-                          const Outcome<double>& distanceKm, double earthFactor,
-                          const NumberLocale& locale) {
+PathReadouts pathReadouts(const LinkReading& link, const LinkResults& results,
+                          const Outcome<double>& distanceKm, double earthFactor) {
     PathReadouts path;
     path.distance = positive(distanceKm);
-    path.frequency = positive(toDouble(link.frequency, locale));
+    path.frequency = positive(link.frequencyDouble);
     const Double& distance = path.distance;
     const Double& frequency = path.frequency;
     const Double halfway = distance.ok() ? Double{distance.value / 2.0} : distance;
     path.freeSpaceLoss = checked::apply(freeSpaceLossDb, frequency, distance);
-    path.received = receivedAt(results, toSingle(link.end2.gain, locale), path.freeSpaceLoss);
-    path.fadeMargin = widened(toSingle(link.margin, locale));
+    path.received = receivedAt(results, link.end2.gain, path.freeSpaceLoss);
+    path.fadeMargin = widened(link.margin);
     const Double& fadeMargin = path.fadeMargin;
-    path.margin = fadeMargin.ok()
-                      ? sum(path.received, sensitivityMagnitude(toInt16(link.sensitivity, locale)))
-                      : fadeMargin;
+    path.margin =
+        fadeMargin.ok() ? sum(path.received, sensitivityMagnitude(link.sensitivity)) : fadeMargin;
     path.marginMet = path.margin.ok() && meetsFadeMargin(path.margin.value, fadeMargin.value);
     path.fresnelRadius = checked::apply(fresnelRadiusMetres, frequency, halfway, halfway);
     path.fresnelPart = path.fresnelRadius.ok()
@@ -81,24 +79,13 @@ LegalPower legalPowerOf(const EndResults& results, const Outcome<float>& gain) {
     return {dbm, dbm.ok() ? dbmToMilliwatts(dbm.value) : dbm};
 }
 
-namespace {
-
-LinkFields reversed(const LinkFields& link) {
-    return {link.end2, link.end1, link.frequency, link.sensitivity, link.margin};
-}
-
-} // namespace
-
-Directions directionsOf(const LinkFields& link, const LinkResults& results,
-                        const NumberLocale& locale) {
-    Directions directions{results.distance, evaluateLink(reversed(link), locale).distance};
+Directions directionsOf(const LinkReading& link, const LinkResults& results) {
+    Directions directions{results.distance, evaluateLink(reversed(link)).distance};
     if (!directions.forward.ok() || !directions.reverse.ok()) return directions;
-    // Compared as lblDistance shows them, to the metre.
-    const NumberLocale plain;
-    const auto shown = [&plain](float km) {
-        return formatPattern(km, DisplayPattern::ThreeDecimals, plain);
-    };
-    if (shown(directions.forward.value) == shown(directions.reverse.value))
+    // To the metre, halves away from zero, as "##0.000" shows a distance in
+    // km (a single times 1000 is exact in double precision).
+    const auto metres = [](float km) { return std::round(static_cast<double>(km) * 1000.0); };
+    if (metres(directions.forward.value) == metres(directions.reverse.value))
         directions.limiting = LimitingDirection::Neither;
     else
         directions.limiting = directions.forward.value < directions.reverse.value

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "engine/engine_error.h"
 #include "engine/link_budget.h"
-#include "engine/number_locale.h"
+#include "numbers/number_locale.h"
+#include "numbers/outcome.h"
 
 #include <string_view>
 
@@ -42,9 +42,8 @@ struct PathReadouts {
 // A typed link distance in km: only a positive one computes.
 Outcome<double> typedDistanceKm(std::string_view text, const NumberLocale& locale);
 
-PathReadouts pathReadouts(const LinkFields& link, const LinkResults& results,
-                          const Outcome<double>& distanceKm, double earthFactor,
-                          const NumberLocale& locale);
+PathReadouts pathReadouts(const LinkReading& link, const LinkResults& results,
+                          const Outcome<double>& distanceKm, double earthFactor);
 
 // The greatest transmitter power of an end within the legal limit.
 struct LegalPower {
@@ -67,8 +66,9 @@ struct Directions {
     Outcome<float> reverse;
     LimitingDirection limiting = LimitingDirection::Unknown;
 };
-// The forward distance is the one the link's own evaluation already holds.
-Directions directionsOf(const LinkFields& link, const LinkResults& results,
-                        const NumberLocale& locale);
+// The forward distance is the one the link's own evaluation already holds;
+// the way back is the same reading with the ends swapped. The two are
+// compared as lblDistance shows them, to the metre.
+Directions directionsOf(const LinkReading& link, const LinkResults& results);
 
 } // namespace tarvanel

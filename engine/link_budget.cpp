@@ -1,12 +1,13 @@
 #include "engine/link_budget.h"
 
-#include "engine/checked_math.h"
-#include "engine/number_text.h"
 #include "engine/radio_physics.h"
+#include "numbers/checked_math.h"
+#include "numbers/number_text.h"
 
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <utility>
 
 namespace tarvanel {
 
@@ -54,17 +55,6 @@ Single cableLossOf(const LinkEndFields& end, const NumberLocale& locale) {
     // A product of two singles is exact in double precision.
     const double cableLoss = static_cast<double>(lossPerMetre.value) * length.value;
     return checked::toSingle(connectors.value * kConnectorLossDb + cableLoss);
-}
-
-// A link end's fields, each read once.
-struct EndReading {
-    Single power;
-    Single cableLoss;
-    Single gain;
-};
-
-EndReading readEnd(const LinkEndFields& end, const NumberLocale& locale) {
-    return {powerOf(end, locale), cableLossOf(end, locale), toSingle(end.gain, locale)};
 }
 
 // EIRP in double precision, rounded to single when stored.
@@ -121,23 +111,43 @@ Single fresnelRadiusOf(const Single& frequency, const Single& distance) {
 
 } // namespace
 
+EndReading readEnd(const LinkEndFields& end, const NumberLocale& locale) {
+    return {powerOf(end, locale), cableLossOf(end, locale), toSingle(end.gain, locale)};
+}
+
+LinkReading readLink(const LinkFields& link, const NumberLocale& locale) {
+    // The distance and the radius take the frequency in single precision, the
+    // loss in double precision: both readings of the one text are kept.
+    return {readEnd(link.end1, locale),        readEnd(link.end2, locale),
+            toSingle(link.frequency, locale),  toDouble(link.frequency, locale),
+            toInt16(link.sensitivity, locale), toSingle(link.margin, locale)};
+}
+
+LinkReading reversed(const LinkReading& link) {
+    LinkReading back = link;
+    std::swap(back.end1, back.end2);
+    return back;
+}
+
+EndResults evaluateEnd(const EndReading& end) {
+    return resultsOf(end);
+}
+
+LinkResults evaluateLink(const LinkReading& link) {
+    LinkResults results{resultsOf(link.end1), resultsOf(link.end2), {}, {}, {}};
+    results.distance =
+        distanceOf(results.end1.eirp, link.end2, link.sensitivity, link.margin, link.frequency);
+    results.freeSpaceLoss = freeSpaceLossOf(link.frequencyDouble, results.distance);
+    results.fresnelRadius = fresnelRadiusOf(link.frequency, results.distance);
+    return results;
+}
+
 EndResults evaluateEnd(const LinkEndFields& end, const NumberLocale& locale) {
-    return resultsOf(readEnd(end, locale));
+    return evaluateEnd(readEnd(end, locale));
 }
 
 LinkResults evaluateLink(const LinkFields& link, const NumberLocale& locale) {
-    const EndReading end1 = readEnd(link.end1, locale);
-    const EndReading end2 = readEnd(link.end2, locale);
-    // The distance and the radius take the frequency in single precision, the
-    // loss in double precision: both readings of the one text are kept.
-    const Single frequency = toSingle(link.frequency, locale);
-    const Outcome<double> frequencyDouble = toDouble(link.frequency, locale);
-    LinkResults results{resultsOf(end1), resultsOf(end2), {}, {}, {}};
-    results.distance = distanceOf(results.end1.eirp, end2, toInt16(link.sensitivity, locale),
-                                  toSingle(link.margin, locale), frequency);
-    results.freeSpaceLoss = freeSpaceLossOf(frequencyDouble, results.distance);
-    results.fresnelRadius = fresnelRadiusOf(frequency, results.distance);
-    return results;
+    return evaluateLink(readLink(link, locale));
 }
 
 Outcome<float> GetPower(const LinkEndFields& end, const NumberLocale& locale) {

@@ -1,8 +1,9 @@
 #pragma once
 
-#include "engine/engine_error.h"
-#include "engine/number_locale.h"
+#include "numbers/number_locale.h"
+#include "numbers/outcome.h"
 
+#include <cstdint>
 #include <string>
 
 namespace tarvanel {
@@ -37,6 +38,10 @@ struct LinkFields {
 inline constexpr double kConnectorLossDb = 0.25;
 // Above this EIRP (dBm) a link end is outside the legal limit.
 inline constexpr float kLegalEirpLimitDbm = 20.0f;
+// Whether a link end's legal-limit warning shows (EIRP strictly above the limit).
+inline bool exceedsLegalLimit(float eirp) {
+    return eirp > kLegalEirpLimitDbm;
+}
 
 // The results of one link end, each with the reason it failed.
 struct EndResults {
@@ -66,6 +71,33 @@ struct LinkResults {
     Outcome<float> fresnelRadius;
 };
 
+// One link end's fields, each read once as the results take it.
+struct EndReading {
+    Outcome<float> power; // dBm, as EndResults::power
+    Outcome<float> cableLoss;
+    Outcome<float> gain; // dBi
+};
+
+// The link's texts read once into numbers: everything the results, the
+// read-outs, the path, the rates and the alignment start from. The frequency
+// is kept in both precisions its readers have always taken it in.
+struct LinkReading {
+    EndReading end1;                   // transmits
+    EndReading end2;                   // receives
+    Outcome<float> frequency;          // MHz, single precision
+    Outcome<double> frequencyDouble;   // MHz, double precision
+    Outcome<std::int16_t> sensitivity; // dBm, its magnitude counts
+    Outcome<float> margin;             // dB, its magnitude counts
+};
+
+EndReading readEnd(const LinkEndFields& end, const NumberLocale& locale);
+LinkReading readLink(const LinkFields& link, const NumberLocale& locale);
+// The same link the other way round: end 2 transmits to end 1.
+LinkReading reversed(const LinkReading& link);
+
+EndResults evaluateEnd(const EndReading& end);
+LinkResults evaluateLink(const LinkReading& link);
+// Reading and evaluating in one step.
 EndResults evaluateEnd(const LinkEndFields& end, const NumberLocale& locale);
 LinkResults evaluateLink(const LinkFields& link, const NumberLocale& locale);
 

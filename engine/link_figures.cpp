@@ -1,8 +1,7 @@
 #include "engine/link_figures.h"
 
-#include "engine/number_text.h"
 #include "engine/radio_physics.h"
-#include "engine/result_text.h"
+#include "numbers/number_text.h"
 
 #include <cmath>
 
@@ -35,18 +34,16 @@ std::optional<double> numberOf(const Outcome<double>& value) {
 }
 
 // The link's figures as the rate table and the alignment take them.
-BudgetFigures budgetOf(const LinkFigures& figures, const LinkFields& link,
-                       const NumberLocale& locale) {
-    const auto end = [&](const EndResults& results, const LinkEndFields& fields) {
-        return EndBudget{numberOf(results.power), numberOf(toSingle(fields.gain, locale)),
+BudgetFigures budgetOf(const LinkFigures& figures, const LinkReading& link) {
+    const auto end = [&](const EndResults& results, const EndReading& reading) {
+        return EndBudget{numberOf(results.power), numberOf(reading.gain),
                          numberOf(results.cableLoss)};
     };
-    const Outcome<std::int16_t> sensitivity = toInt16(link.sensitivity, locale);
     BudgetFigures budget;
     budget.end1 = end(figures.results.end1, link.end1);
     budget.end2 = end(figures.results.end2, link.end2);
     budget.megahertz = numberOf(figures.atDistance.frequency);
-    budget.sensitivityDb = numberOf(sensitivityMagnitude(sensitivity));
+    budget.sensitivityDb = numberOf(sensitivityMagnitude(link.sensitivity));
     if (figures.atDistance.fadeMargin.ok())
         budget.fadeMarginDb = std::fabs(figures.atDistance.fadeMargin.value);
     budget.distanceKm = numberOf(figures.atDistance.distance);
@@ -57,15 +54,16 @@ BudgetFigures budgetOf(const LinkFigures& figures, const LinkFields& link,
 } // namespace
 
 LinkFigures linkFigures(const LinkInputs& inputs, const NumberLocale& locale) {
-    const LinkFields& link = inputs.link;
+    // Every text of the link is read once, here.
+    const LinkReading link = readLink(inputs.link, locale);
     LinkFigures figures;
-    figures.results = evaluateLink(link, locale);
+    figures.results = evaluateLink(link);
     const LinkResults& results = figures.results;
     figures.exceedsLimit1 = exceedsLegalLimit(results.end1.eirp.orZero());
     figures.exceedsLimit2 = exceedsLegalLimit(results.end2.eirp.orZero());
-    figures.legalPower1 = legalPowerOf(results.end1, toSingle(link.end1.gain, locale));
-    figures.legalPower2 = legalPowerOf(results.end2, toSingle(link.end2.gain, locale));
-    figures.directions = directionsOf(link, results, locale);
+    figures.legalPower1 = legalPowerOf(results.end1, link.end1.gain);
+    figures.legalPower2 = legalPowerOf(results.end2, link.end2.gain);
+    figures.directions = directionsOf(link, results);
     figures.earthFactor = inputs.path.earthFactor;
     figures.geo = geoFigures(inputs, locale);
     figures.distanceFromPositions = figures.geo.path.ok();
@@ -73,9 +71,9 @@ LinkFigures linkFigures(const LinkInputs& inputs, const NumberLocale& locale) {
                                          ? Outcome<double>{figures.geo.path.value.distanceKm}
                                          : typedDistanceKm(inputs.linkDistance, locale);
     figures.atDistance =
-        pathReadouts(link, results, distance, earthFactorValue(figures.earthFactor), locale);
+        pathReadouts(link, results, distance, earthFactorValue(figures.earthFactor));
     figures.path = pathFigures(inputs.path, figures.atDistance, locale);
-    const BudgetFigures budget = budgetOf(figures, link, locale);
+    const BudgetFigures budget = budgetOf(figures, link);
     const RateFields& rates = inputs.rates;
     figures.rates = rateTable(budget, rates.standard, rates.overrides, locale);
     figures.alignment1 = endAlignment(budget, ReceivingEnd::End1, rates.measured1, locale);

@@ -2,13 +2,13 @@
 
 #include "engine/alignment.h"
 #include "engine/data_rates.h"
-#include "engine/geo_position.h"
-#include "engine/geodesy.h"
 #include "engine/installer_readouts.h"
 #include "engine/link_budget.h"
 #include "engine/link_inputs.h"
-#include "engine/number_locale.h"
 #include "engine/path_figures.h"
+#include "geo/geo_position.h"
+#include "geo/geodesy.h"
+#include "numbers/number_locale.h"
 
 namespace tarvanel {
 

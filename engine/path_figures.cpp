@@ -1,8 +1,8 @@
 #include "engine/path_figures.h"
 
-#include "engine/number_text.h"
 #include "engine/radio_physics.h"
 #include "engine/terrain_profile.h"
+#include "numbers/number_text.h"
 
 #include <algorithm>
 #include <cmath>
@@ -68,6 +68,29 @@ PointState stateOf(PointStatus status, PointState read) {
         break;
     }
     return PointState::NoPath;
+}
+
+// A gap wider than this many of the usual spacing holds no ground.
+constexpr double kGapSpacings = 3.0;
+
+std::vector<KmSpan> stretchesWithoutGround(const std::vector<GroundPoint>& points,
+                                           double distanceKm) {
+    if (points.size() < 2) return {};
+    std::vector<double> gaps;
+    for (std::size_t i = 1; i < points.size(); ++i)
+        gaps.push_back(points[i].km - points[i - 1].km);
+    const auto middle = gaps.begin() + static_cast<std::ptrdiff_t>(gaps.size() / 2);
+    std::nth_element(gaps.begin(), middle, gaps.end());
+    const double widest = kGapSpacings * *middle;
+    std::vector<KmSpan> spans;
+    if (!(widest > 0.0)) return spans;
+    double from = 0.0;
+    for (const GroundPoint& point : points) {
+        if (point.km - from > widest) spans.push_back({from, point.km});
+        from = point.km;
+    }
+    if (distanceKm - from > widest) spans.push_back({from, distanceKm});
+    return spans;
 }
 
 } // namespace
@@ -162,6 +185,10 @@ PathFigures pathFigures(const PathFields& fields, const PathReadouts& link,
             profile.points.push_back({points[i].km, points[i].groundM, points[i].clutterM});
     std::stable_sort(profile.points.begin(), profile.points.end(),
                      [](const GroundPoint& a, const GroundPoint& b) { return a.km < b.km; });
+    if (profile.distanceKm && fields.pointsSource.starts_with(kElevationFilesSource))
+        profile.withoutGround = stretchesWithoutGround(profile.points, *profile.distanceKm);
+    for (const KmSpan& span : profile.withoutGround)
+        figures.kmWithoutGround += span.to - span.from;
     if (const PointFigures* worst = figures.worstPoint()) {
         profile.worstKm = worst->km;
         profile.verdict = worst->verdict;

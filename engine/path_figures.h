@@ -1,13 +1,14 @@
 #pragma once
 
 #include "engine/earth_factor.h"
-#include "engine/engine_error.h"
 #include "engine/installer_readouts.h"
-#include "engine/number_locale.h"
+#include "numbers/number_locale.h"
+#include "numbers/outcome.h"
 
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tarvanel {
@@ -42,6 +43,10 @@ struct ProfilePointFields {
 
     bool operator==(const ProfilePointFields&) const = default;
 };
+
+// How PathFields::pointsSource starts for points read from the user's
+// elevation files.
+inline constexpr std::string_view kElevationFilesSource = "αρχεία υψομέτρων";
 
 // The path panel's inputs, as the user left them.
 struct PathFields {
@@ -95,6 +100,13 @@ struct GroundPoint {
     bool operator==(const GroundPoint&) const = default;
 };
 
+// A stretch of the path, km from end 1.
+struct KmSpan {
+    double from = 0.0;
+    double to = 0.0;
+    bool operator==(const KmSpan&) const = default;
+};
+
 // What the side view draws, in double precision; a figure that does not
 // compute is missing.
 struct PathProfile {
@@ -105,7 +117,13 @@ struct PathProfile {
     std::optional<double> antenna1Height; // ground + mast
     std::optional<double> antenna2Height;
     std::vector<GroundPoint> points; // used points, by distance
-    std::optional<double> worstKm;   // the worst point, in the colour of its verdict
+    // Where points read from elevation files leave the ground unknown: a gap
+    // between two points, or between an end and its nearest point, more than
+    // three times the files' spacing (the median gap between points) wide,
+    // left by a missing tile or a run of void cells. Typed points are never
+    // gapped: the ground runs straight between them.
+    std::vector<KmSpan> withoutGround;
+    std::optional<double> worstKm; // the worst point, in the colour of its verdict
     Verdict verdict = Verdict::Unknown;
     double earthFactor = 4.0 / 3.0;
 
@@ -127,6 +145,7 @@ struct PathFigures {
     Outcome<double> tilt1; // degrees toward the other end, with the curvature
     Outcome<double> tilt2;
     std::size_t usedPoints = 0;
+    double kmWithoutGround = 0.0; // the length of profile.withoutGround
     PathProfile profile;
 
     const PointFigures* worstPoint() const { return worst ? &points[*worst] : nullptr; }

@@ -1,6 +1,6 @@
 #include "engine/profile_rows.h"
 
-#include "engine/number_text.h"
+#include "numbers/number_text.h"
 
 #include <algorithm>
 #include <array>

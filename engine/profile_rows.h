@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/number_locale.h"
 #include "engine/terrain_profile.h"
+#include "numbers/number_locale.h"
 
 #include <cstddef>
 #include <optional>

@@ -1,6 +1,6 @@
 #include "engine/radio_physics.h"
 
-#include "engine/checked_math.h"
+#include "numbers/checked_math.h"
 
 #include <cmath>
 

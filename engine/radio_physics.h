@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/engine_error.h"
+#include "numbers/outcome.h"
 
 #include <cstdint>
 

@@ -1,6 +1,6 @@
 #include "engine/terrain_profile.h"
 
-#include "engine/checked_math.h"
+#include "numbers/checked_math.h"
 
 #include <algorithm>
 #include <cmath>
@@ -42,7 +42,7 @@ Outcome<PointWork> pointWork(const TerrainLink& link, double hts, double hrs,
     TARVANEL_TRY(slope1, checked::divide(top.value - hts, d1));
     TARVANEL_TRY(slope2, checked::divide(top.value - hrs, d2));
     const TerrainPointFigures figures{PointStatus::Used, sight.value,     bulge.value,
-                               radius.value,      clearance.value, percent.value};
+                                      radius.value,      clearance.value, percent.value};
     return Outcome<PointWork>{
         {figures, v.value, need1.value, need2.value, slope1.value, slope2.value}};
 }

@@ -3,8 +3,8 @@
 // and locale, and checks what the refresh relies on: every result is finite, a failure carries 0,
 // and the label, read-out and path texts are empty or well formed.
 
-#include "engine/link_texts.h"
 #include "fuzz/fuzz_support.h"
+#include "texts/link_texts.h"
 
 #include <cmath>
 

@@ -2,8 +2,8 @@
 // conversion, the channel selector and the cable-loss labels. Whatever they
 // write into a field must read as a number.
 
-#include "engine/number_text.h"
 #include "fuzz/fuzz_support.h"
+#include "numbers/number_text.h"
 #include "rules/cable_loss_rules.h"
 #include "rules/channel_rules.h"
 #include "rules/power_unit_rules.h"

@@ -1,8 +1,8 @@
 // Reads arbitrary bytes as a typed number under every locale and writes the
 // values back as text, checking that reading and writing agree.
 
-#include "engine/number_text.h"
 #include "fuzz/fuzz_support.h"
+#include "numbers/number_text.h"
 
 #include <cmath>
 #include <cstring>

@@ -4,8 +4,8 @@
 // wrong sign, and the geodesic between two positions is finite with bearings
 // in [0, 360).
 
-#include "engine/geodesy.h"
 #include "fuzz/fuzz_support.h"
+#include "geo/geodesy.h"
 
 #include <cmath>
 

@@ -6,10 +6,10 @@
 
 #include "engine/alignment.h"
 #include "engine/data_rates.h"
-#include "engine/number_text.h"
 #include "engine/radio_physics.h"
-#include "engine/result_text.h"
 #include "fuzz/fuzz_support.h"
+#include "numbers/number_text.h"
+#include "texts/result_text.h"
 
 #include <cmath>
 
@@ -36,6 +36,7 @@ void checkRows(const RateTable& table, const BudgetFigures& link) {
         if (i > 0) FUZZ_CHECK(row.megabits > table.rows[i - 1].megabits);
     }
     FUZZ_CHECK(!table.best || table.rows.at(*table.best).meetsFadeMargin);
+    FUZZ_CHECK(!table.shortfall || (!table.best && table.shortfall->db > 0.0));
 }
 
 void checkEnd(const EndAlignment& end) {
@@ -43,6 +44,7 @@ void checkEnd(const EndAlignment& end) {
                finiteOrMissing(end.differenceDb));
     FUZZ_CHECK(!end.measuredDbm || *end.measuredDbm <= 0.0);
     FUZZ_CHECK(!end.unreadableMeasured || !end.measuredDbm);
+    FUZZ_CHECK(!end.belowSensitivity || !end.verdict);
     FUZZ_CHECK(end.differenceDb.has_value() == end.verdict.has_value());
     // Missing also when the two are too far apart for double precision.
     FUZZ_CHECK(!end.differenceDb || (end.expectedDbm && end.measuredDbm));

@@ -3,7 +3,7 @@
 // What the fuzz targets share: the locales every input is tried under, a check
 // that stops the run with a readable message, and the shape of a result text.
 
-#include "engine/number_locale.h"
+#include "numbers/number_locale.h"
 
 #include <array>
 #include <cctype>

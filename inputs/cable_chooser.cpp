@@ -67,9 +67,10 @@ void CableChooser::choose(const CableChooserEnd& end) {
     }
 
     // Closing without a selected cable leaves the field as it is.
-    const QList<QListWidgetItem*> selected = list->selectedItems();
+    // The list holds the catalogue in its order: the selected row is the cable.
+    const QModelIndexList selected = list->selectionModel()->selectedRows();
     if (!selected.isEmpty()) {
-        const float lossPer100m = list_selection(selected.first()->text().toStdString());
+        const float lossPer100m = list_selection(selected.first().row());
         end.lossField->setText(QString::fromStdString(lossPerMetreText(lossPer100m, m_locale())));
     }
     m_end1.button->setText(kClosedCaption);

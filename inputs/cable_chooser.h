@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/number_locale.h"
+#include "numbers/number_locale.h"
 
 #include <QObject>
 #include <QString>

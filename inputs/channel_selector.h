@@ -1,40 +1,41 @@
 #pragma once
 
-#include "inputs/locale_source.h"
-
 #include <QObject>
 #include <QString>
 
 #include <optional>
 
 class QComboBox;
-class QLineEdit;
 
 namespace tarvanel {
 
 // Choosing a channel in the combo box, or typing a channel number into it,
-// writes the channel's frequency into the frequency field. Typing into the
-// frequency field does not change the combo box. A change of the text that
-// the user makes any other way (a screen reader's or dictation's write) counts
-// as typed; the program's own writes and a chosen item run one handler only.
+// asks for the channel's frequency (the window writes it into the plan, and
+// the frequency field shows it). Typing into the frequency field does not
+// change the combo box. A change of the text that the user makes any other
+// way (a screen reader's or dictation's write) counts as typed; the program's
+// own writes and a chosen item run one handler only.
 class ChannelSelector : public QObject {
     Q_OBJECT
 public:
-    ChannelSelector(QComboBox* Combo1, QLineEdit* txtFrequency, LocaleSource locale,
-                    QObject* parent = nullptr);
+    explicit ChannelSelector(QComboBox* Combo1, QObject* parent = nullptr);
 
-    void Combo1_Click();  // an item chosen, by mouse or keyboard
-    void Combo1_Change(); // the user typed, deleted or pasted in the edit part
+    void Combo1_Click(const QString& text);  // an item chosen, by mouse or keyboard
+    void Combo1_Change(const QString& text); // the user typed, deleted or pasted in the edit part
+
+    // The program writes the box's text from the plan: not a choice of the user.
+    void setText(const QString& text);
+
+signals:
+    // The user chose or typed this channel text.
+    void channelEntered(const QString& text);
 
 private:
-    void writeFrequency();
-
     QComboBox* m_combo;
-    QLineEdit* m_frequency;
-    LocaleSource m_locale;
     std::optional<QString> m_typedText; // the typed text whose change is still to come
     unsigned m_untypedChanges = 0;
     unsigned m_chosenChange = 0; // the untyped change an item choice made
+    bool m_writing = false;      // the program's own write of the text
 };
 
 } // namespace tarvanel

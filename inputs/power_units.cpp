@@ -11,12 +11,10 @@
 
 namespace tarvanel {
 
-PowerUnits::PowerUnits(const LinkEndControls& end1, const LinkEndControls& end2,
-                       LocaleSource locale, QObject* parent)
+PowerUnits::PowerUnits(const LinkEndControls& end1, const LinkEndControls& end2, QObject* parent)
     : QObject(parent)
-    , m_end1{end1}
-    , m_end2{end2}
-    , m_locale(std::move(locale)) {
+    , m_end1{end1, LinkEnd::One}
+    , m_end2{end2, LinkEnd::Two} {
     connectEnd(end1, &PowerUnits::Imgdbm_Click, &PowerUnits::imgMw_Click,
                &PowerUnits::Option1_Click, &PowerUnits::Option2_Click);
     connectEnd(end2, &PowerUnits::ImgDbm2_Click, &PowerUnits::ImgMw2_Click,
@@ -36,14 +34,12 @@ void PowerUnits::connectEnd(const LinkEndControls& end, Handler dbmPicture, Hand
 
 void PowerUnits::setUnits(PowerUnit end1, PowerUnit end2) {
     const QScopedValueRollback<bool> switching(m_switching, true);
-    bool changed = false;
     for (auto [end, unit] : {std::pair{&m_end1, end1}, std::pair{&m_end2, end2}}) {
         if (unit == PowerUnit::None) unit = PowerUnit::dBm;
-        changed = changed || end->unit != unit;
+        if (end->unit == unit) continue;
         end->unit = unit;
         showUnit(end->controls, unit);
     }
-    if (changed) emit unitsChanged();
 }
 
 void PowerUnits::Imgdbm_Click() {
@@ -87,12 +83,7 @@ void PowerUnits::switchUnit(End& end, PowerUnit target) {
         showUnit(end.controls, end.unit);
         return;
     }
-    end.unit = target;
-    showUnit(end.controls, target);
-    const auto converted =
-        convertPowerText(end.controls.power->text().toStdString(), target, m_locale());
-    if (converted) end.controls.power->setText(QString::fromStdString(*converted));
-    emit unitsChanged();
+    emit unitChosen(end.end, target);
 }
 
 // The underline, the options, the unit label and the power field's

@@ -2,29 +2,23 @@
 
 #include "engine/link_budget.h"
 #include "inputs/link_end_controls.h"
-#include "inputs/locale_source.h"
+#include "widgets/control_row.h"
 
 #include <QObject>
 
 namespace tarvanel {
 
-// Switches the two link ends between dBm and mW, and keeps each end's unit.
-// The unit pictures and the option buttons are one switch: each sets the unit,
-// converts the power field when its text converts, and brings the underline,
-// the option buttons and the unit label in step with the unit. Asking for the
-// unit already in force changes nothing, not even the field's formatting.
+// The two link ends' switches between dBm and mW. The unit pictures and the
+// option buttons are one switch: each asks for its unit (the window converts
+// the power in the plan), and setUnits brings the underline, the option
+// buttons and the unit label in step with the plan's units. Asking for the
+// unit already in force asks nothing.
 class PowerUnits : public QObject {
     Q_OBJECT
 public:
-    PowerUnits(const LinkEndControls& end1, const LinkEndControls& end2, LocaleSource locale,
-               QObject* parent = nullptr);
+    PowerUnits(const LinkEndControls& end1, const LinkEndControls& end2, QObject* parent = nullptr);
 
-    // Each end's unit; both start in dBm.
-    PowerUnit unit1() const { return m_end1.unit; }
-    PowerUnit unit2() const { return m_end2.unit; }
-
-    // Puts both ends in these units as they are, the power fields untouched (a
-    // plan opened brings its texts in its units).
+    // Shows both ends in these units (None shows as dBm).
     void setUnits(PowerUnit end1, PowerUnit end2);
 
     void Imgdbm_Click();
@@ -37,12 +31,14 @@ public:
     void Option3_Click();
 
 signals:
-    void unitsChanged();
+    // The user asked for the other unit at this end.
+    void unitChosen(LinkEnd end, PowerUnit unit);
 
 private:
     struct End {
         LinkEndControls controls;
-        PowerUnit unit = PowerUnit::dBm;
+        LinkEnd end;
+        PowerUnit unit = PowerUnit::dBm; // as shown
     };
     using Handler = void (PowerUnits::*)();
     void connectEnd(const LinkEndControls& end, Handler dbmPicture, Handler mwPicture,
@@ -53,7 +49,6 @@ private:
 
     End m_end1;
     End m_end2;
-    LocaleSource m_locale;
     bool m_switching = false;
 };
 

@@ -37,7 +37,7 @@ constexpr double kHeadingLeft = 13;
 constexpr double kHeadingCentre = 18;
 constexpr const char* kHeading = "Διαδρομή ζεύξης";
 // The legend, under the results column.
-constexpr QRectF kLegend{354, 232, 190, 112};
+constexpr QRectF kLegend{354, 250, 190, 110};
 
 // A page that one control fills.
 QWidget* filledPage(QWidget* filling) {
@@ -49,7 +49,7 @@ QWidget* filledPage(QWidget* filling) {
 }
 } // namespace
 
-PathPanel::PathPanel(QWidget* parent)
+PathPanel::PathPanel(Plan& plan, QWidget* parent)
     : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     const std::span<const ControlRow> rows = pathPanelTable();
@@ -65,7 +65,7 @@ PathPanel::PathPanel(QWidget* parent)
         QWidget* widget = createControl(row, parent, name);
         if (row.kind == Kind::RateTable) {
             auto* table = new QTableView(parent);
-            m_controls.rates = new RateTableModel(table);
+            m_controls.rates = new RateTableModel(plan, table);
             table->setModel(m_controls.rates);
             table->setFont(windowFont(kFont8_25pt, false, true));
             table->horizontalHeader()->setFont(windowFont(10, false, true));
@@ -80,7 +80,7 @@ PathPanel::PathPanel(QWidget* parent)
         if (row.kind == Kind::SideView) widget = new PathSideView;
         if (row.kind == Kind::Pages) widget = new QTabWidget(this);
         if (row.kind == Kind::ProfileTable) {
-            m_controls.profile = new ProfilePage;
+            m_controls.profile = new ProfilePage(plan);
             widget = m_controls.profile->table();
         }
         if (!createsItself(row.kind)) {

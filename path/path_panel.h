@@ -2,6 +2,8 @@
 
 #include "path/path_panel_table.h"
 
+#include "plan/plan.h"
+
 #include <QWidget>
 
 #include <utility>
@@ -21,7 +23,8 @@ struct NumberLocale;
 class PathPanel : public QWidget {
     Q_OBJECT
 public:
-    explicit PathPanel(QWidget* parent = nullptr);
+    // The panel edits the plan's current link.
+    explicit PathPanel(Plan& plan, QWidget* parent = nullptr);
 
     const PathPanelControls& controls() const { return m_controls; }
     // Each control with the row that describes it, back to front.

@@ -1,12 +1,12 @@
 #include "path/path_panel_table.h"
 
 #include "engine/link_inputs.h"
-#include "engine/link_texts.h"
 #include "path/path_side_view.h"
 #include "path/profile_page.h"
 #include "path/profile_table_model.h"
 #include "path/profile_table_view.h"
 #include "path/rate_table_model.h"
+#include "texts/link_texts.h"
 #include "widgets/choice_box.h"
 #include "widgets/window_fonts.h"
 
@@ -69,6 +69,18 @@ TextColour aligned1(const LinkTexts& t) {
 }
 TextColour aligned2(const LinkTexts& t) {
     return t.rates.end2.aligned ? TextColour::Green : TextColour::Red;
+}
+TextColour target1(const LinkTexts& t) {
+    return t.rates.end1.belowSensitivity ? TextColour::Red : TextColour::Green;
+}
+TextColour target2(const LinkTexts& t) {
+    return t.rates.end2.belowSensitivity ? TextColour::Red : TextColour::Green;
+}
+TextColour bestRateColour(const LinkTexts& t) {
+    return t.rates.none ? TextColour::Red : TextColour::Green;
+}
+TextColour warningColour(const LinkTexts&) {
+    return TextColour::Red;
 }
 TextColour verdictColour(const LinkTexts& t) {
     return t.path.verdict == Verdict::Clear ? TextColour::Green : TextColour::Red;
@@ -176,7 +188,8 @@ constexpr const char* kBeamTip = "Το εύρος δέσμης μισής ισχ
 constexpr const char* kTargetTip =
     "Η στάθμη λήψης στο άκρο στην απόσταση ζεύξης, μείον την απώλεια της διαδρομής";
 constexpr const char* kCheckTip = "Έως 5 dB: ευθυγραμμισμένη· 5 έως 10 dB ασθενέστερη: "
-                                  "στόχευση· πάνω από 10: καλώδιο, συνδετήρες, διαδρομή";
+                                  "στόχευση· πάνω από 10: καλώδιο, συνδετήρες, διαδρομή· "
+                                  "κάτω από την ευαισθησία: καμία σύνδεση";
 constexpr const char* kAimTip = "Πόσο μακριά από τον άξονα κοστίζει 1 dB και 3 dB";
 // The rate standards the box offers, in its order.
 constexpr std::array kStandards{RateSet::Dot11nOneStream, RateSet::Dot11nTwoStreams,
@@ -205,6 +218,7 @@ constexpr std::array kRows = {
     result("lblLeastMast2", 9, "Ελάχ. ιστός 2", "Για 60 % της ζώνης Fresnel ελεύθερο σε κάθε σημείο, με τον ιστό 1 όπως είναι", SHOWS(path.leastMast2), 16),
     result("lblTilt1", 10, "Κλίση κεραίας 1", kTiltTip, SHOWS(path.tilt1), 17),
     result("lblTilt2", 11, "Κλίση κεραίας 2", kTiltTip, SHOWS(path.tilt2), 18),
+    result("lblWithoutGround", 12, "Κενά εδάφους", "Τα km της διαδρομής όπου τα αρχεία υψομέτρων δεν έδωσαν σημεία: εκεί το έδαφος είναι άγνωστο", SHOWS(path.withoutGround), 20, warningColour),
     ControlRow{.name = "lblFresnelZone", .kind = K::ResultLabel, .container = kPanel, .box = {2250, 2145, 2880, 255}, .fontPixels = kFont9pt, .bold = true, .condensed = true, .colour = TextColour::Green, .caption = "Ζώνη Fresnel", .captionLeft = kCaptionLeft, .toolTip = "Πόση από την πρώτη ζώνη Fresnel μένει ελεύθερη στο χειρότερο σημείο: ελεύθερη από 60 %", .shows = SHOWS(path.fresnelZone), .colourOf = verdictColour, .report = {S::Path, 11}},
     metres("txtGround1", 0, "Έδαφος 1", kGround1Tip, 23, FEEDS(path.ground1), 1),
     metres("txtMast1", 1, "Ιστός 1", kMast1Tip, 24, FEEDS(path.mast1), 2),
@@ -214,31 +228,25 @@ constexpr std::array kRows = {
     ControlRow{.name = "cboEarthFactor", .kind = K::ChoiceBox, .container = kPanel, .box = {2250, 1710, 750, 315}, .fontPixels = kFont8_25pt, .caption = "Συντελεστής γης k", .captionLeft = kCaptionLeft, .toolTip = "Ενεργός ακτίνα της γης: 4/3 κανονική, 2/3 η χειρότερη περίπτωση", .tabPosition = 27, .keep = keepIn<&PathPanelControls::cboEarthFactor>, .chooses = +[](LinkInputs& in, int i) { in.path.earthFactor = earthFactorAt(i); }, .report = {S::Path, 5}},
     // The pages below the fields; the side view and the table fill their own.
     ControlRow{.name = "tabPathPages", .kind = K::Pages, .container = kPanel, .box = {195, 2415, 4935, 2955}, .accessibleName = "Σελίδες της διαδρομής", .tabPosition = 28, .keep = keepIn<&PathPanelControls::pages>},
-    ControlRow{.name = "tblProfile", .kind = K::ProfileTable, .container = Container::ProfilePage, .box = {}, .accessibleName = "Σημεία εδάφους", .tabPosition = 29, .reads = +[](LinkInputs& in, const QWidget* table) {
-        const auto* page = static_cast<const ProfilePage*>(table->parentWidget());
-        in.path.points = page->model()->points();
-        in.path.pointsSource = page->source().toStdString();
-    }, .report = {S::Path, 19}},
+    ControlRow{.name = "tblProfile", .kind = K::ProfileTable, .container = Container::ProfilePage, .box = {}, .accessibleName = "Σημεία εδάφους", .tabPosition = 29, .report = {S::Path, 19}},
     ControlRow{.name = "picPathSide", .kind = K::SideView, .container = Container::SideViewPage, .box = {}, .accessibleName = "Η διαδρομή από το πλάι", .keep = keepIn<&PathPanelControls::picPathSide>},
     ControlRow{.name = "txtPosition1", .kind = K::TextBox, .role = R::Position, .end = E::One, .container = kPositions, .box = pageInput(0, kPositionWidth), .fontPixels = kFont8_25pt, .caption = "Θέση 1", .captionLeft = kCaptionLeft, .toolTip = kPositionTip, .tabPosition = 30, .feeds = FEEDS(position1), .rejects = SHOWS(positions.problem1), .report = {S::Link, 3}},
     ControlRow{.name = "txtPosition2", .kind = K::TextBox, .role = R::Position, .end = E::Two, .container = kPositions, .box = pageInput(1, kPositionWidth), .fontPixels = kFont8_25pt, .caption = "Θέση 2", .captionLeft = kCaptionLeft, .toolTip = kPositionTip, .tabPosition = 31, .feeds = FEEDS(position2), .rejects = SHOWS(positions.problem2), .report = {S::Link, 4}},
-    ControlRow{.name = "txtDeclination", .kind = K::TextBox, .container = kPositions, .box = pageInput(2, 650), .fontPixels = kFont8_25pt, .caption = "Απόκλιση πυξίδας", .captionLeft = kCaptionLeft, .unit = "°", .unitLeft = kPageFieldLeft + 720, .toolTip = "Ανατολική θετική: η πυξίδα δείχνει το αληθές αζιμούθιο μείον την ανατολική απόκλιση", .tabPosition = 32, .feeds = FEEDS(declination), .report = {S::Link, 5}},
-    bearing("lblBearing1", 3, E::One, "Αζιμούθιο 1", "Πού στρέφεται η κεραία 1: από τον αληθή βορρά, δεξιόστροφα", SHOWS(positions.bearing1), 6),
-    bearing("lblBearing2", 4, E::Two, "Αζιμούθιο 2", "Πού στρέφεται η κεραία 2: από τον αληθή βορρά, δεξιόστροφα", SHOWS(positions.bearing2), 7),
+    ControlRow{.name = "txtDeclination", .kind = K::TextBox, .container = kPositions, .box = pageInput(2, 650), .fontPixels = kFont8_25pt, .caption = "Απόκλιση πυξίδας", .captionLeft = kCaptionLeft, .unit = "°", .unitLeft = kPageFieldLeft + 720, .toolTip = "Ανατολική θετική: η πυξίδα δείχνει το αληθές αζιμούθιο μείον την ανατολική απόκλιση", .tabPosition = 32, .feeds = FEEDS(declination), .report = {S::Link, 7}},
+    bearing("lblBearing1", 3, E::One, "Αζιμούθιο 1", "Πού στρέφεται η κεραία 1: από τον αληθή βορρά, δεξιόστροφα", SHOWS(positions.bearing1), 5),
+    bearing("lblBearing2", 4, E::Two, "Αζιμούθιο 2", "Πού στρέφεται η κεραία 2: από τον αληθή βορρά, δεξιόστροφα", SHOWS(positions.bearing2), 6),
     // The rates page.
     ControlRow{.name = "cboStandard", .kind = K::ChoiceBox, .container = Container::RatesPage, .box = {kPageFieldLeft, 60, 1800, 315}, .fontPixels = kFont8_25pt, .text = "802.11n\n802.11n, 2 ροές\n802.11g", .caption = "Πρότυπο", .captionLeft = kCaptionLeft, .toolTip = "Οι ρυθμοί του προτύπου (802.11n σε 20 MHz)", .tabPosition = 33, .chooses = +[](LinkInputs& in, int i) { in.rates.standard = kStandards[static_cast<std::size_t>(std::clamp(i, 0, 2))]; }, .report = {S::Rates, 1}},
-    ControlRow{.name = "lblBestRate", .kind = K::ResultLabel, .container = Container::RatesPage, .box = {kPageFieldLeft, 450, 3000, 255}, .fontPixels = kFont9pt, .bold = true, .condensed = true, .colour = TextColour::Green, .caption = "Καλύτερος ρυθμός", .captionLeft = kCaptionLeft, .toolTip = "Ο ταχύτερος ρυθμός που κρατά το περιθώριο εξασθένισης στην απόσταση ζεύξης, στην ασθενέστερη κατεύθυνση", .shows = SHOWS(rates.best), .report = {S::Rates, 2}},
-    ControlRow{.name = "tblRates", .kind = K::RateTable, .container = Container::RatesPage, .box = {60, 780, 4770, 1770}, .accessibleName = "Ρυθμοί δεδομένων", .toolTip = "Γράψτε την ευαισθησία ή την ισχύ του φυλλαδίου σε έναν ρυθμό· κενό: η αρχική", .tabPosition = 34, .reads = +[](LinkInputs& in, const QWidget* table) {
-        in.rates.overrides = static_cast<const RateTableModel*>(static_cast<const QAbstractItemView*>(table)->model())->overrides();
-    }, .report = {S::Rates, 3}},
+    ControlRow{.name = "lblBestRate", .kind = K::ResultLabel, .container = Container::RatesPage, .box = {kPageFieldLeft, 450, 3000, 255}, .fontPixels = kFont9pt, .bold = true, .condensed = true, .colour = TextColour::Green, .caption = "Καλύτερος ρυθμός", .captionLeft = kCaptionLeft, .toolTip = "Ο ταχύτερος ρυθμός που κρατά το περιθώριο εξασθένισης στην απόσταση ζεύξης, στην ασθενέστερη κατεύθυνση· αν κανένας, πόσα dB λείπουν", .shows = SHOWS(rates.best), .colourOf = bestRateColour, .report = {S::Rates, 2}},
+    ControlRow{.name = "tblRates", .kind = K::RateTable, .container = Container::RatesPage, .box = {60, 780, 4770, 1770}, .accessibleName = "Ρυθμοί δεδομένων", .toolTip = "Γράψτε την ευαισθησία ή την ισχύ του φυλλαδίου σε έναν ρυθμό· κενό: η αρχική", .tabPosition = 34, .report = {S::Rates, 3}},
     // The alignment page: end 1, then end 2.
     aimInput("txtMeasured1", 0, "Στάθμη 1", "dBm", kMeasuredTip, 35, FEEDS(rates.measured1), 4),
-    aimResult("lblTarget1", 1, "Στόχος 1", kTargetTip, SHOWS(rates.end1.target), nullptr, 5),
+    aimResult("lblTarget1", 1, "Στόχος 1", kTargetTip, SHOWS(rates.end1.target), target1, 5),
     aimResult("lblAlignment1", 2, "Έλεγχος 1", kCheckTip, SHOWS(rates.end1.check), aligned1, 6),
     aimInput("txtBeamwidth1", 3, "Εύρος δέσμης 1", "°", kBeamTip, 36, FEEDS(rates.beamwidth1), 7),
     aimResult("lblAim1", 3, nullptr, kAimTip, SHOWS(rates.end1.beamwidth), nullptr, 8, kPageFieldLeft + 900),
     aimInput("txtMeasured2", 4, "Στάθμη 2", "dBm", kMeasuredTip, 37, FEEDS(rates.measured2), 9),
-    aimResult("lblTarget2", 5, "Στόχος 2", kTargetTip, SHOWS(rates.end2.target), nullptr, 10),
+    aimResult("lblTarget2", 5, "Στόχος 2", kTargetTip, SHOWS(rates.end2.target), target2, 10),
     aimResult("lblAlignment2", 6, "Έλεγχος 2", kCheckTip, SHOWS(rates.end2.check), aligned2, 11),
     aimInput("txtBeamwidth2", 7, "Εύρος δέσμης 2", "°", kBeamTip, 38, FEEDS(rates.beamwidth2), 12),
     aimResult("lblAim2", 7, nullptr, kAimTip, SHOWS(rates.end2.beamwidth), nullptr, 13, kPageFieldLeft + 900),

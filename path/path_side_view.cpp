@@ -1,5 +1,7 @@
 #include "path/path_side_view.h"
 
+#include "numbers/number_text.h"
+#include "widgets/qt_number_locale.h"
 #include "widgets/window_colours.h"
 #include "widgets/window_fonts.h"
 
@@ -25,6 +27,8 @@ const QColor kFresnelPart{150, 190, 240};
 const QColor kLineOfSight{20, 20, 140};
 const QColor kMast{80, 80, 80};
 const QColor kUnknownObstacle{128, 128, 128};
+const QBrush kNoGround{QColor(150, 150, 150), Qt::BDiagPattern};
+const QString kNoGroundWords = QStringLiteral("χωρίς δεδομένα εδάφους");
 
 constexpr int kSamples = 64; // points along the path for the curves
 constexpr int kScaleFontPixels = 10;
@@ -128,27 +132,35 @@ QPainterPath zoneBand(const Plot& plot, const PathProfile& p, double share) {
     return band;
 }
 
+// A mark of a scale, as the user's locale writes numbers.
+QString scaleText(double value) {
+    return QString::fromStdString(
+        formatGeneral(static_cast<float>(value), numberLocaleFrom(QLocale()), 6));
+}
+
 void drawScales(QPainter& painter, const Plot& plot, const QFont& font) {
     const QFontMetricsF metrics(font);
     painter.setFont(font);
     const QRectF& area = plot.area();
     const double metreStep = niceStep(plot.high() - plot.low(), 4);
-    for (double m = std::ceil(plot.low() / metreStep) * metreStep; m <= plot.high();
-         m += metreStep) {
+    // Each mark a whole number of steps, so no sum of steps writes 5.5E-17.
+    for (double step = std::ceil(plot.low() / metreStep); step * metreStep <= plot.high(); ++step) {
+        const double m = step * metreStep;
         painter.setPen(kGrid);
         painter.drawLine(QPointF(area.left(), plot.y(m)), QPointF(area.right(), plot.y(m)));
         painter.setPen(Qt::black);
-        const QString label = QString::number(m) + QStringLiteral(" m");
+        const QString label = scaleText(m) + QStringLiteral(" m");
         painter.drawText(
             QRectF(area.left() - 200, plot.y(m) - metrics.height() / 2, 197, metrics.height()),
             Qt::AlignRight | Qt::AlignVCenter, label);
     }
     const double kmStep = niceStep(plot.distance(), 5);
-    for (double km = 0; km <= plot.distance() * (1 + 1e-9); km += kmStep) {
+    for (int step = 0; step * kmStep <= plot.distance() * (1 + 1e-9); ++step) {
+        const double km = step * kmStep;
         const double x = plot.x(km);
         painter.setPen(Qt::black);
         painter.drawLine(QPointF(x, area.bottom()), QPointF(x, area.bottom() + 3));
-        QString label = QString::number(km);
+        QString label = scaleText(km);
         if (km + kmStep > plot.distance() * (1 + 1e-9)) label += QStringLiteral(" km");
         const double width = metrics.horizontalAdvance(label);
         const double left = std::clamp(x - width / 2, 0.0, area.right() + 6 - width);
@@ -156,20 +168,70 @@ void drawScales(QPainter& painter, const Plot& plot, const QFont& font) {
     }
 }
 
+// The path less the stretches without ground.
+std::vector<KmSpan> stretchesWithGround(const PathProfile& p) {
+    std::vector<KmSpan> known;
+    double from = 0.0;
+    for (const KmSpan& gap : p.withoutGround) {
+        if (gap.from > from) known.push_back({from, gap.from});
+        from = gap.to;
+    }
+    if (*p.distanceKm > from) known.push_back({from, *p.distanceKm});
+    return known;
+}
+
 // The ground as a filled shape on the curved earth, what stands on it in
-// another shade above it.
+// another shade above it; only where it is known.
 void drawGround(QPainter& painter, const Plot& plot, const PathProfile& p,
                 const std::vector<double>& kms) {
+    const std::vector<KmSpan> known = stretchesWithGround(p);
     const auto shape = [&](double (*top)(const PathProfile&, double)) {
-        QPainterPath path(plot.at(0, plot.low()));
-        for (double km : kms)
-            path.lineTo(plot.at(km, top(p, km)));
-        path.lineTo(plot.at(plot.distance(), plot.low()));
-        path.closeSubpath();
+        QPainterPath path;
+        for (const KmSpan& span : known) {
+            path.moveTo(plot.at(span.from, plot.low()));
+            path.lineTo(plot.at(span.from, top(p, span.from)));
+            for (double km : kms)
+                if (km > span.from && km < span.to) path.lineTo(plot.at(km, top(p, km)));
+            path.lineTo(plot.at(span.to, top(p, span.to)));
+            path.lineTo(plot.at(span.to, plot.low()));
+            path.closeSubpath();
+        }
         return path;
     };
     painter.fillPath(shape(clutterTop), kClutter);
     painter.fillPath(shape(groundHeight), kEarth);
+}
+
+QRectF stretchOf(const Plot& plot, const KmSpan& gap) {
+    return {QPointF(plot.x(gap.from), plot.area().top()),
+            QPointF(plot.x(gap.to), plot.area().bottom())};
+}
+
+// Where elevation files gave no ground: hatched, below everything else.
+void drawWithoutGround(QPainter& painter, const Plot& plot, const PathProfile& p) {
+    for (const KmSpan& gap : p.withoutGround)
+        painter.fillRect(stretchOf(plot, gap), kNoGround);
+}
+
+// The same said in words at the stretch's top, above everything else, where
+// the stretch is wide enough.
+void sayWithoutGround(QPainter& painter, const Plot& plot, const PathProfile& p,
+                      const QFont& font) {
+    const QFontMetricsF metrics(font);
+    painter.setFont(font);
+    for (const KmSpan& gap : p.withoutGround) {
+        const QRectF stretch = stretchOf(plot, gap);
+        // On as many lines as the stretch needs, when each word fits.
+        const QRectF wrapped = metrics.boundingRect(QRectF(0, 0, stretch.width() - 8, 1000),
+                                                    Qt::TextWordWrap, kNoGroundWords);
+        if (wrapped.width() > stretch.width() - 8) continue;
+        const QRectF words = wrapped.adjusted(-2, -1, 2, 1)
+                                 .translated(stretch.center().x() - wrapped.center().x(),
+                                             stretch.top() - wrapped.top() + 4);
+        painter.fillRect(words, kSky);
+        painter.setPen(Qt::black);
+        painter.drawText(words, Qt::AlignCenter | Qt::TextWordWrap, kNoGroundWords);
+    }
 }
 
 void drawMasts(QPainter& painter, const Plot& plot, const PathProfile& p) {
@@ -207,24 +269,25 @@ void paintSideViewLegend(QPainter& painter, const QRectF& box) {
     painter.save();
     const QFont font = pictureFont(10);
     painter.setFont(font);
-    const double line = QFontMetricsF(font).height() + 3;
+    const double line = QFontMetricsF(font).height() + 1;
     const struct {
-        QColor colour;
-        const char* meaning;
-    } entries[] = {{kLineOfSight, "οπτική ευθεία"},
-                   {kFresnelZone, "πρώτη ζώνη Fresnel"},
-                   {kFresnelPart, "60 % της ζώνης"},
-                   {kEarth, "έδαφος στην καμπύλη γη"},
-                   {kClutter, "δέντρα, κτίρια"},
-                   {kResultGreen, "χειρότερο σημείο: ελεύθερη"},
-                   {kWarningRed, "χειρότερο σημείο: εμποδισμένη"}};
+        QBrush brush;
+        QString meaning;
+    } entries[] = {{kLineOfSight, QStringLiteral("οπτική ευθεία")},
+                   {kFresnelZone, QStringLiteral("πρώτη ζώνη Fresnel")},
+                   {kFresnelPart, QStringLiteral("60 % της ζώνης")},
+                   {kEarth, QStringLiteral("έδαφος στην καμπύλη γη")},
+                   {kNoGround, kNoGroundWords},
+                   {kClutter, QStringLiteral("δέντρα, κτίρια")},
+                   {kResultGreen, QStringLiteral("χειρότερο σημείο: ελεύθερη")},
+                   {kWarningRed, QStringLiteral("χειρότερο σημείο: εμποδισμένη")}};
     double top = box.top();
-    for (const auto& [colour, meaning] : entries) {
+    for (const auto& [brush, meaning] : entries) {
         if (top + line > box.bottom()) break;
-        painter.fillRect(QRectF(box.left(), top + line / 2 - 4, 14, 8), colour);
+        painter.fillRect(QRectF(box.left(), top + line / 2 - 4, 14, 8), brush);
         painter.setPen(Qt::black);
         painter.drawText(QRectF(box.left() + 20, top, box.width() - 20, line),
-                         Qt::AlignLeft | Qt::AlignVCenter, QString::fromUtf8(meaning));
+                         Qt::AlignLeft | Qt::AlignVCenter, meaning);
         top += line;
     }
     painter.restore();
@@ -283,6 +346,7 @@ void paintPathSide(QPainter& painter, const QRectF& box, const PathProfile& p) {
     painter.setRenderHint(QPainter::Antialiasing);
     drawScales(painter, plot, font);
     painter.setClipRect(area);
+    drawWithoutGround(painter, plot, p);
     drawGround(painter, plot, p, kms);
     if (lineOfSightAt(p, 0) && p.megahertz) {
         painter.fillPath(zoneBand(plot, p, 1.0), kFresnelZone);
@@ -297,6 +361,7 @@ void paintPathSide(QPainter& painter, const QRectF& box, const PathProfile& p) {
                          plot.at(plot.distance(), *lineOfSightAt(p, *p.distanceKm)));
     }
     drawMasts(painter, plot, p);
+    sayWithoutGround(painter, plot, p, font);
     painter.setClipping(false);
     painter.setPen(Qt::black);
     painter.setBrush(Qt::NoBrush);

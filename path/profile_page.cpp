@@ -13,12 +13,13 @@
 
 namespace tarvanel {
 
-ProfilePage::ProfilePage(QWidget* parent)
+ProfilePage::ProfilePage(Plan& plan, QWidget* parent)
     : QWidget(parent)
-    , m_model(new ProfileTableModel(this))
+    , m_model(new ProfileTableModel(plan, this))
     , m_table(new ProfileTableView(this))
     , m_fromCsv(new QPushButton(QStringLiteral("Από αρχείο CSV..."), this))
-    , m_fromElevation(new QPushButton(QStringLiteral("Έδαφος από αρχεία υψομέτρων"), this)) {
+    , m_fromElevation(new QPushButton(QStringLiteral("Έδαφος από αρχεία υψομέτρων"), this))
+    , m_plan(plan) {
     m_table->setModel(m_model);
     m_table->setObjectName(QStringLiteral("tblProfile"));
     m_table->setAccessibleName(QStringLiteral("Σημεία εδάφους"));
@@ -49,17 +50,12 @@ ProfilePage::ProfilePage(QWidget* parent)
 
     connect(m_fromCsv, &QPushButton::clicked, this, &ProfilePage::chooseCsv);
     connect(m_fromElevation, &QPushButton::clicked, this, &ProfilePage::elevationRequested);
-    // Points edited by hand are no longer the file's.
-    connect(m_model, &ProfileTableModel::pointsEdited, this, [this] {
-        if (!m_source.isEmpty() && !m_source.endsWith(QStringLiteral(" (αλλαγμένα)")))
-            setSource(m_source + QStringLiteral(" (αλλαγμένα)"));
-    });
 }
 
 void ProfilePage::setSource(const QString& source) {
-    if (source == m_source) return;
-    m_source = source;
-    emit sourceChanged();
+    Link link = m_plan.current();
+    link.pointsSource = source.toStdString();
+    m_plan.setLink(link);
 }
 
 bool ProfilePage::importCsv(const QString& path, QString* problem) {
@@ -68,7 +64,7 @@ bool ProfilePage::importCsv(const QString& path, QString* problem) {
         *problem = QStringLiteral("Το αρχείο %1 δεν ανοίγει: %2").arg(path, file.errorString());
         return false;
     }
-    m_model->setPoints({});
+    m_model->setPoints({}, {});
     m_table->addText(QString::fromUtf8(file.readAll()));
     setSource(QFileInfo(path).fileName());
     return true;

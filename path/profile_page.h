@@ -1,5 +1,7 @@
 #pragma once
 
+#include "plan/plan.h"
+
 #include <QWidget>
 
 class QPushButton;
@@ -15,14 +17,14 @@ class ProfileTableView;
 class ProfilePage : public QWidget {
     Q_OBJECT
 public:
-    explicit ProfilePage(QWidget* parent = nullptr);
+    explicit ProfilePage(Plan& plan, QWidget* parent = nullptr);
 
     ProfileTableView* table() const { return m_table; }
     ProfileTableModel* model() const { return m_model; }
     QPushButton* elevationButton() const { return m_fromElevation; }
 
-    // Where the points came from: a file's name, or empty for typed ones.
-    const QString& source() const { return m_source; }
+    // Where the current link's points came from: a file's name, or empty for
+    // typed ones.
     void setSource(const QString& source);
 
     // Reads a CSV file (distance_km;ground_m;clutter_m, a header line
@@ -30,7 +32,6 @@ public:
     bool importCsv(const QString& path, QString* problem);
 
 signals:
-    void sourceChanged();
     // The user asks for the ground from the elevation files.
     void elevationRequested();
 
@@ -41,7 +42,7 @@ private:
     ProfileTableView* m_table;
     QPushButton* m_fromCsv;
     QPushButton* m_fromElevation;
-    QString m_source;
+    Plan& m_plan;
 };
 
 } // namespace tarvanel

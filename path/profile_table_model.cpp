@@ -1,11 +1,12 @@
 #include "path/profile_table_model.h"
 
-#include "engine/number_text.h"
+#include "numbers/number_text.h"
 #include "widgets/qt_number_locale.h"
 #include "widgets/window_colours.h"
 
 #include <QColor>
 #include <QLocale>
+#include <QScopedValueRollback>
 
 #include <algorithm>
 #include <limits>
@@ -49,29 +50,80 @@ double orderOf(const ProfilePointFields& point) {
 
 } // namespace
 
-ProfileTableModel::ProfileTableModel(QObject* parent)
-    : QAbstractTableModel(parent) {}
-
-void ProfileTableModel::setPoints(std::vector<ProfilePointFields> points) {
-    beginResetModel();
-    m_points = std::move(points);
-    m_figures.clear();
-    endResetModel();
-    emit pointsChanged();
+ProfileTableModel::ProfileTableModel(Plan& plan, QObject* parent)
+    : QAbstractTableModel(parent)
+    , m_plan(plan)
+    , m_rows(static_cast<int>(points().size())) {
+    m_listening = m_plan.listen([this](const PlanChange& change) { follow(change); });
 }
 
-void ProfileTableModel::addPoints(const std::vector<ProfilePointFields>& points) {
-    std::vector<ProfilePointFields> all = m_points;
-    all.insert(all.end(), points.begin(), points.end());
+ProfileTableModel::~ProfileTableModel() {
+    m_plan.unlisten(m_listening);
+}
+
+// Another link made current, a plan opened, the points written from outside:
+// the rows are read again (all of them, when their number changed).
+void ProfileTableModel::follow(const PlanChange& change) {
+    using Kind = PlanChange::Kind;
+    if (m_writing) return;
+    if (change.kind != Kind::Replaced && change.kind != Kind::CurrentLink &&
+        !(change.kind == Kind::LinkChanged && change.id == m_plan.currentLink()))
+        return;
+    const int rows = static_cast<int>(points().size());
+    if (rows != m_rows) {
+        beginResetModel();
+        m_rows = rows;
+        m_figures.clear();
+        endResetModel();
+    } else if (rows > 0) {
+        emit dataChanged(index(0, 0), index(rows - 1, ColumnCount - 1));
+    }
+}
+
+void ProfileTableModel::write(std::vector<ProfilePointFields> points, bool edited) {
+    Link link = m_plan.current();
+    link.points = std::move(points);
+    // Points edited by hand are no longer the file's.
+    const std::string changed = " (αλλαγμένα)";
+    const std::string& source = link.pointsSource;
+    if (edited && !source.empty() &&
+        (source.size() < changed.size() ||
+         source.compare(source.size() - changed.size(), changed.size(), changed) != 0))
+        link.pointsSource += changed;
+    const QScopedValueRollback<bool> writing(m_writing, true);
+    m_plan.setLink(link);
+}
+
+void ProfileTableModel::setPoints(std::vector<ProfilePointFields> points,
+                                  const std::string& source) {
+    beginResetModel();
+    Link link = m_plan.current();
+    link.points = std::move(points);
+    link.pointsSource = source;
+    {
+        const QScopedValueRollback<bool> writing(m_writing, true);
+        m_plan.setLink(link);
+    }
+    m_rows = static_cast<int>(this->points().size());
+    m_figures.clear();
+    endResetModel();
+}
+
+void ProfileTableModel::addPoints(const std::vector<ProfilePointFields>& added) {
+    std::vector<ProfilePointFields> all = points();
+    all.insert(all.end(), added.begin(), added.end());
     std::stable_sort(all.begin(), all.end(),
                      [](const auto& a, const auto& b) { return orderOf(a) < orderOf(b); });
-    setPoints(std::move(all));
-    emit pointsEdited();
+    beginResetModel();
+    write(std::move(all), true);
+    m_rows = static_cast<int>(points().size());
+    m_figures.clear();
+    endResetModel();
 }
 
 void ProfileTableModel::showFigures(const std::vector<PointFigures>& figures,
                                     const NumberLocale& locale) {
-    if (figures.size() != m_points.size()) return; // a refresh of rows since changed
+    if (figures.size() != points().size()) return; // a refresh of rows since changed
     const bool sameLocale = locale.decimal == m_locale.decimal && locale.minus == m_locale.minus;
     std::vector<PointFigures> old = std::move(m_figures);
     m_figures = figures;
@@ -85,7 +137,7 @@ void ProfileTableModel::showFigures(const std::vector<PointFigures>& figures,
 }
 
 int ProfileTableModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(m_points.size());
+    return parent.isValid() ? 0 : m_rows;
 }
 
 int ProfileTableModel::columnCount(const QModelIndex& parent) const {
@@ -101,7 +153,8 @@ QVariant ProfileTableModel::data(const QModelIndex& index, int role) const {
     switch (role) {
     case Qt::DisplayRole:
     case Qt::EditRole: {
-        auto& point = const_cast<ProfilePointFields&>(m_points[row]);
+        if (row >= points().size()) return {};
+        auto& point = const_cast<ProfilePointFields&>(points()[row]);
         if (const std::string* cell = cellOf(point, index.column()))
             return QString::fromStdString(*cell);
         if (!figures) return {};
@@ -124,31 +177,33 @@ QVariant ProfileTableModel::data(const QModelIndex& index, int role) const {
 
 bool ProfileTableModel::setData(const QModelIndex& index, const QVariant& value, int role) {
     if (!index.isValid() || role != Qt::EditRole) return false;
-    std::string* cell = cellOf(m_points[static_cast<std::size_t>(index.row())], index.column());
+    std::vector<ProfilePointFields> edited = points();
+    std::string* cell = cellOf(edited[static_cast<std::size_t>(index.row())], index.column());
     if (!cell) return false;
     const std::string text = value.toString().toStdString();
     if (*cell == text) return true;
     *cell = text;
+    write(std::move(edited), true);
     emit dataChanged(index, index);
     if (index.column() == Distance) putInOrder(index.row());
-    emit pointsChanged();
-    emit pointsEdited();
     return true;
 }
 
 // Moves a row whose distance changed to its place among the others.
 void ProfileTableModel::putInOrder(int row) {
     const auto r = static_cast<std::size_t>(row);
-    const double km = orderOf(m_points[r]);
+    std::vector<ProfilePointFields> ordered = points();
+    const double km = orderOf(ordered[r]);
     std::size_t place = 0;
-    for (std::size_t i = 0; i < m_points.size(); ++i)
-        if (i != r && orderOf(m_points[i]) <= km) place = i + 1 - (i > r ? 1 : 0);
+    for (std::size_t i = 0; i < ordered.size(); ++i)
+        if (i != r && orderOf(ordered[i]) <= km) place = i + 1 - (i > r ? 1 : 0);
     if (place == r) return;
     const int to = static_cast<int>(place > r ? place + 1 : place);
     beginMoveRows({}, row, row, {}, to);
-    ProfilePointFields moved = std::move(m_points[r]);
-    m_points.erase(m_points.begin() + row);
-    m_points.insert(m_points.begin() + static_cast<std::ptrdiff_t>(place), std::move(moved));
+    ProfilePointFields moved = std::move(ordered[r]);
+    ordered.erase(ordered.begin() + row);
+    ordered.insert(ordered.begin() + static_cast<std::ptrdiff_t>(place), std::move(moved));
+    write(std::move(ordered), false);
     if (r < m_figures.size()) m_figures.clear();
     endMoveRows();
 }
@@ -175,23 +230,25 @@ QVariant ProfileTableModel::headerData(int section, Qt::Orientation orientation,
 
 bool ProfileTableModel::insertRows(int row, int count, const QModelIndex& parent) {
     if (parent.isValid() || row < 0 || row > rowCount() || count < 1) return false;
+    std::vector<ProfilePointFields> grown = points();
+    grown.insert(grown.begin() + row, static_cast<std::size_t>(count), {});
     beginInsertRows(parent, row, row + count - 1);
-    m_points.insert(m_points.begin() + row, static_cast<std::size_t>(count), {});
+    write(std::move(grown), true);
+    m_rows += count;
     m_figures.clear();
     endInsertRows();
-    emit pointsChanged();
-    emit pointsEdited();
     return true;
 }
 
 bool ProfileTableModel::removeRows(int row, int count, const QModelIndex& parent) {
     if (parent.isValid() || row < 0 || count < 1 || row + count > rowCount()) return false;
+    std::vector<ProfilePointFields> shrunk = points();
+    shrunk.erase(shrunk.begin() + row, shrunk.begin() + row + count);
     beginRemoveRows(parent, row, row + count - 1);
-    m_points.erase(m_points.begin() + row, m_points.begin() + row + count);
+    write(std::move(shrunk), true);
+    m_rows -= count;
     m_figures.clear();
     endRemoveRows();
-    emit pointsChanged();
-    emit pointsEdited();
     return true;
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "engine/link_texts.h"
 #include "engine/path_figures.h"
+#include "plan/plan.h"
+#include "texts/link_texts.h"
 
 #include <QAbstractTableModel>
 
@@ -14,17 +15,20 @@ namespace tarvanel {
 // rule reads them), then what the point leaves of its Fresnel zone, read only.
 // A row whose numbers do not read, or that stands at or beyond an end, is
 // shown in red with the reason, and counts nowhere. A row whose distance is
-// edited moves to its place, so the rows stay in order of distance.
+// edited moves to its place, so the rows stay in order of distance. The rows
+// are the points of the plan's current link: an edit here writes the plan, and
+// the table follows the plan's other changes.
 class ProfileTableModel : public QAbstractTableModel {
     Q_OBJECT
 public:
     enum Column { Distance, Ground, Clutter, Clearance, Share, ColumnCount };
 
-    explicit ProfileTableModel(QObject* parent = nullptr);
+    explicit ProfileTableModel(Plan& plan, QObject* parent = nullptr);
+    ~ProfileTableModel() override;
 
-    const std::vector<ProfilePointFields>& points() const { return m_points; }
-    // Replaces every row (a file read, a plan opened).
-    void setPoints(std::vector<ProfilePointFields> points);
+    const std::vector<ProfilePointFields>& points() const { return m_plan.current().points; }
+    // Replaces every row, and says where they came from (a file read).
+    void setPoints(std::vector<ProfilePointFields> points, const std::string& source);
     // Adds rows and puts all in order of distance.
     void addPoints(const std::vector<ProfilePointFields>& points);
     // The figures of the last refresh, a row each; rows are written as they show.
@@ -39,16 +43,18 @@ public:
     bool insertRows(int row, int count, const QModelIndex& parent = {}) override;
     bool removeRows(int row, int count, const QModelIndex& parent = {}) override;
 
-signals:
-    // Any change of a typed text, a row added or removed.
-    void pointsChanged();
-    // The same when the user made it (typed, pasted, inserted, deleted), not a file.
-    void pointsEdited();
-
 private:
+    // Writes the current link's points (and, with the user's edits, marks
+    // points read from a file as changed); the table's own change is not
+    // followed again.
+    void write(std::vector<ProfilePointFields> points, bool edited);
+    void follow(const PlanChange& change);
     void putInOrder(int row);
 
-    std::vector<ProfilePointFields> m_points;
+    Plan& m_plan;
+    int m_listening = 0;
+    bool m_writing = false;
+    int m_rows = 0; // as the views know them
     std::vector<PointFigures> m_figures;
     NumberLocale m_locale;
 };

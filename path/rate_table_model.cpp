@@ -7,15 +7,9 @@
 
 namespace tarvanel {
 
-RateTableModel::RateTableModel(QObject* parent)
-    : QAbstractTableModel(parent) {}
-
-void RateTableModel::setOverrides(std::vector<RateOverride> overrides) {
-    if (overrides == m_overrides) return;
-    m_overrides = std::move(overrides);
-    if (!m_rows.empty()) emit dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1));
-    emit overridesChanged();
-}
+RateTableModel::RateTableModel(Plan& plan, QObject* parent)
+    : QAbstractTableModel(parent)
+    , m_plan(plan) {}
 
 void RateTableModel::showFigures(const std::vector<RateRowTexts>& rows) {
     const bool sameShape = rows.size() == m_rows.size();
@@ -29,9 +23,9 @@ void RateTableModel::showFigures(const std::vector<RateRowTexts>& rows) {
 
 const std::string* RateTableModel::overrideOf(int row, int column) const {
     const auto r = static_cast<std::size_t>(row);
-    if (r >= m_overrides.size()) return nullptr;
-    if (column == Sensitivity) return &m_overrides[r].sensitivity;
-    if (column == Power) return &m_overrides[r].power;
+    if (r >= overrides().size()) return nullptr;
+    if (column == Sensitivity) return &overrides()[r].sensitivity;
+    if (column == Power) return &overrides()[r].power;
     return nullptr;
 }
 
@@ -90,7 +84,8 @@ bool RateTableModel::setData(const QModelIndex& index, const QVariant& value, in
     if (!index.isValid() || role != Qt::EditRole ||
         (index.column() != Sensitivity && index.column() != Power))
         return false;
-    std::vector<RateOverride> overrides = m_overrides;
+    Link link = m_plan.current();
+    std::vector<RateOverride>& overrides = link.rateOverrides;
     overrides.resize(std::max(overrides.size(), static_cast<std::size_t>(rowCount())));
     RateOverride& typed = overrides[static_cast<std::size_t>(index.row())];
     std::string text = value.toString().trimmed().toStdString();
@@ -100,7 +95,9 @@ bool RateTableModel::setData(const QModelIndex& index, const QVariant& value, in
     (index.column() == Sensitivity ? typed.sensitivity : typed.power) = text;
     while (!overrides.empty() && overrides.back() == RateOverride{})
         overrides.pop_back();
-    setOverrides(std::move(overrides));
+    // The refresh that follows shows the row with its new figures.
+    m_plan.setLink(link);
+    emit dataChanged(index, index);
     return true;
 }
 

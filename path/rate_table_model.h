@@ -1,7 +1,9 @@
 #pragma once
 
 #include "engine/data_rates.h"
-#include "engine/link_texts.h"
+#include "texts/link_texts.h"
+
+#include "plan/plan.h"
 
 #include <QAbstractTableModel>
 
@@ -14,16 +16,16 @@ namespace tarvanel {
 // overwritten with a datasheet's figure, under the number rule; empty gives
 // the rate's own back), the greatest distance with the fade margin and the
 // margin at the link distance the weaker way, green while it keeps the fade
-// margin. An overwritten figure that does not read shows red.
+// margin. An overwritten figure that does not read shows red. The figures
+// typed are the plan's current link's: an edit here writes the plan.
 class RateTableModel : public QAbstractTableModel {
     Q_OBJECT
 public:
     enum Column { Rate, Megabits, Sensitivity, Power, Distance, Margin, ColumnCount };
 
-    explicit RateTableModel(QObject* parent = nullptr);
+    explicit RateTableModel(Plan& plan, QObject* parent = nullptr);
 
-    const std::vector<RateOverride>& overrides() const { return m_overrides; }
-    void setOverrides(std::vector<RateOverride> overrides);
+    const std::vector<RateOverride>& overrides() const { return m_plan.current().rateOverrides; }
     // The figures of the last refresh.
     void showFigures(const std::vector<RateRowTexts>& rows);
 
@@ -34,13 +36,10 @@ public:
     Qt::ItemFlags flags(const QModelIndex& index) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
-signals:
-    void overridesChanged();
-
 private:
     const std::string* overrideOf(int row, int column) const;
 
-    std::vector<RateOverride> m_overrides;
+    Plan& m_plan;
     std::vector<RateRowTexts> m_rows;
 };
 

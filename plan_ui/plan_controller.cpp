@@ -1,7 +1,7 @@
 #include "plan_ui/plan_controller.h"
 
-#include "plan/plan_file.h"
-#include "plan/recent_plans.h"
+#include "plan_file/plan_file.h"
+#include "plan_file/recent_plans.h"
 
 #include <QAction>
 #include <QDir>
@@ -10,21 +10,20 @@
 
 namespace tarvanel {
 
-PlanController::PlanController(QString productTitle, std::function<LinkInputs()> current,
-                               std::function<void(const LinkInputs&)> apply, QWidget* window,
+PlanController::PlanController(QString productTitle, Plan& plan, QWidget* window,
                                PlanDialogs dialogs)
     : QObject(window)
     , m_productTitle(std::move(productTitle))
-    , m_current(std::move(current))
-    , m_apply(std::move(apply))
+    , m_plan(plan)
     , m_window(window)
     , m_dialogs(std::move(dialogs))
     , m_save(new QAction(QStringLiteral("Αποθήκευση"), this))
     , m_saveAs(new QAction(QStringLiteral("Αποθήκευση ως..."), this))
     , m_open(new QAction(QStringLiteral("Άνοιγμα..."), this))
     , m_recent(std::make_unique<QMenu>(QStringLiteral("Πρόσφατα σχέδια")))
-    , m_kept(m_current())
+    , m_kept(plan)
     , m_title(title()) {
+    m_listening = m_plan.listen([this](const PlanChange&) { markChanged(); });
     m_save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     m_saveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     m_open->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
@@ -42,7 +41,9 @@ PlanController::PlanController(QString productTitle, std::function<LinkInputs()>
     refreshRecent();
 }
 
-PlanController::~PlanController() = default;
+PlanController::~PlanController() {
+    m_plan.unlisten(m_listening);
+}
 
 QList<QAction*> PlanController::actions() const {
     return {m_save, m_saveAs, m_open, m_recent->menuAction()};
@@ -74,7 +75,7 @@ bool PlanController::open() {
 
 bool PlanController::openPath(const QString& path) {
     const PlanReading reading = openPlan(path);
-    if (!reading.inputs) {
+    if (!reading.plan) {
         m_dialogs.showProblem(m_window, QStringLiteral("Άνοιγμα σχεδίου"),
                               planProblemText(*reading.problem, path));
         if (!QFileInfo::exists(path)) forgetPlan(path);
@@ -83,7 +84,7 @@ bool PlanController::openPath(const QString& path) {
     }
     if (!maybeKeep()) return false;
     m_applying = true;
-    m_apply(*reading.inputs);
+    m_plan.replace(*reading.plan);
     m_applying = false;
     keep(path);
     return true;
@@ -105,13 +106,13 @@ bool PlanController::maybeKeep() {
 
 void PlanController::markChanged() {
     if (m_applying) return;
-    m_unsaved = m_current() != m_kept;
+    m_unsaved = !(m_plan == m_kept);
     updateTitle();
 }
 
 bool PlanController::saveTo(QString path) {
     if (QFileInfo(path).suffix().isEmpty()) path += u'.' + QLatin1String(kPlanSuffix);
-    const QString problem = savePlan(path, m_current());
+    const QString problem = savePlan(path, m_plan);
     if (!problem.isEmpty()) {
         m_dialogs.showProblem(m_window, QStringLiteral("Αποθήκευση σχεδίου"), problem);
         return false;
@@ -123,7 +124,7 @@ bool PlanController::saveTo(QString path) {
 // The plan is now the one at `path`, as the window shows it.
 void PlanController::keep(const QString& path) {
     m_file = QFileInfo(path).absoluteFilePath();
-    m_kept = m_current();
+    m_kept = m_plan;
     m_unsaved = false;
     rememberPlan(m_file);
     refreshRecent();

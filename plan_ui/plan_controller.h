@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/link_inputs.h"
+#include "plan/plan.h"
 #include "plan_ui/plan_dialogs.h"
 
 #include <QList>
@@ -18,15 +18,14 @@ namespace tarvanel {
 
 // The plan the window shows: its file, whether it has unsaved changes, and the
 // commands that save and open it (Ctrl+S, Ctrl+Shift+S, Ctrl+O and the five
-// recent plans). The window gives the inputs it shows (`current`) and takes a
-// plan's (`apply`); a plan that does not open leaves the window as it was.
+// recent plans). A plan opened replaces the plan the window edits; one that
+// does not open leaves it as it was.
 //
-// Create it once the window shows its starting inputs: they count as saved.
+// Create it once the plan holds its starting inputs: they count as saved.
 class PlanController : public QObject {
     Q_OBJECT
 public:
-    PlanController(QString productTitle, std::function<LinkInputs()> current,
-                   std::function<void(const LinkInputs&)> apply, QWidget* window,
+    PlanController(QString productTitle, Plan& plan, QWidget* window,
                    PlanDialogs dialogs = standardPlanDialogs());
     ~PlanController() override;
 
@@ -53,10 +52,6 @@ public:
     // cancels (or the save fails), so the caller stops.
     bool maybeKeep();
 
-public slots:
-    // The window's inputs may have changed: compares them with the plan as saved.
-    void markChanged();
-
 signals:
     void titleChanged(const QString& title);
 
@@ -67,10 +62,12 @@ private:
     QString planName() const;
     QString startDirectory() const;
     void updateTitle();
+    // The plan changed: compares it with the plan as saved.
+    void markChanged();
 
     QString m_productTitle;
-    std::function<LinkInputs()> m_current;
-    std::function<void(const LinkInputs&)> m_apply;
+    Plan& m_plan;
+    int m_listening = 0;
     QWidget* m_window;
     PlanDialogs m_dialogs;
     QAction* m_save;
@@ -79,7 +76,7 @@ private:
     std::unique_ptr<QMenu> m_recent;
     QList<QAction*> m_recentActions;
     QString m_file;
-    LinkInputs m_kept; // as last saved or opened
+    Plan m_kept; // as last saved or opened
     bool m_unsaved = false;
     bool m_applying = false;
     QString m_title;

@@ -1,6 +1,6 @@
 #include "plan_ui/plan_dialogs.h"
 
-#include "plan/plan_file.h"
+#include "plan_file/plan_file.h"
 
 #include <QFileDialog>
 #include <QMessageBox>

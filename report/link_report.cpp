@@ -110,7 +110,9 @@ bool writeLinkReport(const QString& pdfPath, const LinkReport& content, QString*
         style,        area.width(), area.height(), content.planName, dateText(content.date),
         summary.title};
     PageFlow flow(area.width(), frame.firstTop(), frame.top(), frame.bottom());
+    addVerdict(flow, style, content.verdict);
     addSummarySections(flow, style, summary.sections);
+    if (!content.rates.empty()) addRatesTable(flow, style, content.rates);
     if (content.drawSideView) addSideView(flow, style, content.drawSideView);
     if (!content.points.empty()) addPointsTable(flow, style, content.points);
 

@@ -1,5 +1,6 @@
 #include "report/report_blocks.h"
 
+#include "widgets/window_colours.h"
 #include "widgets/window_fonts.h"
 
 #include <QPainter>
@@ -65,21 +66,25 @@ void addSummaryLine(PageFlow& flow, const ReportStyle& style, const Columns& col
     });
 }
 
-const std::array<QString, 5> kPointColumns{
-    QStringLiteral("Απόσταση (km)"), QStringLiteral("Έδαφος (m)"), QStringLiteral("Κάλυψη (m)"),
-    QStringLiteral("Διάκενο (m)"), QStringLiteral("% της ακτίνας Fresnel")};
-
-std::array<QString, 5> cellsOf(const ReportPoint& point) {
-    return {point.distanceKm, point.groundM, point.clutterM, point.clearanceM,
-            point.fresnelPercent};
+QColor colourOf(Tone tone, const ReportStyle& style) {
+    return tone == Tone::Good ? kResultGreen : tone == Tone::Bad ? kWarningRed : style.ink;
 }
 
+using Cells = std::array<QString, 5>;
+const Cells kPointColumns{QStringLiteral("Απόσταση (km)"), QStringLiteral("Έδαφος (m)"),
+                          QStringLiteral("Κάλυψη (m)"), QStringLiteral("Διάκενο (m)"),
+                          QStringLiteral("% της ακτίνας Fresnel")};
+const Cells kRateColumns{QStringLiteral("Ρυθμός"), QStringLiteral("Mb/s"),
+                         QStringLiteral("Ευαισθησία (dBm)"), QStringLiteral("Μέγ. απόσταση (km)"),
+                         QStringLiteral("Περιθώριο (dB)")};
+
 // Five columns of one width; each text to the right of its column, short of
-// its edge.
+// its edge; the last in its own colour.
 struct TableRow {
-    std::array<QString, 5> cells;
+    Cells cells;
     bool header = false;
     bool shaded = false;
+    Tone last = Tone::Plain;
 };
 
 double tableRowHeight(const ReportStyle& style, double width, const TableRow& row) {
@@ -98,8 +103,9 @@ void addTableRow(PageFlow& flow, const ReportStyle& style, const TableRow& row) 
         for (std::size_t i = 0; i < row.cells.size(); ++i) {
             const QRectF cell(box.left() + i * column + 3 * style.mm, box.top() + style.padding,
                               column - 6 * style.mm, box.height() - 2 * style.padding);
+            const QColor ink = i + 1 == row.cells.size() ? colourOf(row.last, style) : style.ink;
             drawText(painter, cell, row.header ? style.tableHead : style.body,
-                     row.header ? style.muted : style.ink, Qt::AlignRight | Qt::AlignBottom,
+                     row.header ? style.muted : ink, Qt::AlignRight | Qt::AlignBottom,
                      row.cells[i]);
         }
         if (row.header)
@@ -107,7 +113,49 @@ void addTableRow(PageFlow& flow, const ReportStyle& style, const TableRow& row) 
     });
 }
 
+// A table under its heading, its header row again on every page it reaches.
+void addTable(PageFlow& flow, const ReportStyle& style, const QString& heading,
+              const Cells& columns, const std::vector<TableRow>& rows) {
+    const TableRow header{columns, true};
+    const double width = flow.width();
+    flow.gap(5 * style.mm);
+    flow.keep(headingHeight(style) + tableRowHeight(style, width, header) +
+              tableRowHeight(style, width, rows.front()));
+    addHeading(flow, style, heading);
+    addTableRow(flow, style, header);
+    for (const TableRow& row : rows) {
+        if (flow.keep(tableRowHeight(style, width, row))) {
+            addHeading(flow, style, heading + QStringLiteral(" (συνέχεια)"));
+            addTableRow(flow, style, header);
+        }
+        addTableRow(flow, style, row);
+    }
+}
+
 } // namespace
+
+void addVerdict(PageFlow& flow, const ReportStyle& style, const std::vector<VerdictLine>& lines) {
+    if (lines.empty()) return;
+    const double indent = 5 * style.mm, inner = flow.width() - indent - 3 * style.mm;
+    const auto fontOf = [&](std::size_t i) { return i == 0 ? style.heading : style.body; };
+    double height = 5 * style.mm;
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        height += style.textHeight(fontOf(i), inner, lines[i].text) + style.padding;
+    flow.place(height, [&style, lines, indent, inner, fontOf](QPainter& painter,
+                                                              const QRectF& box) {
+        QColor tint = colourOf(lines.front().tone, style);
+        painter.fillRect(box.left(), box.top(), 1.5 * style.mm, box.height(), tint);
+        tint.setAlpha(22);
+        painter.fillRect(box, tint);
+        double y = box.top() + 2.5 * style.mm;
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            const double lineHeight = style.textHeight(fontOf(i), inner, lines[i].text);
+            drawText(painter, {box.left() + indent, y, inner, lineHeight}, fontOf(i),
+                     colourOf(lines[i].tone, style), Qt::AlignLeft | Qt::AlignTop, lines[i].text);
+            y += lineHeight + style.padding;
+        }
+    });
+}
 
 void addSummarySections(PageFlow& flow, const ReportStyle& style,
                         const std::vector<SummarySection>& sections) {
@@ -155,21 +203,22 @@ void addSideView(PageFlow& flow, const ReportStyle& style,
 
 void addPointsTable(PageFlow& flow, const ReportStyle& style,
                     const std::vector<ReportPoint>& points) {
-    const TableRow header{kPointColumns, true};
-    const double width = flow.width();
-    flow.gap(5 * style.mm);
-    flow.keep(headingHeight(style) + tableRowHeight(style, width, header) +
-              tableRowHeight(style, width, {cellsOf(points.front())}));
-    addHeading(flow, style, QStringLiteral("Σημεία εδάφους"));
-    addTableRow(flow, style, header);
-    for (std::size_t i = 0; i < points.size(); ++i) {
-        const TableRow row{cellsOf(points[i]), false, i % 2 == 1};
-        if (flow.keep(tableRowHeight(style, width, row))) {
-            addHeading(flow, style, QStringLiteral("Σημεία εδάφους (συνέχεια)"));
-            addTableRow(flow, style, header);
-        }
-        addTableRow(flow, style, row);
-    }
+    std::vector<TableRow> rows;
+    for (const ReportPoint& p : points)
+        rows.push_back({{p.distanceKm, p.groundM, p.clutterM, p.clearanceM, p.fresnelPercent},
+                        false,
+                        rows.size() % 2 == 1});
+    addTable(flow, style, QStringLiteral("Σημεία εδάφους"), kPointColumns, rows);
+}
+
+void addRatesTable(PageFlow& flow, const ReportStyle& style, const std::vector<ReportRate>& rates) {
+    std::vector<TableRow> rows;
+    for (const ReportRate& r : rates)
+        rows.push_back({{r.rate, r.megabits, r.sensitivityDbm, r.greatestKm, r.marginDb},
+                        false,
+                        rows.size() % 2 == 1,
+                        r.margin});
+    addTable(flow, style, QStringLiteral("Ρυθμοί δεδομένων"), kRateColumns, rows);
 }
 
 } // namespace tarvanel

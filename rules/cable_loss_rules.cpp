@@ -1,6 +1,6 @@
 #include "rules/cable_loss_rules.h"
 
-#include "engine/number_text.h"
+#include "numbers/number_text.h"
 
 namespace tarvanel {
 

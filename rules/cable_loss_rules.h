@@ -1,7 +1,7 @@
 #pragma once
 
 #include "engine/link_budget.h"
-#include "engine/number_locale.h"
+#include "numbers/number_locale.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
 #include "rules/channel_rules.h"
 
-#include "engine/number_text.h"
+#include "numbers/number_text.h"
 
 #include <array>
 #include <charconv>

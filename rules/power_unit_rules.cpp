@@ -1,7 +1,7 @@
 #include "rules/power_unit_rules.h"
 
-#include "engine/number_text.h"
 #include "engine/radio_physics.h"
+#include "numbers/number_text.h"
 
 namespace tarvanel {
 

@@ -28,6 +28,7 @@ enum class Role {
     GreatestDistance,
     Clearance,
     PathPanel,
+    TitleStrip,
     Position, // where a link end stands
     // One link end (the row's `end` says which).
     Power,
@@ -93,12 +94,11 @@ using KeepControl = void (*)(void* controls, LinkEnd, QWidget*);
 // The text a result label shows, and its colour, from the refresh's texts.
 using TextOf = const std::string& (*)(const LinkTexts&);
 using ColourOf = TextColour (*)(const LinkTexts&);
-// The input a text box or drop-down feeds: its text into the model...
+// The input a text box or drop-down is bound to: its text...
 using TextInput = std::string& (*)(LinkInputs&);
-// ... or, for a choice box, the index of its choice; or what a control of a
-// kind of its own holds (a table of points).
+// ... or, for a choice box, the index of its choice. (The tables of points
+// and rates edit the plan themselves.)
 using ChoiceInput = void (*)(LinkInputs&, int index);
-using WidgetInput = void (*)(LinkInputs&, const QWidget*);
 
 // One control: everything about it that its container, the drawn picture
 // behind it, the refresh and assistive technology need.
@@ -131,9 +131,8 @@ struct ControlRow {
     KeepControl keep = nullptr;
     TextOf shows = nullptr;      // written by every refresh
     ColourOf colourOf = nullptr; // likewise
-    TextInput feeds = nullptr;   // read by every refresh
+    TextInput feeds = nullptr;   // both ways: written by the control, shown from the plan
     ChoiceInput chooses = nullptr;
-    WidgetInput reads = nullptr;
     // Why the text typed into the box is not taken (shown in red, the reason
     // as its tooltip); empty while it is.
     TextOf rejects = nullptr;

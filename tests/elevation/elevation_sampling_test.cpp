@@ -3,7 +3,8 @@
 // void cells, and a 1" GeoTIFF holding a tilted plane, which bilinear
 // interpolation must give back exactly wherever the file is placed right.
 #include "elevation/elevation_loader.h"
-#include "engine/geodesy.h"
+#include "geo/geodesy.h"
+#include "tests/elevation/synthetic_tiles.h"
 
 #include <GeographicLib/Geodesic.hpp>
 #include <GeographicLib/GeodesicLine.hpp>
@@ -17,42 +18,12 @@
 
 #include <algorithm>
 #include <cmath>
-#include <fstream>
-#include <functional>
 #include <numbers>
 #include <string>
 #include <vector>
 
 namespace tarvanel {
 namespace {
-
-using Shape = std::function<double(double latitude, double longitude)>;
-
-// A cone 1100 m high at 37.5 N 23.5 E, falling 4 m every 100 m.
-double cone(double latitude, double longitude) {
-    const double north = (latitude - 37.5) * 111195.0;
-    const double east = (longitude - 23.5) * 111195.0 * std::cos(37.5 * std::numbers::pi / 180.0);
-    return 1100.0 - 0.04 * std::hypot(north, east);
-}
-
-// A 3" tile: 1201 rows of 1201 big-endian int16, north to south, its cells
-// centred on whole multiples of 3" from the south-west corner.
-std::string hgtBytes(int south, int west, const Shape& shape) {
-    std::string bytes;
-    bytes.reserve(1201 * 1201 * 2);
-    for (int row = 0; row < 1201; ++row)
-        for (int column = 0; column < 1201; ++column) {
-            const auto value = static_cast<std::int16_t>(
-                std::lround(shape(south + 1 - row / 1200.0, west + column / 1200.0)));
-            bytes += static_cast<char>(static_cast<std::uint16_t>(value) >> 8);
-            bytes += static_cast<char>(value & 0xff);
-        }
-    return bytes;
-}
-
-void writeFile(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
 
 // Through GDAL's zip writer, the way the tiles are handed out.
 void writeZipped(const std::string& zipPath, const std::string& inner, const std::string& bytes) {
@@ -240,11 +211,45 @@ TEST_F(ElevationSampling, MissingTilesUnreadableFilesAndFoldersAreNamed) {
     }
 }
 
+void expectSameProfile(const ElevationProfile& a, const ElevationProfile& b) {
+    EXPECT_EQ(a.ground1M, b.ground1M);
+    EXPECT_EQ(a.ground2M, b.ground2M);
+    EXPECT_EQ(a.spacingM, b.spacingM);
+    ASSERT_EQ(a.samples.size(), b.samples.size());
+    for (std::size_t i = 0; i < a.samples.size(); ++i)
+        ASSERT_TRUE(a.samples[i].km == b.samples[i].km &&
+                    a.samples[i].groundM == b.samples[i].groundM);
+    EXPECT_EQ(a.missingTiles, b.missingTiles);
+    EXPECT_EQ(a.unreadableFiles, b.unreadableFiles);
+    EXPECT_EQ(a.voidCells, b.voidCells);
+    EXPECT_EQ(a.error, b.error);
+}
+
+// A session's paths in an order where each would inherit the previous one's
+// voids, missing tiles or unreadable files if it were not told its own.
+TEST_F(ElevationSampling, SessionAnswersEachPathAsTheOneShotEntry) {
+    const std::pair<const char*, std::vector<std::pair<Position, Position>>> sessions[] = {
+        {"voids", {{{37.6, 23.5}, {37.9, 23.5}}, {south, apex}, {{37.6, 23.5}, {37.9, 23.5}}}},
+        {"cone", {{{37.9, 23.5}, {38.1, 23.5}}, {south, north}, {{91.0, 0.0}, south}}},
+        {"tiff", {{{37.15, 24.02}, {37.16, 24.08}}, {{37.5, 24.2}, {37.6, 24.3}}}},
+        {"broken", {{south, north}, {south, apex}}},
+        {"absent", {{south, north}}},
+    };
+    for (const auto& [folder, paths] : sessions) {
+        const auto session = reader.openSession(path(folder));
+        for (const auto& [end1, end2] : paths) {
+            SCOPED_TRACE(std::string(folder) + " " + std::to_string(end1.latitude));
+            expectSameProfile(session->sample(end1, end2), sample(folder, end1, end2));
+        }
+    }
+}
+
 TEST_F(ElevationSampling, MissingPluginIsToldInGreek) {
     ElevationReader noPlugin({QString::fromStdString(path("empty"))});
     const ElevationProfile profile = noPlugin.sample({path("cone"), south, north});
     EXPECT_NE(profile.error.find("πρόσθετο"), std::string::npos) << profile.error;
     EXPECT_NE(profile.error.find(TARVANEL_TEST_PLUGIN_NAME), std::string::npos);
+    EXPECT_EQ(noPlugin.openSession(path("cone"))->sample(south, north).error, profile.error);
     EXPECT_TRUE(noPlugin.pluginFile().isEmpty());
 }
 

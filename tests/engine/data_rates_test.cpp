@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace tarvanel {
 namespace {
 
@@ -94,6 +96,22 @@ const RateCase kRates[] = {
 // clang-format on
 TARVANEL_IN_EVERY_LOCALE(ExampleLink, RateTest, kRates);
 
+// No rate keeps the fade margin: what the nearest lacks, only while every figure is known.
+TEST(RateTable, TellsWhatTheNearestRateLacks) {
+    BudgetFigures link = exampleFigures(6.333);
+    link.extraLossDb = 33.25; // a hill: -103.63 dBm at either end
+    const auto lacks = [&](std::vector<RateOverride> typed) {
+        const auto shortfall = rateTable(link, Dot11nOneStream, typed, kEnUs.locale).shortfall;
+        return shortfall ? std::pair(shortfall->row, std::round(shortfall->db * 100) / 100)
+                         : std::pair(std::size_t{99}, 0.0);
+    };
+    EXPECT_EQ(lacks({}), std::pair(std::size_t{0}, 33.63));
+    EXPECT_EQ(lacks({{}, {"-104", ""}}), std::pair(std::size_t{1}, 9.63)); // a datasheet's MCS1
+    EXPECT_EQ(lacks({{}, {}, {"x", ""}}).first, 99u);
+    link.fadeMarginDb.reset();
+    EXPECT_EQ(lacks({}).first, 99u);
+}
+
 // While aiming at either end of the example link at 5 km, which should receive
 // -68.33 dBm: what the radio shows, and the antenna's beamwidth in degrees.
 struct AimCase {
@@ -142,6 +160,13 @@ TEST(Alignment, AimsBelowThePathsLossAndNotWithoutADistance) {
     BudgetFigures link = exampleFigures(5);
     link.extraLossDb = 4.99;
     expectFigure(endAlignment(link, ReceivingEnd::End1, "-71", kEnUs.locale).differenceDb, 2.32);
+    // At the sensitivity as shown (-80.00) the radios still associate; under it nothing is judged.
+    for (const auto& [loss, below] : {std::pair{11.67, false}, {11.68, true}}) {
+        link.extraLossDb = loss;
+        const EndAlignment a = endAlignment(link, ReceivingEnd::End1, "-80", kEnUs.locale);
+        EXPECT_EQ(a.belowSensitivity, below);
+        EXPECT_EQ(a.verdict.has_value(), !below);
+    }
     link.distanceKm.reset();
     expectFigure(endAlignment(link, ReceivingEnd::End2, "-71", kEnUs.locale).expectedDbm, kNone);
 }

@@ -1,6 +1,6 @@
-#include "engine/geo_position.h"
-#include "engine/geodesy.h"
-#include "engine/number_text.h"
+#include "geo/geo_position.h"
+#include "geo/geodesy.h"
+#include "numbers/number_text.h"
 #include "tests/engine/test_support.h"
 
 #include <gtest/gtest.h>
@@ -59,6 +59,8 @@ const ReadCase kReadCases[] = {
     {"innerSign", "37-5 23", 0, 0, P::NotAnAngle},
     {"notANumber", "nan inf", 0, 0, P::NotAnAngle},
     {"colonsPastSeconds", "1:2:3:4:5:6 23", 0, 0, P::NotAnAngle},
+    {"sixtySeconds", "37°58'60\"N 23°44'05.4\"E", 0, 0, P::PastFiftyNine},
+    {"sixtyMinutes", "37:60 23:44", 0, 0, P::PastFiftyNine},
     {"minusAndSouth", "-37.9S 23.7E", 0, 0, P::SignAndHemisphere},
     {"twoLatitudes", "37.9N 23.7S", 0, 0, P::HemispheresClash},
 };

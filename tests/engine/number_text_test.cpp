@@ -1,4 +1,4 @@
-#include "engine/number_text.h"
+#include "numbers/number_text.h"
 #include "tests/engine/test_support.h"
 
 #include <gtest/gtest.h>

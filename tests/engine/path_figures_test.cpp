@@ -1,5 +1,5 @@
-#include "engine/link_texts.h"
 #include "tests/engine/test_support.h"
+#include "texts/link_texts.h"
 
 #include <gtest/gtest.h>
 

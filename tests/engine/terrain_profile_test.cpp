@@ -1,6 +1,6 @@
-#include "engine/number_text.h"
 #include "engine/profile_rows.h"
 #include "engine/terrain_profile.h"
+#include "numbers/number_text.h"
 #include "tests/engine/test_support.h"
 
 #include <gtest/gtest.h>
@@ -53,8 +53,7 @@ void PrintTo(const ProfileCase& c, std::ostream* out) {
 // between, with trees on those at 4 and 5 km.
 ProfileCase tenKm(const char* name, std::array<double, 11> g, double mast1, double mast2,
                   double trees, std::string figures) {
-    ProfileCase c{
-        name, {2437, 10, 4.0 / 3.0, {g[0], mast1}, {g[10], mast2}}, {}, figures};
+    ProfileCase c{name, {2437, 10, 4.0 / 3.0, {g[0], mast1}, {g[10], mast2}}, {}, figures};
     for (int km = 1; km < 10; ++km)
         c.points.push_back({double(km), g[km], km == 4 || km == 5 ? trees : 0});
     return c;

@@ -72,8 +72,13 @@ class TestLinkReport : public QObject {
 private slots:
     void writesAReadableReport() {
         QRectF box;
-        tarvanel::LinkReport report{
-            "Λόφος Υμηττού – Ταράτσα", QDate(2025, 3, 14), kSummaryLines.join('\n') + '\n', {}, {}};
+        tarvanel::LinkReport report{"Λόφος Υμηττού – Ταράτσα",
+                                    QDate(2025, 3, 14),
+                                    kSummaryLines.join('\n') + '\n',
+                                    {},
+                                    {},
+                                    {},
+                                    {}};
         report.drawSideView = [&box](QPainter& painter, const QRectF& area) {
             box = area;
             QPainterPath ground(area.bottomLeft());

@@ -7,11 +7,11 @@
 #include "app/dialog_language.h"
 #include "app/link_summary.h"
 #include "app/report_export.h"
-#include "engine/link_texts.h"
 #include "path/path_side_view.h"
-#include "plan/plan_file.h"
+#include "plan_file/plan_file.h"
 #include "plan_ui/plan_controller.h"
 #include "tests/gui/main_window_support.h"
+#include "texts/link_texts.h"
 #include "widgets/qt_number_locale.h"
 #include "widgets/window_colours.h"
 
@@ -252,6 +252,9 @@ private slots:
         const auto entry = std::ranges::find(
             actions, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_H), &QAction::shortcut);
         QVERIFY(entry != actions.end() && button->toolTip().contains("Ctrl+Shift+H"));
+        const auto* pages = get<QTabWidget>("tabPathPages"); // the tooltip names every page
+        for (int i = 0; i < pages->count(); ++i)
+            QVERIFY(button->toolTip().contains(pages->tabText(i).toLower()));
         QTest::keyClick(m_window.get(), Qt::Key_H, Qt::ControlModifier | Qt::ShiftModifier);
         QVERIFY(get("pnlPath")->isVisible() && (*entry)->isChecked());
         QCOMPARE(get<QLineEdit>("txtMast2")->text(), "18");
@@ -275,6 +278,14 @@ private slots:
         QVERIFY(distance->isReadOnly());
         QCOMPARE(textOf("lblReceived"), "-70.38 dBm");
         QCOMPARE(textOf("lblBearing1") + " " + textOf("lblBearing2"), "38.8° 218.8°");
+        typeFields({"txtDeclination", "5"}); // the summary: positions, distance, bearings
+        QTest::keyClick(m_window.get(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        const QString summary = QApplication::clipboard()->text();
+        QVERIFY2(summary.contains("\nΘέση 1: 37.97552, 23.73484\nΘέση 2: 38.02000, 23.78000\n"
+                                  "Απόσταση από τις θέσεις: 6.333 km\nΑζιμούθιο 1: 38.8°\n"
+                                  "Αζιμούθιο 2: 218.8°\nΑπόκλιση πυξίδας: 5 °\n"
+                                  "Πυξίδα 1 / 2: 33.8° / 213.8°\n"),
+                 qPrintable(summary));
         typeFields({"txtPosition2", "91, 23"});
         QVERIFY(waitForTick(*m_window));
         QCOMPARE(distance->text(), "5");
@@ -329,9 +340,26 @@ private slots:
     }
 
     // A 3″ tile written here, flat at 100 m with a cone 500 m high at 37.5 N
-    // 23.5 E: the ground read along 37.5 N from 23.2 to 23.8 E fills the
-    // table and both ends' ground, and the worst point is the cone's top.
+    // 23.5 E: the ground read along 37.5 N from 23.2 E fills the table and
+    // both ends' ground, every number with the locale's mark, and the worst
+    // point is the cone's top. Past 24 E no tile: no ground drawn there, and
+    // its km said.
+    void groundFromElevationFiles_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("end2");
+        QTest::addColumn<QString>("withoutGround");
+        QTest::newRow("el_GR") << "el_GR"
+                               << "37.5, 23.8"
+                               << "";
+        QTest::newRow("de_DE, a tile missing") << "de_DE"
+                                               << "37.5, 24.3"
+                                               << "26,5";
+    }
     void groundFromElevationFiles() {
+        QFETCH(QString, locale);
+        QFETCH(QString, end2);
+        QFETCH(QString, withoutGround);
+        QLocale::setDefault(QLocale(locale));
         QTemporaryDir folder;
         QFile tile(folder.filePath("N37E023.hgt"));
         QVERIFY(tile.open(QIODevice::WriteOnly));
@@ -350,19 +378,45 @@ private slots:
         typeExampleLink(*m_window, ".");
         QTest::keyClick(m_window.get(), Qt::Key_H, Qt::ControlModifier | Qt::ShiftModifier);
         get<QTabWidget>("tabPathPages")->setCurrentIndex(2);
-        typeFields({"txtPosition1", "37.5, 23.2", "txtPosition2", "37.5, 23.8", "txtMast1", "20",
+        typeFields({"txtPosition1", "37.5, 23.2", "txtPosition2", end2, "txtMast1", "20",
                     "txtMast2", "20"});
         // The folder the user chose last time, which the dialog offers first.
         QStandardPaths::setTestModeEnabled(true);
         QSettings().setValue("elevation/folder", folder.path());
-        answerDialogs({"cmdProfileElevation"}, [](QDialog*) { return true; }); // the folder
+        QString asked; // the folder dialog, as a user answers it, then any message
+        answerDialogs({"cmdProfileElevation"}, [&](QDialog* dialog) {
+            asked += dialog->metaObject()->className();
+            if (auto* box = qobject_cast<QMessageBox*>(dialog)) asked += ": " + box->text();
+            return true;
+        });
+        QCOMPARE(asked, withoutGround.isEmpty()
+                            ? "QFileDialog"
+                            : "QFileDialogQMessageBox: Λείπουν τα πλακίδια: N37E024.hgt.");
         QVERIFY(waitForTick(*m_window));
-        const int rows = get<QAbstractItemView>("tblProfile")->model()->rowCount();
-        QVERIFY2(rows > 500, qPrintable(QString::number(rows))); // 53 km, every 73 m or less
-        QCOMPARE(get<QLineEdit>("txtGround1")->text(), "100.0");
-        QCOMPARE(get<QLineEdit>("txtGround2")->text(), "100.0");
-        const double worst = textOf("lblWorstPoint").section(' ', 0, 0).toDouble();
+        const QAbstractItemModel* table = get<QAbstractItemView>("tblProfile")->model();
+        QVERIFY2(table->rowCount() > 500, qPrintable(QString::number(table->rowCount())));
+        QCOMPARE(get<QLineEdit>("txtGround1")->text(), "100,0");
+        QCOMPARE(get<QLineEdit>("txtGround2")->text(), withoutGround.isEmpty() ? "100,0" : "");
+        for (int row = 0; row < table->rowCount(); ++row)
+            for (int column = 0; column < table->columnCount(); ++column)
+                QVERIFY(!table->index(row, column).data().toString().contains('.'));
+        for (const QLabel* label : get("pnlPath")->findChildren<QLabel*>())
+            QVERIFY2(!label->text().contains('.'), qPrintable(label->text()));
+        const double worst = QLocale().toDouble(textOf("lblWorstPoint").section(' ', 0, 0));
         QVERIFY2(std::abs(worst - 26.5) < 0.2, qPrintable(textOf("lblWorstPoint")));
+        QCOMPARE(textOf("lblWithoutGround").left(4), withoutGround);
+        auto* view = get<tarvanel::PathSideView>("picPathSide");
+        QImage image(view->size(), QImage::Format_RGB32);
+        view->render(&image);
+        const QRectF plot = view->plotArea();
+        const auto earthAt = [&](double share) { // in the column at `share` of the path
+            const int x = qRound(plot.left() + share * plot.width());
+            for (int y = qCeil(plot.top()); y < plot.bottom(); ++y)
+                if (image.pixel(x, y) == qRgb(196, 170, 120)) return true;
+            return false;
+        };
+        QVERIFY(earthAt(0.5));
+        QCOMPARE(earthAt(0.95), withoutGround.isEmpty());
         // A refresh is no edit: the points are still the files'.
         QVERIFY(waitForTick(*m_window));
         QVERIFY(QString::fromStdString(m_window->inputs().path.pointsSource)
@@ -442,6 +496,18 @@ private slots:
         QCOMPARE(textOf("lblTarget1"), "-60.37 dBm, 15.63 dB ασθενέστερη");
         QCOMPARE(textOf("lblAlignment1"), "ελέγξτε καλώδιο, συνδετήρες και διαδρομή");
         QCOMPARE(colourOf("lblAlignment1"), tarvanel::kWarningRed);
+
+        // Over a hill at 6.333 km the target falls under the sensitivity, and
+        // no rate keeps the fade margin: both say so, in red.
+        typeFields({"txtLinkDistance", "6.333", "txtMast1", "10", "txtMast2", "10"});
+        pasteIntoProfile("3\t42.4");
+        QVERIFY(waitForTick(*m_window));
+        QCOMPARE(textOf("lblTarget1") + " | " + textOf("lblAlignment1") + " | " +
+                     textOf("lblBestRate"),
+                 "-103.63 dBm | κάτω από την ευαισθησία: η ζεύξη δεν θα συνδεθεί | κανένας: "
+                 "λείπουν 33.63 dB στο MCS0");
+        for (const char* name : {"lblTarget1", "lblAlignment1", "lblBestRate"})
+            QCOMPARE(colourOf(name), tarvanel::kWarningRed);
     }
 
     // A plan filled in under el_GR (both ends in mW, a channel, positions, a
@@ -462,11 +528,12 @@ private slots:
         const QStringList shown = resultTexts(*m_window) << textOf("lblDiffractionLoss");
         QTemporaryDir folder;
         const QString path = folder.filePath("link.tarvanel");
-        QCOMPARE(tarvanel::savePlan(path, typed), QString());
+        QCOMPARE(tarvanel::savePlan(path, m_window->plan()), QString());
 
         QLocale::setDefault(QLocale("en_US"));
         m_window = std::make_unique<tarvanel::FrmMain>();
         QVERIFY(tarvanel::openPlanIn(*m_window, path));
+        m_window->setPathPanelOpen(true);
         QVERIFY(waitForTick(*m_window));
         QCOMPARE(m_window->inputs(), typed);
         QCOMPARE(get<QLineEdit>("Text2")->text(), typed.link.end1.power.c_str());
@@ -475,8 +542,9 @@ private slots:
         QVERIFY(m_window->windowTitle().endsWith("link"));
     }
 
-    // The report of the example link with its one point: its figures in the
-    // order the summary gives them, the side view, then the point.
+    // The report of the example link with its one point: first the verdict,
+    // in red, then its figures in the order the summary gives them, the
+    // rates, the side view, then the point.
     void reportsTheLink() {
         typePath("25");
         QTemporaryDir folder;
@@ -488,12 +556,27 @@ private slots:
         const QString read = QString::fromUtf8(text.readAllStandardOutput());
         qsizetype at = 0;
         for (const char* expected :
-             {"δοκιμή", "2427 MHz", "32.30 dBm", "Εκτός νόμιμων ορίων", "6.061 Km", "-68.33 dBm",
-              "10.69 dB", "0.98 dB", "Πλάγια όψη", "Σημεία εδάφους", "25"}) {
+             {"δοκιμή", "Η ζεύξη δεν κλείνει",
+              "Περιθώριο στα 5 km: 0.98 dB (μείον απώλεια περίθλασης 10.69 dB), fade margin 10 dB",
+              "Καλύτερος ρυθμός: κανένας: λείπουν 9.02 dB στο MCS0",
+              "Χειρότερο σημείο: 2.000 km, 9 % μερικώς εμποδισμένη",
+              "Νόμιμη ισχύς 2: 6.50 dBm (4.47 mW)",
+              "Interface No.1: Εκτός νόμιμων ορίων (EIRP 32.30 dBm)", "2427 MHz", "32.30 dBm",
+              "6.061 Km", "-68.33 dBm", "10.69 dB", "0.98 dB", "Ρυθμοί δεδομένων", "MCS7",
+              "Πλάγια όψη", "Σημεία εδάφους", "25"}) {
             const qsizetype found = read.indexOf(QString::fromUtf8(expected), at);
             QVERIFY2(found >= 0, expected);
             at = found;
         }
+        QProcess picture; // page 1 at 20 dpi: the verdict's red in its upper fifth
+        picture.start("pdftoppm", {"-png", "-r", "20", "-f", "1", "-l", "1", pdf});
+        QVERIFY(picture.waitForFinished(30000));
+        const QImage page = QImage::fromData(picture.readAllStandardOutput());
+        int red = 0;
+        for (int y = 0; y < page.height() / 5; ++y)
+            for (int x = 0; x < page.width(); ++x)
+                red += qRed(page.pixel(x, y)) > 200 && qGreen(page.pixel(x, y)) < 120;
+        QVERIFY2(red > 20, qPrintable(QString::number(red)));
     }
 
     // The obstacle stands 2 km into a 5 km path: green while the zone is

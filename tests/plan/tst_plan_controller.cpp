@@ -3,7 +3,7 @@
 // question before another plan replaces this one, a plan that does not open,
 // the recent plans.
 
-#include "plan/plan_file.h"
+#include "plan_file/plan_file.h"
 #include "plan_ui/plan_controller.h"
 
 #include <QAction>
@@ -22,7 +22,9 @@ class TestPlanController : public QObject {
     Q_OBJECT
     QTemporaryDir m_dir;
     std::unique_ptr<QWidget> m_window;
-    QLineEdit* m_channel = nullptr; // the one input of this window
+    QLineEdit* m_channel = nullptr; // the one input of this window, bound to the plan
+    Plan m_edited;
+    int m_listening = 0;
     PlanController* m_plan = nullptr;
     // The dialogs' answers, and what they were asked.
     QString m_saveName, m_openName;
@@ -32,9 +34,11 @@ class TestPlanController : public QObject {
 
     QString path(const QString& name) { return m_dir.filePath(name + ".tarvanel"); }
     void writePlan(const QString& name, const char* channel) {
-        LinkInputs in;
-        in.channel = channel;
-        QCOMPARE(savePlan(path(name), in), QString());
+        Plan plan;
+        Link link = plan.current();
+        link.channel = channel;
+        plan.setLink(link);
+        QCOMPARE(savePlan(path(name), plan), QString());
     }
     void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::ControlModifier) {
         QTest::keyClick(m_channel, key, modifiers);
@@ -55,18 +59,16 @@ private slots:
             [this](QWidget*, const QString&) { return m_openName; },
             [this](QWidget*, const QString&) { return ++m_asked, m_answer; },
             [this](QWidget*, const QString&, const QString& text) { m_problems << text; }};
-        const auto current = [this] {
-            LinkInputs in;
-            in.channel = m_channel->text().toStdString();
-            return in;
-        };
-        m_plan = new PlanController(
-            "Tarvanel 0.1", current,
-            [this](const LinkInputs& in) {
-                m_channel->setText(QString::fromStdString(in.channel));
-            },
-            m_window.get(), answers);
-        connect(m_channel, &QLineEdit::textChanged, m_plan, &PlanController::markChanged);
+        m_edited.replace(Plan{});
+        connect(m_channel, &QLineEdit::textChanged, m_window.get(), [this](const QString& text) {
+            Link link = m_edited.current();
+            link.channel = text.toStdString();
+            m_edited.setLink(link);
+        });
+        m_listening = m_edited.listen([this](const PlanChange&) {
+            m_channel->setText(QString::fromStdString(m_edited.current().channel));
+        });
+        m_plan = new PlanController("Tarvanel 0.1", m_edited, m_window.get(), answers);
         m_window->addActions(m_plan->actions());
         m_window->show();
         QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
@@ -74,7 +76,10 @@ private slots:
         m_asked = 0;
         m_problems.clear();
     }
-    void cleanup() { m_window.reset(); }
+    void cleanup() {
+        m_edited.unlisten(m_listening);
+        m_window.reset();
+    }
 
     void savingNamesThePlan() {
         QSignalSpy titles(m_plan, &PlanController::titleChanged);
@@ -85,7 +90,7 @@ private slots:
         QTest::keyClicks(m_channel, "7");
         m_saveName.clear(); // a second Ctrl+S asks no name
         press(Qt::Key_S);
-        QCOMPARE(openPlan(path("a")).inputs->channel, "67");
+        QCOMPARE(openPlan(path("a")).plan->current().channel, "67");
         QCOMPARE(titles.size(), 4);
         QCOMPARE((QStringList{titles[0][0].toString(), titles[1][0].toString(),
                               titles[2][0].toString()}),
@@ -124,7 +129,7 @@ private slots:
         QCOMPARE(m_channel->text(), shown);
         QCOMPARE(m_plan->title(), title);
         const PlanReading c = openPlan(path("c"));
-        QCOMPARE(QString::fromStdString(c.inputs ? c.inputs->channel : ""), saved);
+        QCOMPARE(QString::fromStdString(c.plan ? c.plan->current().channel : ""), saved);
         // Nothing changed since: nothing to ask.
         if (answer != KeepAnswer::Cancel) QVERIFY(m_plan->maybeKeep() && m_asked == 1);
     }
