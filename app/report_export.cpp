@@ -2,7 +2,6 @@
 
 #include "app/link_summary.h"
 #include "app/report_verdict.h"
-#include "texts/link_texts.h"
 #include "path/path_side_view.h"
 #include "report/link_report.h"
 #include "texts/link_texts.h"

@@ -46,12 +46,15 @@ class TestPathPanel : public WindowTest {
     // shortcut) while `answer` reads each dialog they show: it is accepted
     // when `answer` says so, else rejected.
     void answerDialogs(const QStringList& steps, const std::function<bool(QDialog*)>& answer) {
-        QTimer timer; // a timer does not fire inside its own slot: accepting waits for it
+        QTimer timer;
         connect(&timer, &QTimer::timeout, [&] {
-            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
-                answer(dialog)
-                    ? QMetaObject::invokeMethod(dialog, &QDialog::accept, Qt::QueuedConnection)
-                    : (dialog->reject(), true);
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            // Accepted later: a question it asks is answered by this timer, which
+            // does not fire again while its own slot runs.
+            if (dialog && answer(dialog))
+                QMetaObject::invokeMethod(dialog, &QDialog::accept, Qt::QueuedConnection);
+            else if (dialog)
+                dialog->reject();
         });
         timer.start(50);
         for (const QString& step : steps)
