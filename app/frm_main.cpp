@@ -124,7 +124,8 @@ FrmMain::FrmMain(QWidget* parent)
     addAction(copy);
     auto* report = new QAction(QStringLiteral("Αναφορά PDF..."), this);
     report->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    connect(report, &QAction::triggered, this, [this] { exportReport(this, inputs(), QString()); });
+    connect(report, &QAction::triggered, this,
+            [this] { exportReport(this, inputs(), m_planFile->fileName()); });
     addAction(report);
     setContextMenuPolicy(Qt::ActionsContextMenu);
     connectPathPanel();

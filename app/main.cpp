@@ -1,4 +1,5 @@
 #include "app/command_line.h"
+#include "app/dialog_language.h"
 #include "app/frm_main.h"
 #include "app/quit_on_signal.h"
 #include "plan_ui/plan_controller.h"
@@ -19,6 +20,7 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.tarvanel.Tarvanel"));
     QApplication::setFont(QFont(QStringLiteral("DejaVu Sans")));
     tarvanel::quitOnTerminationSignals();
+    tarvanel::speakGreekInDialogs();
 
     tarvanel::FrmMain form;
     form.show();

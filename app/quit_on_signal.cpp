@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QSocketNotifier>
+#include <QTimer>
 
 #include <cerrno>
 #include <csignal>
@@ -31,12 +32,20 @@ bool quitOnTerminationSignals() {
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0, signalPipe) != 0)
         return false;
 
+    // exit() ends every loop running now, a modal dialog's too. A dialog shown
+    // before the application's own loop starts (a damaged plan on the command
+    // line) would leave that loop to start afresh: `ending` ends it once it runs.
+    auto* ending = new QTimer(app);
+    ending->setSingleShot(true);
+    QObject::connect(ending, &QTimer::timeout, app, [] { QCoreApplication::exit(0); });
+    QObject::connect(app, &QCoreApplication::aboutToQuit, ending, &QTimer::stop);
     auto* notifier = new QSocketNotifier(signalPipe[1], QSocketNotifier::Read, app);
-    QObject::connect(notifier, &QSocketNotifier::activated, app, [] {
+    QObject::connect(notifier, &QSocketNotifier::activated, app, [ending] {
         char byte = 0;
         while (::read(signalPipe[1], &byte, 1) > 0) {
         }
         QCoreApplication::exit(0);
+        ending->start(0);
     });
 
     struct sigaction action = {};

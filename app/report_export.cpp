@@ -7,10 +7,17 @@
 #include "texts/link_texts.h"
 #include "widgets/qt_number_locale.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
+#include <QSettings>
 
 namespace tarvanel {
+
+namespace {
+const QString kFolderKey = QStringLiteral("report/folder");
+} // namespace
 
 LinkReport reportOf(const LinkInputs& inputs, const QString& planName) {
     const QLocale locale;
@@ -45,14 +52,22 @@ LinkReport reportOf(const LinkInputs& inputs, const QString& planName) {
     return report;
 }
 
-void exportReport(QWidget* parent, const LinkInputs& inputs, const QString& planName) {
-    const QString suggested =
-        (planName.isEmpty() ? QStringLiteral("ζεύξη") : planName) + QStringLiteral(".pdf");
+void exportReport(QWidget* parent, const LinkInputs& inputs, const QString& planFile) {
+    // The plan's name beside the plan; a new plan's report in the last report's folder.
+    const QFileInfo plan(planFile);
+    const QString name = planFile.isEmpty() ? QString() : plan.completeBaseName();
+    QSettings settings;
+    const QString folder = planFile.isEmpty()
+                               ? settings.value(kFolderKey, QDir::homePath()).toString()
+                               : plan.absolutePath();
+    const QString suggested = QDir(folder).filePath(
+        (name.isEmpty() ? QStringLiteral("ζεύξη") : name) + QStringLiteral(".pdf"));
     const QString path = QFileDialog::getSaveFileName(parent, QStringLiteral("Αναφορά PDF"),
                                                       suggested, QStringLiteral("PDF (*.pdf)"));
     if (path.isEmpty()) return;
+    settings.setValue(kFolderKey, QFileInfo(path).absolutePath());
     QString error;
-    if (!writeLinkReport(path, reportOf(inputs, planName), &error))
+    if (!writeLinkReport(path, reportOf(inputs, name), &error))
         QMessageBox::warning(parent, QStringLiteral("Αναφορά PDF"), error);
 }
 

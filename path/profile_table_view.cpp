@@ -9,14 +9,33 @@
 #include <QClipboard>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QLocale>
+#include <QStyledItemDelegate>
 
 #include <set>
 
 namespace tarvanel {
 
+namespace {
+
+// Writes a cell's text into its editor once, as it opens: Qt writes it again
+// at every change of the row, over what the user is typing.
+class CellDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void setEditorData(QWidget* editor, const QModelIndex& index) const override {
+        if (editor->property("written").toBool()) return;
+        QStyledItemDelegate::setEditorData(editor, index);
+        editor->setProperty("written", true);
+    }
+};
+
+} // namespace
+
 ProfileTableView::ProfileTableView(QWidget* parent)
     : QTableView(parent) {
+    setItemDelegate(new CellDelegate(this));
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                     QAbstractItemView::AnyKeyPressed);
@@ -71,6 +90,15 @@ void ProfileTableView::keyPressEvent(QKeyEvent* event) {
         }
     }
     QTableView::keyPressEvent(event);
+}
+
+bool ProfileTableView::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
+    if (!QTableView::edit(index, trigger, event)) return false;
+    // Qt's editor opens with the value selected, so that a key replaces it;
+    // F2 keeps it to mend it.
+    auto* editor = qobject_cast<QLineEdit*>(viewport()->focusWidget());
+    if (editor && trigger == EditKeyPressed) editor->deselect();
+    return true;
 }
 
 void ProfileTableView::removeSelectedRows() {

@@ -24,7 +24,8 @@ struct PlanDialogs {
     std::function<void(QWidget* parent, const QString& title, const QString& message)> showProblem;
 };
 
-// Qt's file dialogs and message boxes, in Greek.
+// Qt's file dialogs and message boxes (in Greek once the application has
+// installed its translation of them, app/dialog_language.h).
 PlanDialogs standardPlanDialogs();
 
 } // namespace tarvanel

@@ -5,9 +5,9 @@
 namespace tarvanel {
 
 // A drop-down of fixed choices that assistive technology names by its caption
-// (its accessible name) and reads the choice as its value. A plain QComboBox
-// on Linux is named by its current text, so "4/3" would be all a screen
-// reader says of it.
+// (its accessible name) and reads the choice as its value, its text and its
+// selected item, also while it is closed. A plain QComboBox on Linux is named
+// by its current text, so "4/3" would be all a screen reader says of it.
 class ChoiceBox : public QComboBox {
     Q_OBJECT
 public:

@@ -12,7 +12,7 @@ constexpr int kLineWidthPx = 2;
 } // namespace
 
 UnderlineLine::UnderlineLine(float x1, float x2, float y, QWidget* parent)
-    : QWidget(parent)
+    : QFocusFrame(parent)
     , m_x1(x1)
     , m_x2(x2)
     , m_y(y) {

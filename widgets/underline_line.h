@@ -1,13 +1,17 @@
 #pragma once
 
-#include <QWidget>
+#include <QFocusFrame>
 
 namespace tarvanel {
 
 // The short red line under a link end's unit picture. Its end points are kept
 // in twips as the window's coordinates; x1 alone tells the power unit (see
 // powerUnitFromUnderline). The widget occupies the span it draws.
-class UnderlineLine : public QWidget {
+//
+// It is decoration (a power field's description and the unit option buttons
+// say the unit): a QFocusFrame, the one kind of decoration widget that Qt
+// leaves out of what assistive technology is shown.
+class UnderlineLine : public QFocusFrame {
     Q_OBJECT
 public:
     UnderlineLine(float x1, float x2, float y, QWidget* parent = nullptr);

@@ -4,6 +4,7 @@
 // hostile pastes, the title strip and the end of the program.
 
 #include "app/quit_on_signal.h"
+#include "plan_ui/plan_controller.h"
 #include "tests/gui/main_window_support.h"
 #include "widgets/qt_number_locale.h"
 #include "widgets/window_colours.h"
@@ -16,6 +17,7 @@
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QTabWidget>
+#include <QTemporaryFile>
 
 #include <cmath>
 #include <csignal>
@@ -182,6 +184,24 @@ private slots:
         QCOMPARE(control->text(QAccessible::Name), name);
     }
 
+    // A closed choice box says its choice as a standard combo box does: as its
+    // value, its text and its selected item, also once a key chose another.
+    // The unit underlines are decoration, left out of the window's tree.
+    void choicesAndDecoration() {
+        QTest::keyClick(m_window.get(), Qt::Key_H, Qt::ControlModifier | Qt::ShiftModifier);
+        QTest::keyClick(get("cboEarthFactor"), Qt::Key_End);
+        QAccessibleInterface* box = QAccessible::queryAccessibleInterface(get("cboEarthFactor"));
+        QVERIFY(box->childCount() == 1 && box->textInterface());
+        QStringList said = {box->text(QAccessible::Value), box->textInterface()->text(0, 3)};
+        for (int i = 0; i < box->child(0)->childCount(); ++i)
+            if (box->child(0)->child(i)->state().selected)
+                said << box->child(0)->child(i)->text(QAccessible::Name);
+        QCOMPARE(said, QStringList({"2/3", "2/3", "2/3"}));
+        QAccessibleInterface* window = QAccessible::queryAccessibleInterface(m_window.get());
+        for (const char* line : {"lnUnderline1", "lnUnderline2"})
+            QCOMPARE(window->indexOfChild(QAccessible::queryAccessibleInterface(get(line))), -1);
+    }
+
     // What the program says to assistive technology is in the window's
     // language: no English word in any name, description or tooltip, the path
     // panel's and the chooser's included, but for the captions drawn in English
@@ -288,17 +308,22 @@ private slots:
         QTRY_VERIFY(m_window->isMinimized());
     }
 
-    // "X", Ctrl+Q, SIGTERM and SIGINT each end the event loop with exit code 0.
+    // "X", Ctrl+Q, SIGTERM and SIGINT each end the event loop with exit code 0,
+    // SIGTERM also over the message of a damaged plan opened as the command
+    // line opens it, before the loop runs.
     void quit_data() {
         QTest::addColumn<int>("signal"); // 0: a click on "X"; -1: Ctrl+Q
         QTest::newRow("X") << 0;
         QTest::newRow("Ctrl+Q") << -1;
         QTest::newRow("SIGTERM") << SIGTERM;
         QTest::newRow("SIGINT") << SIGINT;
+        QTest::newRow("SIGTERM over a message") << SIGTERM;
     }
     void quit() {
         QFETCH(int, signal);
+        const bool message = QByteArray(QTest::currentDataTag()).endsWith("message");
         QTimer::singleShot(0, m_window.get(), [&] {
+            QCOMPARE(QApplication::activeModalWidget() != nullptr, message);
             if (signal > 0)
                 ::raise(signal);
             else if (signal < 0)
@@ -307,6 +332,9 @@ private slots:
                 QTest::mouseClick(get("lblexit"), Qt::LeftButton);
         });
         QTimer::singleShot(5000, m_window.get(), [] { QCoreApplication::exit(1); });
+        QTemporaryFile damaged;
+        if (message && damaged.open() && damaged.write("{") == 1 && damaged.flush())
+            QVERIFY(!tarvanel::openPlanIn(*m_window, damaged.fileName()));
         QCOMPARE(QCoreApplication::exec(), 0);
         QCOMPARE(m_window->isVisible(), signal > 0);
     }

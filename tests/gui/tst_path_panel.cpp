@@ -4,6 +4,7 @@
 // The path panel: opened by the keyboard, typed, read, closed; and the side
 // view's obstacle in the verdict's colour at its place.
 
+#include "app/dialog_language.h"
 #include "app/link_summary.h"
 #include "app/report_export.h"
 #include "path/path_side_view.h"
@@ -14,6 +15,7 @@
 #include "widgets/qt_number_locale.h"
 #include "widgets/window_colours.h"
 
+#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAccessible>
 #include <QAction>
@@ -25,6 +27,7 @@
 #include <QImage>
 #include <QMessageBox>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -39,7 +42,34 @@ class TestPathPanel : public WindowTest {
         return get<QLabel>(name)->palette().color(QPalette::WindowText);
     }
 
+    // Runs `steps` (a plan file to open, "field=text", a button or a
+    // shortcut) while `answer` reads each dialog they show: it is accepted
+    // when `answer` says so, else rejected.
+    void answerDialogs(const QStringList& steps, const std::function<bool(QDialog*)>& answer) {
+        QTimer timer;
+        connect(&timer, &QTimer::timeout, [&] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            // Accepted later: a question it asks is answered by this timer, which
+            // does not fire again while its own slot runs.
+            if (dialog && answer(dialog))
+                QMetaObject::invokeMethod(dialog, &QDialog::accept, Qt::QueuedConnection);
+            else if (dialog)
+                dialog->reject();
+        });
+        timer.start(50);
+        for (const QString& step : steps)
+            if (step.contains('='))
+                typeFields(step.split('='));
+            else if (step.contains('/'))
+                tarvanel::openPlanIn(*m_window, step);
+            else if (step.startsWith("cmd"))
+                get<QAbstractButton>(step)->click();
+            else if (m_window->activateWindow(); QTest::qWaitForWindowActive(m_window.get()))
+                QTest::keySequence(m_window.get(), QKeySequence(step)); // active after a dialog
+    }
+
 private slots:
+    void initTestCase() { QVERIFY(tarvanel::speakGreekInDialogs()); }
     void init() { openWindow(true); }
     void cleanup() { m_window.reset(); }
 
@@ -308,6 +338,26 @@ private slots:
         QCOMPARE(table->index(3, 4).data().toString(), "-369");
     }
 
+    // Over a point 2 km, 25 m ground, 4 m clutter: a typed key replaces a
+    // cell's value, also after Tab while a refresh rewrites the row; F2 keeps it.
+    void typingReplacesACell() {
+        typePath("25\t4");
+        auto* table = get<QAbstractItemView>("tblProfile");
+        table->setCurrentIndex(table->model()->index(0, 1));
+        for (const char* keys : {"15\t", "7\r"}) {
+            for (const char* key = keys; *key; ++key)
+                QTest::keyClick(QApplication::focusWidget(), *key);
+            QVERIFY(waitForTick(*m_window));
+        }
+        QTest::keyClick(table, Qt::Key_F2);
+        QTest::keyClick(QApplication::focusWidget(), '1');
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        const QAbstractItemModel* cells = table->model();
+        QTRY_COMPARE(cells->index(0, 1).data().toString() + ' ' +
+                         cells->index(0, 2).data().toString(),
+                     "15 71"); // Return commits once the key is handled
+    }
+
     // A 3″ tile written here, flat at 100 m with a cone 500 m high at 37.5 N
     // 23.5 E: the ground read along 37.5 N from 23.2 E fills the table and
     // both ends' ground, every number with the locale's mark, and the worst
@@ -352,18 +402,12 @@ private slots:
         // The folder the user chose last time, which the dialog offers first.
         QStandardPaths::setTestModeEnabled(true);
         QSettings().setValue("elevation/folder", folder.path());
-        QTimer answer; // the folder dialog, as a user answers it; any other box is closed
-        QString asked;
-        connect(&answer, &QTimer::timeout, [&] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (!modal) return;
-            asked += modal->metaObject()->className();
-            if (auto* box = qobject_cast<QMessageBox*>(modal)) asked += ": " + box->text();
-            static_cast<QDialog*>(modal)->done(QDialog::Accepted);
+        QString asked; // the folder dialog, as a user answers it, then any message
+        answerDialogs({"cmdProfileElevation"}, [&](QDialog* dialog) {
+            asked += dialog->metaObject()->className();
+            if (auto* box = qobject_cast<QMessageBox*>(dialog)) asked += ": " + box->text();
+            return true;
         });
-        answer.start(50);
-        QTest::mouseClick(get("cmdProfileElevation"), Qt::LeftButton);
-        answer.stop();
         QCOMPARE(asked, withoutGround.isEmpty()
                             ? "QFileDialog"
                             : "QFileDialogQMessageBox: Λείπουν τα πλακίδια: N37E024.hgt.");
@@ -396,6 +440,52 @@ private slots:
         QVERIFY(waitForTick(*m_window));
         QVERIFY(QString::fromStdString(m_window->inputs().path.pointsSource)
                     .endsWith(folder.path().section('/', -1)));
+    }
+
+    // Every dialog speaks Greek: no English word but file types in its title,
+    // nor in the names and descriptions of what it shows. A plan's report is
+    // proposed beside it, a new plan's in the last report's folder: there the
+    // file exists, and Qt asks whether to replace it.
+    void dialogsSpeakGreek() {
+        QLocale::setDefault(QLocale("el_GR"));
+        QStandardPaths::setTestModeEnabled(true);
+        QTemporaryDir folder;
+        const QString plan = folder.filePath("σχέδιο.tarvanel"),
+                      damaged = folder.filePath("χ.tarvanel");
+        QVERIFY(tarvanel::savePlan(plan, {}).isEmpty());
+        for (const QString& name : {folder.filePath("ζεύξη.pdf"), damaged}) {
+            QFile file(name);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write("{") == 1);
+        }
+        QTest::keyClick(m_window.get(), Qt::Key_H, Qt::ControlModifier | Qt::ShiftModifier);
+        get<QTabWidget>("tabPathPages")->setCurrentIndex(2);
+        QStringList seen;
+        QString english;
+        const auto read = [&](QDialog* dialog) {
+            QString said = seen.emplace_back(dialog->windowTitle());
+            for (QWidget* shows : dialog->findChildren<QWidget*>()) {
+                QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(shows);
+                if (shows->isVisible() && !heard->textInterface()) // not what the user typed
+                    said += ' ' + heard->text(QAccessible::Name) + ' ' +
+                            heard->text(QAccessible::Description);
+            }
+            english += said.remove(QRegularExpression( // paths, file types, all but Latin
+                "/\\S*|\\b(PDF|pdf|CSV|csv|txt|JSON|hgt|GeoTIFF|[Tt]arvanel)\\b|[^A-Za-z ]"));
+            return seen.last() == "Αναφορά PDF" && seen.count(seen.last()) < 3; // not the question
+        };
+        answerDialogs({"Ctrl+S", "Ctrl+O", damaged, "cmdProfileCsv", "cmdProfileElevation", plan,
+                       "Ctrl+P", "Text2=5", plan, "txtPosition1=37.5, 23.2",
+                       "txtPosition2=37.5, 23.8", "cmdProfileElevation"},
+                      read);
+        openWindow(true); // a new plan
+        answerDialogs({"Ctrl+P"}, read);
+        QCOMPARE(seen, (QStringList{"Αποθήκευση σχεδίου", "Άνοιγμα σχεδίου", "Άνοιγμα σχεδίου",
+                                    "Σημεία εδάφους από αρχείο CSV", "Έδαφος από αρχεία υψομέτρων",
+                                    "Αναφορά PDF", "Αλλαγές χωρίς αποθήκευση",
+                                    "Φάκελος με αρχεία υψομέτρων (.hgt, GeoTIFF)", "Αναφορά PDF",
+                                    "Αναφορά PDF", "Αναφορά PDF"}));
+        QCOMPARE(english.simplified(), QString());
+        QVERIFY(QFile::exists(folder.filePath("σχέδιο.pdf")));
     }
 
     // At 2 km the best rate is MCS3; MCS4's datasheet sensitivity of -80 typed
