@@ -47,18 +47,4 @@ AimAngles aimAngles(std::string_view beamwidthDegrees, const NumberLocale& local
     return {angleFor(1.0, beamwidth), angleFor(3.0, beamwidth)};
 }
 
-std::string_view verdictWords(AlignmentVerdict verdict) {
-    switch (verdict) {
-    case AlignmentVerdict::Aligned:
-        return "ευθυγραμμισμένη";
-    case AlignmentVerdict::CheckAim:
-        return "ελέγξτε τη στόχευση";
-    case AlignmentVerdict::CheckCableConnectorsPath:
-        return "ελέγξτε καλώδιο, συνδετήρες και διαδρομή";
-    case AlignmentVerdict::CheckInputs:
-        return "ελέγξτε τα δεδομένα";
-    }
-    return {};
-}
-
 } // namespace tarvanel

@@ -52,7 +52,4 @@ struct AimAngles {
 };
 AimAngles aimAngles(std::string_view beamwidthDegrees, const NumberLocale& locale);
 
-// The verdict in a few Greek words, for the window to show.
-std::string_view verdictWords(AlignmentVerdict verdict);
-
 } // namespace tarvanel

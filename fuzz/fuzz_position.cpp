@@ -6,6 +6,7 @@
 
 #include "fuzz/fuzz_support.h"
 #include "geo/geodesy.h"
+#include "texts/verdict_words.h"
 
 #include <cmath>
 

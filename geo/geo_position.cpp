@@ -182,32 +182,4 @@ PositionReading readPosition(std::string_view text, const NumberLocale& locale) 
     return {{}, latest == Problem::None ? whole.problem : latest};
 }
 
-std::string_view positionProblemText(PositionProblem problem) {
-    switch (problem) {
-    case Problem::None:
-        return "";
-    case Problem::Empty:
-        return "Γράψτε το γεωγραφικό πλάτος και μήκος της θέσης.";
-    case Problem::Ambiguous:
-        return "Το κόμμα διαβάζεται δύο τρόπους: χωρίστε με κενό ή ερωτηματικό.";
-    case Problem::NotAnAngle:
-        return "Γράψτε γωνίες με ψηφία, ° ′ ″ και μόνο τα γράμματα N, S, E, W.";
-    case Problem::OneNumber:
-        return "Λείπει ο δεύτερος αριθμός: γράψτε πλάτος και μήκος.";
-    case Problem::TooManyNumbers:
-        return "Γράψτε μόνο πλάτος και μήκος, με ° ′ ″ ανάμεσα σε μοίρες, λεπτά και δεύτερα.";
-    case Problem::HemispheresClash:
-        return "Βάλτε N ή S στο πλάτος και E ή W στο μήκος.";
-    case Problem::SignAndHemisphere:
-        return "Γράψτε πρόσημο ή γράμμα ημισφαιρίου, όχι και τα δύο.";
-    case Problem::PastFiftyNine:
-        return "Τα λεπτά και τα δεύτερα φτάνουν έως το 59: 60″ είναι ένα λεπτό, 60′ μία μοίρα.";
-    case Problem::LatitudeOutOfRange:
-        return "Το πλάτος πρέπει να είναι από -90° έως 90°.";
-    case Problem::LongitudeOutOfRange:
-        return "Το μήκος πρέπει να είναι από -180° έως 180°.";
-    }
-    return "";
-}
-
 } // namespace tarvanel

@@ -49,8 +49,4 @@ struct PositionReading {
 // is Ambiguous: nothing is guessed.
 PositionReading readPosition(std::string_view text, const NumberLocale& locale);
 
-// A short Greek sentence saying how to fix the problem, for a tooltip; empty
-// for None.
-std::string_view positionProblemText(PositionProblem problem);
-
 } // namespace tarvanel

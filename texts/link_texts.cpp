@@ -2,6 +2,7 @@
 
 #include "engine/radio_physics.h"
 #include "numbers/number_text.h"
+#include "texts/verdict_words.h"
 
 #include <cmath>
 

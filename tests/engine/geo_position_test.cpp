@@ -1,6 +1,7 @@
 #include "geo/geo_position.h"
 #include "geo/geodesy.h"
 #include "numbers/number_text.h"
+#include "texts/verdict_words.h"
 #include "tests/engine/test_support.h"
 
 #include <gtest/gtest.h>
