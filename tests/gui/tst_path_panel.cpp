@@ -197,6 +197,52 @@ private slots:
         QCOMPARE(lines, fromInputs);
     }
 
+    // A plan of three sites and two links gives each link's figures with no
+    // window; in the window each link, made current, shows the same texts, and
+    // its own ends' fields.
+    void eachLinkOfAPlan() {
+        tarvanel::Plan plan;
+        const auto site = [&plan](const char* name, const char* position, const char* mast,
+                                  const char* lossPerMetre) {
+            tarvanel::Site s;
+            s.name = name;
+            s.position = position;
+            s.ground = "100";
+            s.mast = mast;
+            s.radio = {"20", tarvanel::PowerUnit::dBm, "15", lossPerMetre, "10", "2"};
+            s.sensitivity = "80";
+            return plan.addSite(s);
+        };
+        const int a = site("A", "37.97552, 23.73484", "20", "0.22");
+        const int b = site("B", "38.02000, 23.78000", "15", "0.10");
+        const int c = site("C", "37.93000, 23.69000", "12", "0.10");
+        tarvanel::Link link;
+        link.frequency = "2427";
+        link.fadeMargin = "10";
+        link.ends = {a, b};
+        const int ab = plan.addLink(link);
+        link.ends = {c, a};
+        const int ca = plan.addLink(link);
+        const tarvanel::NumberLocale numbers = tarvanel::numberLocaleFrom(QLocale());
+        const auto received = [&](int id) {
+            return tarvanel::linkTexts(plan.inputs(id), numbers).readouts.received;
+        };
+        QCOMPARE(received(ab), "-70.38 dBm");
+        QCOMPARE(received(ca), "-70.48 dBm");
+
+        m_window->plan().replace(plan);
+        m_window->setPathPanelOpen(true);
+        for (const auto& [id, mast] : {std::pair{ab, "20"}, std::pair{ca, "12"}}) {
+            m_window->plan().setCurrentLink(id);
+            QVERIFY(waitForTick(*m_window));
+            const tarvanel::LinkTexts texts = tarvanel::linkTexts(plan.inputs(id), numbers);
+            QCOMPARE(textOf("lblReceived"), QString::fromStdString(texts.readouts.received));
+            QCOMPARE(textOf("lblDistance"), QString::fromStdString(texts.results.distance));
+            QCOMPARE(textOf("lblBearing1"), QString::fromStdString(texts.positions.bearing1));
+            QCOMPARE(get<QLineEdit>("txtMast1")->text(), mast);
+        }
+    }
+
     // A plan saved before plans held sites (version 1), under el_GR, opens
     // with the summary it had, line for line.
     void aVersion1PlanKeepsItsSummary() {
