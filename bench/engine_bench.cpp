@@ -38,6 +38,16 @@ void timer2Tick(benchmark::State& state) {
 }
 BENCHMARK(timer2Tick);
 
+// The whole refresh of the example link at 5 km: every figure and every text.
+void exampleLinkRefresh(benchmark::State& state) {
+    LinkInputs inputs;
+    inputs.link = test::exampleLink(test::kEnUs.locale);
+    inputs.linkDistance = "5";
+    for (auto _ : state)
+        benchmark::DoNotOptimize(linkTexts(inputs, test::kEnUs.locale));
+}
+BENCHMARK(exampleLinkRefresh);
+
 void readSingle(benchmark::State& state) {
     for (auto _ : state)
         benchmark::DoNotOptimize(toSingle("0.22", test::kEnUs.locale));
