@@ -10,7 +10,7 @@ QAction* addMapAction(QWidget* window, Plan& plan) {
     auto* open = new QAction(QStringLiteral("Χάρτης..."), window);
     open->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M));
     QObject::connect(open, &QAction::triggered, window, [window, &plan] {
-        auto* map = window->findChild<MapWindow*>(QString(), Qt::FindDirectChildrenOnly);
+        MapWindow* map = mapWindowOf(window);
         if (!map) map = new MapWindow(plan, window);
         map->show();
         map->raise();
@@ -18,6 +18,10 @@ QAction* addMapAction(QWidget* window, Plan& plan) {
     });
     window->addAction(open);
     return open;
+}
+
+MapWindow* mapWindowOf(const QWidget* window) {
+    return window->findChild<MapWindow*>(QString(), Qt::FindDirectChildrenOnly);
 }
 
 } // namespace tarvanel

@@ -13,4 +13,9 @@ class Plan;
 // front after. The map belongs to `window`, whose plan must outlive it.
 QAction* addMapAction(QWidget* window, Plan& plan);
 
+// The map `window` opened, for the views that follow it (its chosen site, what
+// that site sees); null until it is first opened.
+class MapWindow;
+MapWindow* mapWindowOf(const QWidget* window);
+
 } // namespace tarvanel

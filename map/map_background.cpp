@@ -1,9 +1,9 @@
 #include "map/map_background.h"
 
 #include "elevation/elevation_loader.h"
+#include "map/off_thread.h"
 
 #include <QStringList>
-#include <QtConcurrent/QtConcurrentRun>
 
 #include <algorithm>
 #include <cmath>
@@ -97,8 +97,8 @@ void BackgroundLoader::request(const BackgroundRequest& request) {
 }
 
 void BackgroundLoader::start(const BackgroundRequest& request) {
-    m_running.setFuture(QtConcurrent::run(
-        [reader = m_reader, request] { return backgroundFor(*reader, request); }));
+    m_running.setFuture(
+        offThread([reader = m_reader, request] { return backgroundFor(*reader, request); }));
 }
 
 } // namespace tarvanel

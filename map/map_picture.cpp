@@ -7,7 +7,7 @@ namespace tarvanel {
 namespace {
 
 const QRgb kSeen = qRgba(255, 230, 0, 100);
-const QRgb kUnseen = qRgba(30, 30, 60, 90);
+const QRgb kUnseen = qRgba(30, 30, 60, 60);
 
 QImage imageOf(const std::vector<std::uint8_t>& rgba, int width, int height,
                QImage::Format format) {

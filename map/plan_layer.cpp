@@ -3,9 +3,9 @@
 #include "widgets/window_colours.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QLineF>
 #include <QPainter>
-#include <QPainterPath>
 
 #include <cmath>
 #include <limits>
@@ -39,12 +39,16 @@ double distanceToSegment(const QLineF& line, const QPointF& p) {
     return QLineF(p, line.p1() + t * d).length();
 }
 
-// A name in dark letters with a white halo, readable on any ground.
+// A name in dark letters on a pale label, readable on any ground.
 void paintName(QPainter& painter, const QPointF& at, const QString& name) {
-    QPainterPath text;
-    text.addText(at, painter.font(), name);
-    painter.strokePath(text, QPen(QColor(255, 255, 255, 220), 3.0));
-    painter.fillPath(text, QColor(20, 20, 20));
+    const QFontMetricsF metrics(painter.font());
+    const QRectF box(at.x() - 2, at.y() - metrics.ascent() - 1, metrics.horizontalAdvance(name) + 4,
+                     metrics.height() + 2);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(255, 255, 255, 200));
+    painter.drawRoundedRect(box, 3, 3);
+    painter.setPen(QColor(20, 20, 20));
+    painter.drawText(at, name);
 }
 
 } // namespace

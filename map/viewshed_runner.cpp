@@ -1,8 +1,7 @@
 #include "map/viewshed_runner.h"
 
 #include "elevation/elevation_loader.h"
-
-#include <QtConcurrent/QtConcurrentRun>
+#include "map/off_thread.h"
 
 namespace tarvanel {
 
@@ -68,7 +67,7 @@ void ViewshedRunner::start(const ViewshedAsk& ask) {
         shared->percent = int(done * 100);
         return !shared->cancel;
     };
-    m_running.setFuture(QtConcurrent::run(
+    m_running.setFuture(offThread(
         [reader = m_reader, ask, progress] { return viewshedFor(*reader, ask, progress); }));
     m_progress.start();
     emit progressed(0);

@@ -30,11 +30,10 @@ double bump(double latitude, double longitude, double atLatitude, double atLongi
 }
 
 double athens(double latitude, double longitude) {
-    if (latitude < 37.90 - 0.3 * (longitude - 23.60) && longitude < 23.72) return 0.0; // the sea
-    const double ridge = 900.0 * std::exp(-std::pow((longitude - 23.80) / 0.025, 2)) *
-                         std::clamp((38.02 - latitude) / 0.05, 0.0, 1.0) *
-                         std::clamp((latitude - 37.86) / 0.05, 0.0, 1.0);
-    const double rolling = 60.0 * std::sin(latitude * 160.0) * std::cos(longitude * 130.0);
+    if (latitude < 37.945 - 0.5 * (longitude - 23.60) && longitude < 23.70) return 0.0; // the sea
+    const double ridge = 900.0 * std::exp(-std::pow((longitude - 23.80) / 0.025, 2) -
+                                          std::pow((latitude - 37.94) / 0.06, 4));
+    const double rolling = 40.0 * std::sin(latitude * 110.0) * std::cos(longitude * 90.0);
     return 80.0 + 120.0 * (latitude - 37.8) + rolling + ridge +
            bump(latitude, longitude, 38.12, 23.70, 1100.0, 0.05) +
            bump(latitude, longitude, 38.05, 23.55, 450.0, 0.04);
