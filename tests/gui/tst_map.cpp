@@ -101,9 +101,12 @@ private slots:
         m_plan.reset();
     }
 
-    // Faces 5 km from the top, at the same height and so the same tint.
+    // Faces 5 km from the top, at the same height and so the same tint, on
+    // the map kept in the plan: its middle on the top.
     void reliefIsBrighterOnTheNorthWestFace() {
-        open(hillPlan(), true);
+        Plan plan = hillPlan();
+        plan.setMapPlace(MapPlace{37.5, 23.5, 30.0});
+        open(plan, true);
         const QImage picture = canvas()->picture();
         const MapProjection& map = canvas()->projection();
         const int northWest = brightness(picture, map.toPixel({37.5318, 23.4599}));
