@@ -91,8 +91,7 @@ struct ShownMap {
             survey.push_back({1, to, to % 3 == 0});
         canvas.setSurveyLines(survey);
         canvas.selectSite(1);
-        if (!QTest::qWaitFor([this] { return !canvas.backgroundPending(); }, 20000))
-            std::abort();
+        if (!QTest::qWaitFor([this] { return !canvas.backgroundPending(); }, 20000)) std::abort();
     }
 };
 

@@ -131,6 +131,7 @@ MapWindow::MapWindow(Plan& plan, QWidget* parent)
     showSites();
     followSettings();
     resize(1180, 780);
+    m_canvas->setFocus(); // the keys move the map from the start
 }
 
 MapWindow::~MapWindow() {
