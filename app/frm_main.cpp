@@ -18,6 +18,7 @@
 #include "inputs/decimal_point_key.h"
 #include "inputs/power_units.h"
 #include "inputs/select_all_on_focus.h"
+#include "map/map_action.h"
 #include "path/path_panel.h"
 #include "path/profile_page.h"
 #include "path/profile_table_model.h"
@@ -127,6 +128,7 @@ FrmMain::FrmMain(QWidget* parent)
     connect(report, &QAction::triggered, this,
             [this] { exportReport(this, inputs(), m_planFile->fileName()); });
     addAction(report);
+    addMapAction(this, m_plan); // the map window, built when first opened
     setContextMenuPolicy(Qt::ActionsContextMenu);
     connectPathPanel();
 

@@ -1,5 +1,6 @@
 #include "app/ground_from_files.h"
 
+#include "elevation/elevation_folder_setting.h"
 #include "elevation/elevation_loader.h"
 #include "geo/geo_position.h"
 #include "numbers/number_text.h"
@@ -17,7 +18,7 @@ namespace tarvanel {
 namespace {
 
 const QString kTitle = QStringLiteral("Έδαφος από αρχεία υψομέτρων");
-const QString kFolderKey = QStringLiteral("elevation/folder");
+const QString kFolderKey = QString::fromLatin1(kElevationFolderSetting);
 
 // A number as the files give it, written as the user's locale writes numbers.
 std::string written(double value, DisplayPattern pattern) {

@@ -61,7 +61,8 @@ const ElevationReader::Entries* ElevationReader::load(QString& error) {
               resolve(e.readPointFile, readPointFileSymbol) &&
               resolve(e.writeFeatures, writeFeaturesSymbol) &&
               resolve(e.shadeRelief, shadeReliefSymbol) &&
-              resolve(e.computeViewshed, computeViewshedSymbol);
+              resolve(e.computeViewshed, computeViewshedSymbol) &&
+              resolve(e.readRasterMap, readRasterMapSymbol);
     if (!loaded_) {
         library_.unload();
         error = QStringLiteral("Το πρόσθετο υψομέτρων %1 είναι άλλης έκδοσης.").arg(name);
@@ -101,6 +102,10 @@ ShadedRelief ElevationReader::shadeRelief(const ReliefRequest& request) {
 
 Viewshed ElevationReader::computeViewshed(const ViewshedRequest& request) {
     return call(&Entries::computeViewshed, request);
+}
+
+RasterMapPicture ElevationReader::readRasterMap(const RasterMapRequest& request) {
+    return call(&Entries::readRasterMap, request);
 }
 
 std::unique_ptr<ElevationSession> ElevationReader::openSession(const std::string& folderUtf8) {

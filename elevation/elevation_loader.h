@@ -4,6 +4,7 @@
 #include "elevation/elevation_session.h"
 #include "elevation/feature_writing.h"
 #include "elevation/point_file.h"
+#include "elevation/raster_map.h"
 #include "elevation/shaded_relief.h"
 #include "elevation/viewshed.h"
 
@@ -43,6 +44,8 @@ public:
     ShadedRelief shadeRelief(const ReliefRequest& request);
     // What a mast at a site sees; request.progress may cancel it.
     Viewshed computeViewshed(const ViewshedRequest& request);
+    // A map the user has (MBTiles, GeoPackage) laid on the relief's grid.
+    RasterMapPicture readRasterMap(const RasterMapRequest& request);
 
     // The plugin's file once loaded; empty before.
     QString pluginFile() const;
@@ -57,6 +60,7 @@ private:
         WriteFeatures* writeFeatures = nullptr;
         ShadeRelief* shadeRelief = nullptr;
         ComputeViewshed* computeViewshed = nullptr;
+        ReadRasterMap* readRasterMap = nullptr;
     };
     // The entries, loading the plugin if need be; null with the error told.
     const Entries* entries(QString& error);

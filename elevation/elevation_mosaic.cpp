@@ -15,6 +15,13 @@ std::string gdalNumber(double value) {
     return {text, end};
 }
 
+bool validPicture(const GeoExtent& a, int widthPx, int heightPx) {
+    constexpr int largestSidePx = 8192;
+    return a.west >= -180.0 && a.west < a.east && a.east <= 180.0 && a.south >= -90.0 &&
+           a.south < a.north && a.north <= 90.0 && widthPx >= 1 && widthPx <= largestSidePx &&
+           heightPx >= 1 && heightPx <= largestSidePx;
+}
+
 Mosaic mosaicOver(const ElevationFolder& folder, const GeoExtent& area) {
     ElevationFolder::Covering covering = folder.covering(area);
     Mosaic mosaic;

@@ -36,6 +36,11 @@ GDALDatasetUniquePtr warped(const Mosaic& mosaic, const std::vector<std::string>
 // than gdalwarp when no reprojection is needed.
 std::vector<float> laidOnGrid(const Mosaic& mosaic, const GeoExtent& area, int width, int height);
 
+// Whether a map's picture can be drawn over the area at this size: the area
+// within -180..180 and -90..90, west before east and south before north, and
+// 1 to 8192 pixels each way.
+bool validPicture(const GeoExtent& area, int widthPx, int heightPx);
+
 // A number as GDAL's tools read it, whatever the locale: "23.5", "-1e-05".
 std::string gdalNumber(double value);
 

@@ -92,6 +92,12 @@ TARVANEL_ENTRY void tarvanel_compute_viewshed_v1(const tarvanel::ViewshedRequest
             [&] { tarvanel::computeViewshed(request, result); });
 }
 
+TARVANEL_ENTRY void tarvanel_read_raster_map_v1(const tarvanel::RasterMapRequest& request,
+                                                tarvanel::RasterMapPicture& result) {
+    guarded(result, "τον χάρτη «" + request.fileUtf8 + "»",
+            [&] { tarvanel::readRasterMap(request, result); });
+}
+
 // The loader calls them through these types.
 static_assert(std::is_same_v<decltype(tarvanel_sample_elevation_v1), tarvanel::SampleElevation>);
 static_assert(
@@ -103,3 +109,4 @@ static_assert(std::is_same_v<decltype(tarvanel_read_point_file_v1), tarvanel::Re
 static_assert(std::is_same_v<decltype(tarvanel_write_features_v1), tarvanel::WriteFeatures>);
 static_assert(std::is_same_v<decltype(tarvanel_shade_relief_v1), tarvanel::ShadeRelief>);
 static_assert(std::is_same_v<decltype(tarvanel_compute_viewshed_v1), tarvanel::ComputeViewshed>);
+static_assert(std::is_same_v<decltype(tarvanel_read_raster_map_v1), tarvanel::ReadRasterMap>);

@@ -3,6 +3,7 @@
 #include "elevation/elevation_session.h"
 #include "elevation/feature_writing.h"
 #include "elevation/point_file.h"
+#include "elevation/raster_map.h"
 #include "elevation/shaded_relief.h"
 #include "elevation/viewshed.h"
 
@@ -19,5 +20,6 @@ void readPointFile(const std::string& fileUtf8, PointFile& result);
 void writeFeatures(const FeatureWriting& request, FeatureWritingResult& result);
 void shadeRelief(const ReliefRequest& request, ShadedRelief& result);
 void computeViewshed(const ViewshedRequest& request, Viewshed& result);
+void readRasterMap(const RasterMapRequest& request, RasterMapPicture& result);
 
 } // namespace tarvanel

@@ -14,8 +14,6 @@
 namespace tarvanel {
 
 namespace {
-constexpr int largestSidePx = 8192;
-
 using Rgb = std::array<double, 3>;
 struct TintStop {
     double heightM;
@@ -46,14 +44,6 @@ Rgb tintAt(double heightM) {
         return colour;
     }
     return tints.back().colour;
-}
-
-bool validArea(const ReliefRequest& request) {
-    const GeoExtent& a = request.area;
-    return a.west >= -180.0 && a.west < a.east && a.east <= 180.0 && a.south >= -90.0 &&
-           a.south < a.north && a.north <= 90.0 && request.widthPx >= 1 &&
-           request.widthPx <= largestSidePx && request.heightPx >= 1 &&
-           request.heightPx <= largestSidePx;
 }
 
 // GDAL's hillshade (0 to 255) of the heights, light from the north-west 45°
@@ -115,7 +105,7 @@ void paint(const std::vector<float>& heights, const std::vector<std::uint8_t>& s
 
 void shadeRelief(const ReliefRequest& request, ShadedRelief& result) {
     result = {};
-    if (!validArea(request)) {
+    if (!validPicture(request.area, request.widthPx, request.heightPx)) {
         result.error = "Η περιοχή ή το μέγεθος του χάρτη δεν είναι έγκυρα.";
         return;
     }

@@ -38,6 +38,7 @@ Plan::Plan(const Plan& other)
     : m_sites(other.m_sites)
     , m_links(other.m_links)
     , m_current(other.m_current)
+    , m_mapPlace(other.m_mapPlace)
     , m_nextSite(other.m_nextSite)
     , m_nextLink(other.m_nextLink) {}
 
@@ -45,13 +46,15 @@ Plan& Plan::operator=(const Plan& other) {
     m_sites = other.m_sites;
     m_links = other.m_links;
     m_current = other.m_current;
+    m_mapPlace = other.m_mapPlace;
     m_nextSite = other.m_nextSite;
     m_nextLink = other.m_nextLink;
     return *this;
 }
 
 bool Plan::operator==(const Plan& other) const {
-    return m_sites == other.m_sites && m_links == other.m_links && m_current == other.m_current;
+    return m_sites == other.m_sites && m_links == other.m_links && m_current == other.m_current &&
+           m_mapPlace == other.m_mapPlace;
 }
 
 const Site* Plan::site(SiteId id) const {
@@ -76,6 +79,12 @@ void Plan::setCurrentLink(LinkId id) {
     if (id == m_current || !link(id)) return;
     m_current = id;
     tell({PlanChange::Kind::CurrentLink, id});
+}
+
+void Plan::setMapPlace(const std::optional<MapPlace>& place) {
+    if (place == m_mapPlace) return;
+    m_mapPlace = place;
+    tell({PlanChange::Kind::MapPlace});
 }
 
 SiteId Plan::addSite(Site site) {

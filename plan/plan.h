@@ -2,10 +2,12 @@
 
 #include "engine/link_inputs.h"
 #include "plan/link.h"
+#include "plan/map_place.h"
 #include "plan/site.h"
 
 #include <functional>
 #include <map>
+#include <optional>
 #include <vector>
 
 namespace tarvanel {
@@ -21,6 +23,7 @@ struct PlanChange {
         LinkChanged,
         LinkRemoved,
         CurrentLink, // another link is current: `id`
+        MapPlace,    // the map was moved
     };
     Kind kind = Kind::Replaced;
     int id = 0;
@@ -50,7 +53,10 @@ public:
     const Link& current() const { return *link(m_current); }
 
     void setCurrentLink(LinkId id); // an id not in the plan changes nothing
-    SiteId addSite(Site site);      // its id is given here
+    // Where the map was left; none until it is moved (it then fits the plan).
+    const std::optional<MapPlace>& mapPlace() const { return m_mapPlace; }
+    void setMapPlace(const std::optional<MapPlace>& place); // told only when it differs
+    SiteId addSite(Site site);                              // its id is given here
     void setSite(const Site& site); // the site with its id; told only when it differs
     // Removes a site and every link it stands in, unless it is an end of the
     // current link (then false, and nothing changes).
@@ -84,6 +90,7 @@ private:
     std::vector<Site> m_sites;
     std::vector<Link> m_links;
     LinkId m_current = 0;
+    std::optional<MapPlace> m_mapPlace;
     SiteId m_nextSite = 1;
     LinkId m_nextLink = 1;
     std::map<int, std::function<void(const PlanChange&)>> m_listeners;

@@ -45,6 +45,12 @@ const auto kAimFields = std::to_array<PlanField<AimReadings>>({
     {"beamwidth_deg", MEMBER(AimReadings, beamwidth)},
 });
 
+const auto kMapPlaceFields = std::to_array<PlanField<MapPlace>>({
+    {"centre_latitude", MEMBER(MapPlace, latitude)},
+    {"centre_longitude", MEMBER(MapPlace, longitude)},
+    {"metres_per_pixel", MEMBER(MapPlace, metresPerPixel)},
+});
+
 const auto kVersion1Fields = std::to_array<PlanField<LinkInputs>>({
     {"frequency_mhz", MEMBER(LinkInputs, link.frequency)},
     {"channel", MEMBER(LinkInputs, channel)},
@@ -93,6 +99,9 @@ std::span<const PlanField<Link>> linkFields() {
 }
 std::span<const PlanField<AimReadings>> aimFields() {
     return kAimFields;
+}
+std::span<const PlanField<MapPlace>> mapPlaceFields() {
+    return kMapPlaceFields;
 }
 std::span<const PlanField<LinkInputs>> version1Fields() {
     return kVersion1Fields;

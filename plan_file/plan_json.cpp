@@ -20,6 +20,7 @@ const QString kLinksKey = QStringLiteral("links");
 const QString kEndsKey = QStringLiteral("ends");
 const QString kSiteKey = QStringLiteral("site");
 const QString kCurrentKey = QStringLiteral("current_link");
+const QString kMapKey = QStringLiteral("map");
 
 // A whole number from `least` to `most`, or nothing.
 std::optional<int> wholeNumber(const QJsonValue& value, double least, double most) {
@@ -115,6 +116,22 @@ std::optional<PlanProblem> readEnds(const QJsonValue& value, const QString& plac
     return std::nullopt;
 }
 
+// Where the map was left: none when the plan says nothing of it, or leaves out
+// one of its numbers or gives one out of range (the map then fits the plan).
+std::optional<PlanProblem> readMapPlace(const QJsonObject& plan, std::optional<MapPlace>& place) {
+    if (!plan.contains(kMapKey)) return std::nullopt;
+    if (!plan.value(kMapKey).isObject()) return wrong(kMapKey, "αντικείμενο σε άγκιστρα { }");
+    const QJsonObject object = plan.value(kMapKey).toObject();
+    MapPlace read;
+    if (auto problem = readObject(mapPlaceFields(), object, read, kMapKey + u'.')) return problem;
+    for (const PlanField<MapPlace>& field : mapPlaceFields())
+        if (!object.contains(QLatin1String(field.key))) return std::nullopt;
+    if (std::fabs(read.latitude) <= 90.0 && std::fabs(read.longitude) <= 180.0 &&
+        read.metresPerPixel > 0.0)
+        place = read;
+    return std::nullopt;
+}
+
 PlanReading readVersion2(const QJsonObject& object) {
     QJsonArray siteObjects, linkObjects;
     if (auto problem = objectsUnder(object, kSitesKey, siteObjects)) return {{}, problem};
@@ -145,7 +162,11 @@ PlanReading readVersion2(const QJsonObject& object) {
         if (!index) return {{}, wrong(kCurrentKey, "η θέση μιας ζεύξης στη λίστα links, από 0")};
         current = *index;
     }
-    return {Plan(std::move(sites), std::move(links), current + 1), {}};
+    std::optional<MapPlace> mapPlace;
+    if (auto problem = readMapPlace(object, mapPlace)) return {{}, problem};
+    Plan plan(std::move(sites), std::move(links), current + 1);
+    plan.setMapPlace(mapPlace);
+    return {plan, {}};
 }
 
 } // namespace
@@ -170,11 +191,12 @@ QByteArray planJson(const Plan& plan) {
         object.insert(kEndsKey, ends);
         links.append(object);
     }
-    const QJsonObject document{{kFormatKey, QLatin1String(kPlanFormat)},
-                               {kVersionKey, kPlanVersion},
-                               {kSitesKey, sites},
-                               {kLinksKey, links},
-                               {kCurrentKey, current}};
+    QJsonObject document{{kFormatKey, QLatin1String(kPlanFormat)},
+                         {kVersionKey, kPlanVersion},
+                         {kSitesKey, sites},
+                         {kLinksKey, links},
+                         {kCurrentKey, current}};
+    if (plan.mapPlace()) document.insert(kMapKey, objectOf(mapPlaceFields(), *plan.mapPlace()));
     return QJsonDocument(document).toJson(QJsonDocument::Indented);
 }
 

@@ -111,6 +111,9 @@ std::optional<ValueProblem> readRecords(const std::array<RecordField<Record>, N>
 QJsonValue toPlanValue(const std::string& text) {
     return QString::fromStdString(text);
 }
+QJsonValue toPlanValue(double number) {
+    return number;
+}
 QJsonValue toPlanValue(PowerUnit unit) {
     return labelOf<PowerUnit>(kUnitLabels, unit);
 }
@@ -130,6 +133,11 @@ QJsonValue toPlanValue(const std::vector<RateOverride>& rows) {
 std::optional<ValueProblem> fromPlanValue(const QJsonValue& value, std::string& text) {
     if (!value.isString()) return ValueProblem{{}, kText};
     text = value.toString().toStdString();
+    return std::nullopt;
+}
+std::optional<ValueProblem> fromPlanValue(const QJsonValue& value, double& number) {
+    if (!value.isDouble()) return ValueProblem{{}, QStringLiteral("αριθμός χωρίς εισαγωγικά")};
+    number = value.toDouble();
     return std::nullopt;
 }
 std::optional<ValueProblem> fromPlanValue(const QJsonValue& value, PowerUnit& unit) {

@@ -1,11 +1,12 @@
 // The map's layers from a cone-shaped hill the test writes (a 3" tile, see
 // synthetic_tiles.h): shaded relief lit from the north-west, and what a mast on
-// its western flank sees.
+// its western flank sees; and a map the user has, in the formats GDAL writes.
 #include "elevation/elevation_loader.h"
 #include "tests/elevation/synthetic_tiles.h"
 
 #include <QDir>
 #include <QTemporaryDir>
+#include <gdal_priv.h>
 #include <gtest/gtest.h>
 
 namespace tarvanel {
@@ -115,6 +116,66 @@ TEST_F(MapLayers, EarthFactorMovesTheHorizon) {
     for (const auto& [k, sight] : {std::pair{4.0 / 3.0, Sight::visible}, {1.0, Sight::hidden}}) {
         const Viewshed seen = reader.computeViewshed({flat, west, 5.0, 5.0, 20000.0, k, {far}, {}});
         EXPECT_EQ(seen.queries, std::vector<Sight>{sight}) << k;
+    }
+}
+
+// A map of the tile's square, red in its western half and blue in its
+// eastern, written by GDAL in `format` (no georeference: a bare picture).
+void writeHalves(const std::string& file, const char* format, bool georeferenced = true) {
+    GDALAllRegister();
+    const GDALDatasetUniquePtr picture(
+        GetGDALDriverManager()->GetDriverByName("MEM")->Create("", 256, 256, 4, GDT_Byte, nullptr));
+    double square[6] = {23.0, 1.0 / 256, 0.0, 38.0, 0.0, -1.0 / 256};
+    if (georeferenced) {
+        picture->SetGeoTransform(square);
+        picture->SetProjection("EPSG:4326");
+    }
+    std::vector<std::uint8_t> band(256 * 256);
+    for (int c = 0; c < 4; ++c) {
+        for (int i = 0; i < 256 * 256; ++i)
+            band[i] = c == 3 || (c == 0 && i % 256 < 128) || (c == 2 && i % 256 >= 128) ? 255 : 0;
+        EXPECT_EQ(picture->GetRasterBand(c + 1)->RasterIO(GF_Write, 0, 0, 256, 256, band.data(),
+                                                          256, 256, GDT_Byte, 0, 0, nullptr),
+                  CE_None);
+    }
+    GDALDatasetUniquePtr(GetGDALDriverManager()->GetDriverByName(format)->CreateCopy(
+        file.c_str(), picture.get(), false, nullptr, nullptr, nullptr));
+}
+
+TEST_F(MapLayers, RasterMapLiesWhereItsGeoreferenceSays) {
+    for (const char* format : {"MBTiles", "GPKG"}) {
+        const std::string file = folder() + "/halves." + format;
+        writeHalves(file, format);
+        // Over the middle of the square, and half beyond its eastern edge.
+        const RasterMapPicture middle =
+            reader.readRasterMap({file, {23.2, 37.2, 23.8, 37.8}, 60, 60});
+        ASSERT_EQ(middle.error, "") << format;
+        ASSERT_EQ(middle.rgba.size(), 60u * 60 * 4);
+        // Each byte to the nearer of 0 and 255 (GeoPackage's tiles round).
+        const auto pixel = [](const RasterMapPicture& p, int x, int y) {
+            const std::uint8_t* at = &p.rgba[(std::size_t(y) * p.widthPx + x) * 4];
+            return std::array<bool, 4>{at[0] > 127, at[1] > 127, at[2] > 127, at[3] > 127};
+        };
+        EXPECT_EQ(pixel(middle, 15, 30), (std::array{true, false, false, true})) << format;
+        EXPECT_EQ(pixel(middle, 45, 30), (std::array{false, false, true, true})) << format;
+        const RasterMapPicture beyond =
+            reader.readRasterMap({file, {23.5, 37.5, 24.5, 37.9}, 40, 20});
+        EXPECT_TRUE(pixel(beyond, 10, 10)[3]) << format;
+        EXPECT_FALSE(pixel(beyond, 30, 10)[3]) << format;
+    }
+
+    writeHalves(folder() + "/bare.png", "PNG", false);
+    writeFile(folder() + "/notes.mbtiles", "not a map");
+    const std::pair<RasterMapRequest, const char*> failing[] = {
+        {{folder() + "/notes.mbtiles", {23.2, 37.2, 23.8, 37.8}, 60, 60},
+         "notes.mbtiles» δεν διαβάζεται"},
+        {{folder() + "/bare.png", {23.2, 37.2, 23.8, 37.8}, 60, 60}, "γεωαναφορά"},
+        {{folder() + "/halves.GPKG", {23.2, 37.2, 23.8, 37.8}, 0, 60}, "μέγεθος"},
+    };
+    for (const auto& [request, named] : failing) {
+        const RasterMapPicture none = reader.readRasterMap(request);
+        EXPECT_NE(none.error.find(named), std::string::npos) << none.error;
+        EXPECT_TRUE(none.rgba.empty());
     }
 }
 

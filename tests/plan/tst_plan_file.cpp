@@ -45,7 +45,8 @@ LinkInputs everyInput() {
 }
 
 // Three sites and two links: every input of the first link set, a third site
-// of its own and a second link, current, from it to the second site.
+// of its own and a second link, current, from it to the second site; the map
+// moved.
 Plan everyPlan() {
     Plan plan;
     plan.setCurrentInputs(everyInput());
@@ -62,6 +63,7 @@ Plan everyPlan() {
     link.rateStandard = RateSet::Dot11g;
     link.readings[1].beamwidth = "30";
     plan.setCurrentLink(plan.addLink(link));
+    plan.setMapPlace(MapPlace{37.99, 23.75, 20.5});
     return plan;
 }
 
@@ -141,6 +143,15 @@ private slots:
         QVERIFY(!back.problem);
         QCOMPARE(back.plan->current().channel, "11");
         QCOMPARE(back.plan->current().ends, (std::array<SiteId, 2>{2, 1}));
+        QVERIFY(!back.plan->mapPlace());
+        // A map without its scale, or out of range, fits the plan.
+        for (const char* map :
+             {R"({"centre_latitude": 38, "centre_longitude": 23})",
+              R"({"centre_latitude": 91, "centre_longitude": 23, "metres_per_pixel": 1})"})
+            QVERIFY(!readPlanJson(kHead + kTwoSites +
+                                  R"(, "links": [{"ends": [{"site": 1}, {"site": 0}]}], "map": )" +
+                                  map + "}")
+                         .plan->mapPlace());
     }
 
     void problems_data() {
@@ -197,6 +208,9 @@ private slots:
         QTest::newRow("a reading")
             << plan2(R"([{"ends": [{"site": 0, "beamwidth_deg": 8}, {"site": 1}]}])")
             << int(K::WrongValue) << "links[0].ends[0].beamwidth_deg";
+        QTest::newRow("the map's scale") << plan2(R"([{"ends": [{"site": 0}, {"site": 1}]}])",
+                                                  R"(, "map": {"metres_per_pixel": "20"})")
+                                         << int(K::WrongValue) << "map.metres_per_pixel";
         QTest::newRow("no such link")
             << plan2(R"([{"ends": [{"site": 0}, {"site": 1}]}])", R"(, "current_link": 1)")
             << int(K::WrongValue) << "current_link";
