@@ -4,7 +4,6 @@
 #include "elevation/elevation_loader.h"
 #include "map/map_canvas.h"
 #include "numbers/number_text.h"
-#include "plan_ui/dialog_words.h"
 #include "widgets/qt_number_locale.h"
 
 #include <QComboBox>
@@ -287,7 +286,6 @@ bool MapWindow::saveImage(const QString& file, QString* problem) {
 }
 
 void MapWindow::askImageFile() {
-    const DialogWords words;
     QString file = QFileDialog::getSaveFileName(this, QStringLiteral("Αποθήκευση εικόνας"),
                                                 QStringLiteral("χάρτης.png"),
                                                 QStringLiteral("Εικόνα PNG (*.png)"));
@@ -300,7 +298,6 @@ void MapWindow::askImageFile() {
 }
 
 void MapWindow::askElevationFolder() {
-    const DialogWords words;
     QSettings settings;
     const QString key = QString::fromLatin1(kElevationFolderSetting);
     const QString folder = QFileDialog::getExistingDirectory(
@@ -312,7 +309,6 @@ void MapWindow::askElevationFolder() {
 }
 
 void MapWindow::askRasterMap() {
-    const DialogWords words;
     QSettings settings;
     const QString file = QFileDialog::getOpenFileName(
         this, QStringLiteral("Χάρτης κάτω από το ανάγλυφο"),
