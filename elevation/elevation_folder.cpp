@@ -30,7 +30,7 @@ ElevationFolder::ElevationFolder(const fs::path& folder) {
     fs::recursive_directory_iterator entry(folder, fs::directory_options::skip_permission_denied,
                                            error);
     if (error || !fs::is_directory(folder, error)) return;
-    listed_ = true;
+    m_listed = true;
     for (; entry != fs::recursive_directory_iterator(); entry.increment(error)) {
         if (error) break;
         if (!entry->is_regular_file(error)) continue;
@@ -45,16 +45,16 @@ ElevationFolder::ElevationFolder(const fs::path& folder) {
         }
     }
     // Finest first, then by name, so that the same folder reads the same way.
-    std::stable_sort(sources_.begin(), sources_.end(), [](const Source& a, const Source& b) {
+    std::stable_sort(m_sources.begin(), m_sources.end(), [](const Source& a, const Source& b) {
         return std::tie(a.cellArea, a.gdalPath) < std::tie(b.cellArea, b.gdalPath);
     });
-    for (Source& source : sources_) {
+    for (Source& source : m_sources) {
         const GeoExtent& e = source.extent;
         const TileCorner from = tileAt(std::max(e.south, -90.0), std::max(e.west, -180.0));
         const TileCorner to = tileAt(std::min(e.north, 89.0), std::min(e.east, 179.0));
         for (int latitude = from.latitude; latitude <= to.latitude; ++latitude)
             for (int longitude = from.longitude; longitude <= to.longitude; ++longitude)
-                index_[{latitude, longitude}].push_back(&source);
+                m_index[{latitude, longitude}].push_back(&source);
     }
 }
 
@@ -71,14 +71,14 @@ void ElevationFolder::addTile(const fs::path& file, TileCorner corner, bool zipp
                           : tileCellArea(0);
     source.extent = {double(corner.longitude), double(corner.latitude), corner.longitude + 1.0,
                      corner.latitude + 1.0};
-    sources_.push_back(std::move(source));
+    m_sources.push_back(std::move(source));
 }
 
 void ElevationFolder::addGeoTiff(const fs::path& file) {
     const auto raster = ElevationRaster::open(file.string());
     if (!raster) {
-        unreadable_.insert(file.filename().string());
-        unreadableWhenListed_.insert(file.filename().string());
+        m_unreadable.insert(file.filename().string());
+        m_unreadableWhenListed.insert(file.filename().string());
         return;
     }
     Source source;
@@ -86,14 +86,14 @@ void ElevationFolder::addGeoTiff(const fs::path& file) {
     source.gdalPath = file.string();
     source.extent = raster->extent();
     source.cellArea = raster->cellArea();
-    sources_.push_back(std::move(source)); // closed again: opened when a point needs it
+    m_sources.push_back(std::move(source)); // closed again: opened when a point needs it
 }
 
 void ElevationFolder::beginRequest() {
-    missing_.clear();
-    unreadable_ = unreadableWhenListed_;
-    unreadableOnPath_.clear();
-    for (Source& source : sources_)
+    m_missing.clear();
+    m_unreadable = m_unreadableWhenListed;
+    m_unreadableOnPath.clear();
+    for (Source& source : m_sources)
         if (source.raster) source.raster->forgetVoids();
 }
 
@@ -103,37 +103,37 @@ ElevationRaster* ElevationFolder::opened(Source& source) {
         source.unreadable = !source.raster;
     }
     if (source.unreadable) {
-        unreadable_.insert(source.name);
-        if (unreadableOnPath_.empty()) unreadableOnPath_ = source.name;
+        m_unreadable.insert(source.name);
+        if (m_unreadableOnPath.empty()) m_unreadableOnPath = source.name;
     }
     return source.raster.get();
 }
 
 ElevationRaster* ElevationFolder::rasterAt(const Position& p) {
     const TileCorner tile = tileAt(p.latitude, p.longitude);
-    const auto found = index_.find(tile);
+    const auto found = m_index.find(tile);
     bool covered = false;
-    if (found != index_.end()) {
+    if (found != m_index.end()) {
         for (Source* source : found->second) {
             if (!source->extent.covers(p)) continue;
             covered = true;
             if (ElevationRaster* raster = opened(*source)) return raster;
         }
     }
-    if (!covered) missing_.insert(srtmTileName(tile) + ".hgt");
+    if (!covered) m_missing.insert(srtmTileName(tile) + ".hgt");
     return nullptr;
 }
 
 std::size_t ElevationFolder::voidCells() const {
     std::size_t cells = 0;
-    for (const Source& source : sources_)
+    for (const Source& source : m_sources)
         if (source.raster) cells += source.raster->voidCells();
     return cells;
 }
 
 ElevationFolder::Covering ElevationFolder::covering(const GeoExtent& area) const {
     Covering covering;
-    for (auto source = sources_.rbegin(); source != sources_.rend(); ++source) {
+    for (auto source = m_sources.rbegin(); source != m_sources.rend(); ++source) {
         if (!source->extent.overlaps(area) || source->unreadable) continue;
         covering.gdalPaths.push_back(source->gdalPath);
         covering.finestCellArea = source->cellArea;
@@ -149,7 +149,7 @@ ElevationFolder::Covering ElevationFolder::covering(const GeoExtent& area) const
              ++longitude) {
             const GeoExtent square{double(longitude), double(latitude), longitude + 1.0,
                                    latitude + 1.0};
-            if (std::none_of(sources_.begin(), sources_.end(),
+            if (std::none_of(m_sources.begin(), m_sources.end(),
                              [&](const Source& source) { return source.extent.overlaps(square); }))
                 covering.missingTiles.push_back(srtmTileName({latitude, longitude}) + ".hgt");
         }
@@ -158,7 +158,7 @@ ElevationFolder::Covering ElevationFolder::covering(const GeoExtent& area) const
 }
 
 std::string ElevationFolder::fileWithVoids() const {
-    for (const Source& source : sources_)
+    for (const Source& source : m_sources)
         if (source.raster && source.raster->voidCells() > 0) return source.name;
     return {};
 }

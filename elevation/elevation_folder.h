@@ -22,7 +22,7 @@ public:
     explicit ElevationFolder(const std::filesystem::path& folder);
 
     // False when the folder cannot be read.
-    bool listed() const { return listed_; }
+    bool listed() const { return m_listed; }
     // Forgets what the previous request met (missing tiles, files that did
     // not read, void cells), so that each request of a session is told its
     // own; files stay open.
@@ -32,13 +32,13 @@ public:
     // read (noted unreadable).
     ElevationRaster* rasterAt(const Position& p);
 
-    std::vector<std::string> missingTiles() const { return {missing_.begin(), missing_.end()}; }
+    std::vector<std::string> missingTiles() const { return {m_missing.begin(), m_missing.end()}; }
     std::vector<std::string> unreadableFiles() const {
-        return {unreadable_.begin(), unreadable_.end()};
+        return {m_unreadable.begin(), m_unreadable.end()};
     }
     // The first file that a point needed and that could not be read; empty if
     // none.
-    const std::string& unreadableOnPath() const { return unreadableOnPath_; }
+    const std::string& unreadableOnPath() const { return m_unreadableOnPath; }
     // Void cells met in all files, and the name of the first file with any.
     std::size_t voidCells() const;
     std::string fileWithVoids() const;
@@ -64,12 +64,12 @@ private:
     void addGeoTiff(const std::filesystem::path& file);
     ElevationRaster* opened(Source& source);
 
-    bool listed_ = false;
-    std::vector<Source> sources_;                      // finest cells first
-    std::map<TileCorner, std::vector<Source*>> index_; // by each one-degree square met
-    std::set<std::string> missing_, unreadable_;
-    std::set<std::string> unreadableWhenListed_;
-    std::string unreadableOnPath_;
+    bool m_listed = false;
+    std::vector<Source> m_sources;                      // finest cells first
+    std::map<TileCorner, std::vector<Source*>> m_index; // by each one-degree square met
+    std::set<std::string> m_missing, m_unreadable;
+    std::set<std::string> m_unreadableWhenListed;
+    std::string m_unreadableOnPath;
 };
 
 } // namespace tarvanel

@@ -22,17 +22,17 @@ QStringList elevationPluginFolders() {
 }
 
 ElevationReader::ElevationReader(QStringList folders)
-    : folders_(std::move(folders)) {}
+    : m_folders(std::move(folders)) {}
 
 const ElevationReader::Entries* ElevationReader::entries(QString& error) {
-    const QMutexLocker lock(&mutex_);
-    return loaded_ ? &entries_ : load(error);
+    const QMutexLocker lock(&m_mutex);
+    return m_loaded ? &m_entries : load(error);
 }
 
 const ElevationReader::Entries* ElevationReader::load(QString& error) {
     const QString name = QString::fromUtf8(pluginName);
     QString file;
-    for (const QString& folder : folders_) {
+    for (const QString& folder : m_folders) {
         if (QFileInfo::exists(folder + '/' + name)) {
             file = folder + '/' + name;
             break;
@@ -42,19 +42,19 @@ const ElevationReader::Entries* ElevationReader::load(QString& error) {
         error = QStringLiteral("Δεν βρέθηκε το πρόσθετο ανάγνωσης υψομέτρων %1.").arg(name);
         return nullptr;
     }
-    library_.setFileName(file);
-    if (!library_.load()) {
+    m_library.setFileName(file);
+    if (!m_library.load()) {
         error = QStringLiteral(
                     "Το πρόσθετο υψομέτρων %1 δεν φορτώνεται (ίσως λείπει η βιβλιοθήκη GDAL).")
                     .arg(name);
         return nullptr;
     }
     const auto resolve = [this]<typename Function>(Function*& entry, const char* symbol) {
-        entry = reinterpret_cast<Function*>(library_.resolve(symbol));
+        entry = reinterpret_cast<Function*>(m_library.resolve(symbol));
         return entry != nullptr;
     };
-    Entries& e = entries_;
-    loaded_ = resolve(e.sample, sampleElevationSymbol) &&
+    Entries& e = m_entries;
+    m_loaded = resolve(e.sample, sampleElevationSymbol) &&
               resolve(e.openSession, openElevationSessionSymbol) &&
               resolve(e.sampleInSession, sampleInSessionSymbol) &&
               resolve(e.closeSession, closeElevationSessionSymbol) &&
@@ -63,12 +63,12 @@ const ElevationReader::Entries* ElevationReader::load(QString& error) {
               resolve(e.shadeRelief, shadeReliefSymbol) &&
               resolve(e.computeViewshed, computeViewshedSymbol) &&
               resolve(e.readRasterMap, readRasterMapSymbol);
-    if (!loaded_) {
-        library_.unload();
+    if (!m_loaded) {
+        m_library.unload();
         error = QStringLiteral("Το πρόσθετο υψομέτρων %1 είναι άλλης έκδοσης.").arg(name);
         return nullptr;
     }
-    return &entries_;
+    return &m_entries;
 }
 
 template <typename Result, typename Request>
@@ -112,30 +112,30 @@ std::unique_ptr<ElevationSession> ElevationReader::openSession(const std::string
     std::unique_ptr<ElevationSession> session(new ElevationSession);
     QString error;
     if (const Entries* loaded = entries(error)) {
-        session->sample_ = loaded->sampleInSession;
-        session->close_ = loaded->closeSession;
-        session->data_ = loaded->openSession(folderUtf8);
-        if (!session->data_) error = QStringLiteral("Η μνήμη δεν έφτασε για τα υψόμετρα.");
+        session->m_sample = loaded->sampleInSession;
+        session->m_close = loaded->closeSession;
+        session->m_data = loaded->openSession(folderUtf8);
+        if (!session->m_data) error = QStringLiteral("Η μνήμη δεν έφτασε για τα υψόμετρα.");
     }
-    session->error_ = error.toStdString();
+    session->m_error = error.toStdString();
     return session;
 }
 
 QString ElevationReader::pluginFile() const {
-    const QMutexLocker lock(&mutex_);
-    return loaded_ ? library_.fileName() : QString();
+    const QMutexLocker lock(&m_mutex);
+    return m_loaded ? m_library.fileName() : QString();
 }
 
 ElevationSession::~ElevationSession() {
-    if (data_) close_(data_);
+    if (m_data) m_close(m_data);
 }
 
 ElevationProfile ElevationSession::sample(const Position& end1, const Position& end2) {
     ElevationProfile profile;
-    if (data_)
-        sample_(*data_, end1, end2, profile);
+    if (m_data)
+        m_sample(*m_data, end1, end2, profile);
     else
-        profile.error = error_;
+        profile.error = m_error;
     return profile;
 }
 

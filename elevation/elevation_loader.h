@@ -68,11 +68,11 @@ private:
     template <typename Result, typename Request>
     Result call(void (*Entries::*entry)(const Request&, Result&), const Request& request);
 
-    QStringList folders_;
-    mutable QMutex mutex_;
-    QLibrary library_;
-    Entries entries_;
-    bool loaded_ = false;
+    QStringList m_folders;
+    mutable QMutex m_mutex;
+    QLibrary m_library;
+    Entries m_entries;
+    bool m_loaded = false;
 };
 
 // A folder listed once by the plugin, sampled path after path; closed with
@@ -91,10 +91,10 @@ private:
     friend class ElevationReader;
     ElevationSession() = default;
 
-    SampleInSession* sample_ = nullptr;
-    CloseElevationSession* close_ = nullptr;
-    ElevationSessionData* data_ = nullptr;
-    std::string error_; // why there is no data: the plugin did not load, or memory ran out
+    SampleInSession* m_sample = nullptr;
+    CloseElevationSession* m_close = nullptr;
+    ElevationSessionData* m_data = nullptr;
+    std::string m_error; // why there is no data: the plugin did not load, or memory ran out
 };
 
 } // namespace tarvanel

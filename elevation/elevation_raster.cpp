@@ -36,42 +36,42 @@ std::unique_ptr<ElevationRaster> ElevationRaster::open(const std::string& gdalPa
 }
 
 ElevationRaster::ElevationRaster(GDALDatasetUniquePtr dataset)
-    : dataset_(std::move(dataset))
-    , band_(dataset_->GetRasterBand(1))
-    , pixels_(band_) {
+    : m_dataset(std::move(dataset))
+    , m_band(m_dataset->GetRasterBand(1))
+    , m_pixels(m_band) {
     std::array<double, 6> transform{};
-    dataset_->GetGeoTransform(transform.data());
-    west_ = transform[0];
-    north_ = transform[3];
-    cellX_ = transform[1];
-    cellY_ = -transform[5];
-    width_ = dataset_->GetRasterXSize();
-    height_ = dataset_->GetRasterYSize();
+    m_dataset->GetGeoTransform(transform.data());
+    m_west = transform[0];
+    m_north = transform[3];
+    m_cellX = transform[1];
+    m_cellY = -transform[5];
+    m_width = m_dataset->GetRasterXSize();
+    m_height = m_dataset->GetRasterYSize();
     int hasNodata = 0;
-    const double nodata = band_->GetNoDataValue(&hasNodata);
-    if (hasNodata) nodata_ = nodata;
+    const double nodata = m_band->GetNoDataValue(&hasNodata);
+    if (hasNodata) m_nodata = nodata;
 }
 
 GeoExtent ElevationRaster::extent() const {
-    return {west_, north_ - height_ * cellY_, west_ + width_ * cellX_, north_};
+    return {m_west, m_north - m_height * m_cellY, m_west + m_width * m_cellX, m_north};
 }
 
 double ElevationRaster::cellMetres(double latitude) const {
     const double eastWest =
-        cellX_ * metresPerDegree * std::cos(latitude * std::numbers::pi / 180.0);
-    return std::min(cellY_ * metresPerDegree, eastWest);
+        m_cellX * metresPerDegree * std::cos(latitude * std::numbers::pi / 180.0);
+    return std::min(m_cellY * metresPerDegree, eastWest);
 }
 
 bool ElevationRaster::isVoid(double value) const {
-    return value == srtmVoid || std::isnan(value) || (nodata_ && value == *nodata_);
+    return value == srtmVoid || std::isnan(value) || (m_nodata && value == *m_nodata);
 }
 
 std::optional<double> ElevationRaster::groundAt(const Position& p) {
     // Cell centres lie at whole column and row numbers here.
-    const double column = std::clamp((p.longitude - west_) / cellX_ - 0.5, 0.0, width_ - 1.0);
-    const double row = std::clamp((north_ - p.latitude) / cellY_ - 0.5, 0.0, height_ - 1.0);
-    const int column0 = std::min(static_cast<int>(column), std::max(width_ - 2, 0));
-    const int row0 = std::min(static_cast<int>(row), std::max(height_ - 2, 0));
+    const double column = std::clamp((p.longitude - m_west) / m_cellX - 0.5, 0.0, m_width - 1.0);
+    const double row = std::clamp((m_north - p.latitude) / m_cellY - 0.5, 0.0, m_height - 1.0);
+    const int column0 = std::min(static_cast<int>(column), std::max(m_width - 2, 0));
+    const int row0 = std::min(static_cast<int>(row), std::max(m_height - 2, 0));
     const double fx = column - column0, fy = row - row0;
     const std::array<double, 4> weights{(1 - fx) * (1 - fy), fx * (1 - fy), (1 - fx) * fy, fx * fy};
     double ground = 0.0;
@@ -80,10 +80,10 @@ std::optional<double> ElevationRaster::groundAt(const Position& p) {
         if (weights[corner] == 0.0) continue; // a cell the point does not lean on
         const int x = column0 + corner % 2, y = row0 + corner / 2;
         bool read = false;
-        const double value = pixels_.Get(x, y, &read);
+        const double value = m_pixels.Get(x, y, &read);
         if (!read) return std::nullopt;
         if (isVoid(value)) {
-            voids_.insert({x, y});
+            m_voids.insert({x, y});
             voidMet = true;
         }
         ground += weights[corner] * value;

@@ -33,7 +33,7 @@ public:
     // The area of its cells.
     GeoExtent extent() const;
     // A cell's width times its height, in square degrees: the finer, the less.
-    double cellArea() const { return cellX_ * cellY_; }
+    double cellArea() const { return m_cellX * m_cellY; }
     // The smaller side of a cell at this latitude, in metres.
     double cellMetres(double latitude) const;
     // The ground at the point, interpolated bilinearly between the centres of
@@ -41,23 +41,23 @@ public:
     // None where a cell it leans on is void (noted) or cannot be read.
     std::optional<double> groundAt(const Position& p);
     // Distinct void cells met by groundAt since opened or last forgotten.
-    std::size_t voidCells() const { return voids_.size(); }
-    void forgetVoids() { voids_.clear(); }
+    std::size_t voidCells() const { return m_voids.size(); }
+    void forgetVoids() { m_voids.clear(); }
 
 private:
     explicit ElevationRaster(GDALDatasetUniquePtr dataset);
     bool isVoid(double value) const;
 
-    GDALDatasetUniquePtr dataset_;
-    GDALRasterBand* band_;
+    GDALDatasetUniquePtr m_dataset;
+    GDALRasterBand* m_band;
     // Reads squares of 64 x 64 cells and keeps the last few: a path walks
     // through neighbouring cells.
-    GDALCachedPixelAccessor<double, 64> pixels_;
-    double west_ = 0.0, north_ = 0.0;     // outer corner
-    double cellX_ = 0.0, cellY_ = 0.0;    // degrees, both positive
-    int width_ = 0, height_ = 0;          // cells
-    std::optional<double> nodata_;        // besides -32768
-    std::set<std::pair<int, int>> voids_; // column, row
+    GDALCachedPixelAccessor<double, 64> m_pixels;
+    double m_west = 0.0, m_north = 0.0;     // outer corner
+    double m_cellX = 0.0, m_cellY = 0.0;    // degrees, both positive
+    int m_width = 0, m_height = 0;          // cells
+    std::optional<double> m_nodata;        // besides -32768
+    std::set<std::pair<int, int>> m_voids; // column, row
 };
 
 // The height of a void cell in SRTM tiles, also met in GeoTIFFs made from them.
