@@ -20,6 +20,8 @@ const QString kLinksKey = QStringLiteral("links");
 const QString kEndsKey = QStringLiteral("ends");
 const QString kSiteKey = QStringLiteral("site");
 const QString kCurrentKey = QStringLiteral("current_link");
+const QString kSurveySiteKey = QStringLiteral("survey_site");
+const QString kSurveyFolderKey = QStringLiteral("survey_folder");
 
 // A whole number from `least` to `most`, or nothing.
 std::optional<int> wholeNumber(const QJsonValue& value, double least, double most) {
@@ -115,6 +117,22 @@ std::optional<PlanProblem> readEnds(const QJsonValue& value, const QString& plac
     return std::nullopt;
 }
 
+// The survey's site (by its place in the list) and folder; missing: none.
+std::optional<PlanProblem> readSurvey(const QJsonObject& object, Plan& plan) {
+    if (object.contains(kSurveySiteKey)) {
+        const auto count = static_cast<double>(plan.sites().size());
+        const auto index = wholeNumber(object.value(kSurveySiteKey), 0, count - 1);
+        if (!index) return wrong(kSurveySiteKey, "η θέση μιας τοποθεσίας στη λίστα sites, από 0");
+        plan.setSurveySite(plan.sites()[static_cast<std::size_t>(*index)].id);
+    }
+    std::string folder;
+    if (const auto value = object.find(kSurveyFolderKey); value != object.end())
+        if (auto problem = fromPlanValue(*value, folder))
+            return PlanProblem{PlanProblemKind::WrongValue, kSurveyFolderKey, problem->expected};
+    plan.setSurveyFolder(folder);
+    return std::nullopt;
+}
+
 PlanReading readVersion2(const QJsonObject& object) {
     QJsonArray siteObjects, linkObjects;
     if (auto problem = objectsUnder(object, kSitesKey, siteObjects)) return {{}, problem};
@@ -145,7 +163,9 @@ PlanReading readVersion2(const QJsonObject& object) {
         if (!index) return {{}, wrong(kCurrentKey, "η θέση μιας ζεύξης στη λίστα links, από 0")};
         current = *index;
     }
-    return {Plan(std::move(sites), std::move(links), current + 1), {}};
+    Plan plan(std::move(sites), std::move(links), current + 1);
+    if (auto problem = readSurvey(object, plan)) return {{}, problem};
+    return {plan, {}};
 }
 
 } // namespace
@@ -170,11 +190,14 @@ QByteArray planJson(const Plan& plan) {
         object.insert(kEndsKey, ends);
         links.append(object);
     }
-    const QJsonObject document{{kFormatKey, QLatin1String(kPlanFormat)},
-                               {kVersionKey, kPlanVersion},
-                               {kSitesKey, sites},
-                               {kLinksKey, links},
-                               {kCurrentKey, current}};
+    QJsonObject document{{kFormatKey, QLatin1String(kPlanFormat)},
+                         {kVersionKey, kPlanVersion},
+                         {kSitesKey, sites},
+                         {kLinksKey, links},
+                         {kCurrentKey, current}};
+    if (plan.surveySite()) document.insert(kSurveySiteKey, placeOf[plan.surveySite()]);
+    if (!plan.surveyFolder().empty())
+        document.insert(kSurveyFolderKey, toPlanValue(plan.surveyFolder()));
     return QJsonDocument(document).toJson(QJsonDocument::Indented);
 }
 
