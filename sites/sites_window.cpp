@@ -257,6 +257,7 @@ void SitesWindow::showProgress(int done, int total) {
 
 void SitesWindow::surveyEnded(bool cancelled) {
     m_progress->hide();
+    m_surveyView->resizeColumnsToContents();
     const int waiting = m_survey->waiting();
     const int rows = m_survey->rowCount();
     m_stop->setVisible(waiting > 0);

@@ -25,6 +25,7 @@ SurveyView::SurveyView(SurveyModel* survey, QWidget* parent)
     setTabKeyNavigation(false);
     setAlternatingRowColors(true);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    verticalHeader()->hide(); // the rows' numbers would be the unsorted ones
     horizontalHeader()->setStretchLastSection(true);
     connect(this, &QAbstractItemView::doubleClicked, this, &SurveyView::makeCurrent);
 }
