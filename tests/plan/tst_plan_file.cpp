@@ -60,6 +60,8 @@ Plan everyPlan() {
     link.rateStandard = RateSet::Dot11g;
     link.readings[1].beamwidth = "30";
     plan.setCurrentLink(plan.addLink(link));
+    plan.setSurveySite(link.ends[0]);
+    plan.setSurveyFolder("/δεδομένα/srtm");
     return plan;
 }
 
@@ -139,6 +141,7 @@ private slots:
         QVERIFY(!back.problem);
         QCOMPARE(back.plan->current().channel, "11");
         QCOMPARE(back.plan->current().ends, (std::array<SiteId, 2>{2, 1}));
+        QVERIFY(back.plan->surveySite() == 0 && back.plan->surveyFolder().empty());
     }
 
     void problems_data() {
@@ -198,6 +201,12 @@ private slots:
         QTest::newRow("no such link")
             << plan2(R"([{"ends": [{"site": 0}, {"site": 1}]}])", R"(, "current_link": 1)")
             << int(K::WrongValue) << "current_link";
+        QTest::newRow("no such survey site")
+            << plan2(R"([{"ends": [{"site": 0}, {"site": 1}]}])", R"(, "survey_site": 2)")
+            << int(K::WrongValue) << "survey_site";
+        QTest::newRow("a survey folder")
+            << plan2(R"([{"ends": [{"site": 0}, {"site": 1}]}])", R"(, "survey_folder": 1)")
+            << int(K::WrongValue) << "survey_folder";
     }
     void problems() {
         QFETCH(QByteArray, json);
