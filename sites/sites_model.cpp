@@ -183,7 +183,7 @@ QVariant SitesModel::data(const QModelIndex& index, int role) const {
 }
 
 bool SitesModel::setData(const QModelIndex& index, const QVariant& value, int role) {
-    if (!index.isValid() || role != Qt::EditRole) return false;
+    if (!index.isValid() || role != Qt::EditRole || !m_writing) return false;
     const int row = index.row();
     Site site = siteOf(row);
     if (!setCell(site, static_cast<std::size_t>(index.column()), value.toString().toStdString()))

@@ -34,6 +34,9 @@ public:
     // the user to be told why.
     QStringList removeRows(std::vector<int> rows);
     int siteCount() const { return m_siteRows; }
+    // From now on an edit writes nothing (its window is going, and with it
+    // perhaps the main window, whose controls follow the plan).
+    void stopWriting() { m_writing = false; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -52,6 +55,7 @@ private:
     Plan& m_plan;
     int m_listening = 0;
     int m_siteRows = 0; // as the views know them
+    bool m_writing = true;
     std::vector<SiteRow> m_unread;
 };
 

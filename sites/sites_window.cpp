@@ -178,7 +178,9 @@ SitesWindow::SitesWindow(Plan& plan, QWidget* parent)
     m_sitesView->resizeColumnsToContents();
 }
 
+// A cell being edited is not written while the window goes.
 SitesWindow::~SitesWindow() {
+    m_sites->stopWriting();
     m_plan.unlisten(m_listening);
 }
 
