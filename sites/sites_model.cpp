@@ -37,8 +37,9 @@ void SitesModel::follow(const PlanChange& change) {
     using Kind = PlanChange::Kind;
     const int index = static_cast<int>(change.index);
     switch (change.kind) {
-    case Kind::Replaced:
+    case Kind::Replaced: // another plan: the rows that did not read go with the old one
         beginResetModel();
+        m_unread.clear();
         m_siteRows = static_cast<int>(m_plan.sites().size());
         endResetModel();
         return;

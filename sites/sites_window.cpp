@@ -84,14 +84,14 @@ SitesWindow::SitesWindow(Plan& plan, QWidget* parent)
 
     m_sitesView->setObjectName(QStringLiteral("tblSites"));
     m_sitesView->setToolTip(QStringLiteral(
-        "Insert: νέα τοποθεσία· Delete: σβήνει τις επιλεγμένες· F2: αλλαγή κελιού· Ctrl+C / "
-        "Ctrl+V: αντιγραφή και επικόλληση γραμμών από λογιστικό φύλλο"));
+        "Πλήκτρο εισαγωγής: νέα τοποθεσία· πλήκτρο διαγραφής: σβήνει τις επιλεγμένες· F2: αλλαγή "
+        "κελιού· Ctrl+C / Ctrl+V: αντιγραφή και επικόλληση γραμμών από λογιστικό φύλλο"));
     m_sitesView->setAccessibleDescription(m_sitesView->toolTip());
-    auto* add =
-        button(QStringLiteral("Νέα τοποθεσία"), "cmdNewSite",
-               QStringLiteral("Με τις ρυθμίσεις του άκρου 2 της τρέχουσας ζεύξης (Insert)"));
+    auto* add = button(
+        QStringLiteral("Νέα τοποθεσία"), "cmdNewSite",
+        QStringLiteral("Με τις ρυθμίσεις του άκρου 2 της τρέχουσας ζεύξης (πλήκτρο εισαγωγής)"));
     auto* remove = button(QStringLiteral("Διαγραφή"), "cmdDeleteSite",
-                          QStringLiteral("Σβήνει τις επιλεγμένες τοποθεσίες (Delete)"));
+                          QStringLiteral("Σβήνει τις επιλεγμένες τοποθεσίες (πλήκτρο διαγραφής)"));
     auto* import = button(QStringLiteral("Εισαγωγή από αρχείο..."), "cmdImportSites",
                           QStringLiteral("CSV με επικεφαλίδα (name;position;ground_m;mast_m ή "
                                          "name;lat;lon;...), KML, GeoJSON ή GPX"));
@@ -173,7 +173,12 @@ SitesWindow::SitesWindow(Plan& plan, QWidget* parent)
         else
             m_survey->resume();
     });
-    m_listening = m_plan.listen([this](const PlanChange&) { showPlan(); });
+    m_listening = m_plan.listen([this](const PlanChange& change) {
+        using Kind = PlanChange::Kind;
+        if (change.kind != Kind::LinkAdded && change.kind != Kind::LinkChanged &&
+            change.kind != Kind::LinkRemoved && change.kind != Kind::CurrentLink)
+            showPlan();
+    });
     showPlan();
     m_sitesView->resizeColumnsToContents();
 }
