@@ -81,6 +81,8 @@ void SurveyModel::sync() {
     std::vector<SiteId> kept;
     for (const Entry& entry : m_entries)
         kept.push_back(entry.given.id);
+    // Whether a row waits that the survey running, if any, does not compute.
+    bool anew = all || kept != sites;
     if (kept != sites) {
         beginResetModel();
         std::vector<Entry> entries;
@@ -98,15 +100,17 @@ void SurveyModel::sync() {
     for (std::size_t row = 0; row < m_entries.size(); ++row) {
         Entry& entry = m_entries[row];
         const Site& now = *m_plan.site(entry.given.id);
+        // The site as given, or as its row made current wrote it back.
         const bool same = now == entry.given || (entry.result && now == entry.result->pair.to);
         if (!all && same) continue;
+        anew = true;
         entry.given = now;
         if (!entry.result) continue;
         entry.result.reset();
         const int r = static_cast<int>(row);
         emit dataChanged(index(r, 0), index(r, kColumns - 1));
     }
-    survey();
+    if (anew) survey();
 }
 
 // Computes the rows that wait, over the ground already read for them.
