@@ -3,7 +3,6 @@
 #include "elevation/elevation_loader.h"
 
 #include <QPromise>
-#include <QtConcurrent/QtConcurrentRun>
 
 #include <utility>
 
@@ -65,10 +64,15 @@ void SurveyRunner::run(SurveyJob job) {
         emit finished(false);
     });
     emit progress(0, m_total);
-    watcher->setFuture(QtConcurrent::run(
-        &m_pool, [job = std::move(job), reader = m_reader](QPromise<SurveyResult>& promise) {
-            compute(promise, job, *reader);
-        }));
+    // As QtConcurrent::run with a promise would, without loading one more
+    // library when the program starts.
+    auto promise = std::make_shared<QPromise<SurveyResult>>();
+    watcher->setFuture(promise->future());
+    promise->start();
+    m_pool.start([promise, job = std::move(job), reader = m_reader] {
+        compute(*promise, job, *reader);
+        promise->finish();
+    });
 }
 
 void SurveyRunner::cancel() {
