@@ -26,6 +26,7 @@
 #include "plan_ui/plan_controller.h"
 #include "rules/channel_rules.h"
 #include "rules/power_unit_rules.h"
+#include "sites/sites_window.h"
 #include "texts/link_texts.h"
 #include "widgets/click_area.h"
 #include "widgets/fold_button.h"
@@ -131,6 +132,7 @@ FrmMain::FrmMain(QWidget* parent)
     addMapAction(this, m_plan); // the map window, built when first opened
     setContextMenuPolicy(Qt::ActionsContextMenu);
     connectPathPanel();
+    addSitesWindowAction(this, m_plan);
 
     installBehaviours();
     // A new window's plan holds what its table starts the boxes with.

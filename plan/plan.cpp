@@ -39,6 +39,8 @@ Plan::Plan(const Plan& other)
     , m_links(other.m_links)
     , m_current(other.m_current)
     , m_mapPlace(other.m_mapPlace)
+    , m_surveySite(other.m_surveySite)
+    , m_surveyFolder(other.m_surveyFolder)
     , m_nextSite(other.m_nextSite)
     , m_nextLink(other.m_nextLink) {}
 
@@ -47,6 +49,8 @@ Plan& Plan::operator=(const Plan& other) {
     m_links = other.m_links;
     m_current = other.m_current;
     m_mapPlace = other.m_mapPlace;
+    m_surveySite = other.m_surveySite;
+    m_surveyFolder = other.m_surveyFolder;
     m_nextSite = other.m_nextSite;
     m_nextLink = other.m_nextLink;
     return *this;
@@ -54,7 +58,7 @@ Plan& Plan::operator=(const Plan& other) {
 
 bool Plan::operator==(const Plan& other) const {
     return m_sites == other.m_sites && m_links == other.m_links && m_current == other.m_current &&
-           m_mapPlace == other.m_mapPlace;
+           m_surveySite == other.m_surveySite && m_surveyFolder == other.m_surveyFolder;
 }
 
 const Site* Plan::site(SiteId id) const {
@@ -114,6 +118,7 @@ bool Plan::removeSite(SiteId id) {
     const auto index = static_cast<std::size_t>(found - m_sites.begin());
     m_sites.erase(m_sites.begin() + static_cast<std::ptrdiff_t>(index));
     tell({PlanChange::Kind::SiteRemoved, id, index});
+    if (id == m_surveySite) setSurveySite(0);
     return true;
 }
 
@@ -147,21 +152,37 @@ void Plan::replace(const Plan& other) {
     tell({PlanChange::Kind::Replaced});
 }
 
+void Plan::setSurveySite(SiteId id) {
+    if (!site(id)) id = 0;
+    if (id == m_surveySite) return;
+    m_surveySite = id;
+    tell({PlanChange::Kind::Survey, id});
+}
+
+void Plan::setSurveyFolder(const std::string& folderUtf8) {
+    if (folderUtf8 == m_surveyFolder) return;
+    m_surveyFolder = folderUtf8;
+    tell({PlanChange::Kind::Survey, m_surveySite});
+}
+
 LinkInputs Plan::inputs(LinkId id) const {
-    LinkInputs in;
     const Link* l = link(id);
-    if (!l) return in;
-    const Site& a = *site(l->ends[0]);
-    const Site& b = *site(l->ends[1]);
-    in.link = {a.radio, b.radio, l->frequency, b.sensitivity, l->fadeMargin};
-    in.channel = l->channel;
-    in.linkDistance = l->distance;
+    return l ? linkInputs(*l, *site(l->ends[0]), *site(l->ends[1])) : LinkInputs{};
+}
+
+LinkInputs linkInputs(const Link& link, const Site& a, const Site& b) {
+    LinkInputs in;
+    in.link = {a.radio, b.radio, link.frequency, b.sensitivity, link.fadeMargin};
+    in.channel = link.channel;
+    in.linkDistance = link.distance;
     in.position1 = a.position;
     in.position2 = b.position;
-    in.declination = l->declination;
-    in.path = {l->earthFactor, a.ground, a.mast, b.ground, b.mast, l->points, l->pointsSource};
-    in.rates = {l->rateStandard,         l->rateOverrides,         l->readings[0].measured,
-                l->readings[1].measured, l->readings[0].beamwidth, l->readings[1].beamwidth};
+    in.declination = link.declination;
+    in.path = {link.earthFactor, a.ground,    a.mast,           b.ground,
+               b.mast,           link.points, link.pointsSource};
+    const auto& r = link.readings;
+    in.rates = {link.rateStandard, link.rateOverrides, r[0].measured,
+                r[1].measured,     r[0].beamwidth,     r[1].beamwidth};
     return in;
 }
 

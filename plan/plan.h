@@ -8,6 +8,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace tarvanel {
@@ -24,6 +25,7 @@ struct PlanChange {
         LinkRemoved,
         CurrentLink, // another link is current: `id`
         MapPlace,    // the map was moved
+        Survey,      // the survey's site or folder
     };
     Kind kind = Kind::Replaced;
     int id = 0;
@@ -76,6 +78,14 @@ public:
     LinkInputs currentInputs() const { return inputs(m_current); }
     void setCurrentInputs(const LinkInputs& in) { setInputs(m_current, in); }
 
+    // The survey from one site to all others: the site it is made from (0 for
+    // none; a site removed is no longer chosen) and the folder of elevation
+    // files its ground is read from (empty: none).
+    SiteId surveySite() const { return m_surveySite; }
+    void setSurveySite(SiteId id); // an id not in the plan chooses none
+    const std::string& surveyFolder() const { return m_surveyFolder; }
+    void setSurveyFolder(const std::string& folderUtf8);
+
     // Calls `listener` after every change until unlisten(returned number).
     int listen(std::function<void(const PlanChange&)> listener);
     void unlisten(int number);
@@ -91,10 +101,16 @@ private:
     std::vector<Link> m_links;
     LinkId m_current = 0;
     std::optional<MapPlace> m_mapPlace;
+    SiteId m_surveySite = 0;
+    std::string m_surveyFolder;
     SiteId m_nextSite = 1;
     LinkId m_nextLink = 1;
     std::map<int, std::function<void(const PlanChange&)>> m_listeners;
     int m_nextListener = 1;
 };
+
+// A link as the engine reads it, between the sites at its ends (the receiver
+// sensitivity is end 2's): what Plan::inputs gives for a link of the plan.
+LinkInputs linkInputs(const Link& link, const Site& end1, const Site& end2);
 
 } // namespace tarvanel

@@ -21,6 +21,8 @@ const QString kEndsKey = QStringLiteral("ends");
 const QString kSiteKey = QStringLiteral("site");
 const QString kCurrentKey = QStringLiteral("current_link");
 const QString kMapKey = QStringLiteral("map");
+const QString kSurveySiteKey = QStringLiteral("survey_site");
+const QString kSurveyFolderKey = QStringLiteral("survey_folder");
 
 // A whole number from `least` to `most`, or nothing.
 std::optional<int> wholeNumber(const QJsonValue& value, double least, double most) {
@@ -132,6 +134,22 @@ std::optional<PlanProblem> readMapPlace(const QJsonObject& plan, std::optional<M
     return std::nullopt;
 }
 
+// The survey's site (by its place in the list) and folder; missing: none.
+std::optional<PlanProblem> readSurvey(const QJsonObject& object, Plan& plan) {
+    if (object.contains(kSurveySiteKey)) {
+        const auto count = static_cast<double>(plan.sites().size());
+        const auto index = wholeNumber(object.value(kSurveySiteKey), 0, count - 1);
+        if (!index) return wrong(kSurveySiteKey, "η θέση μιας τοποθεσίας στη λίστα sites, από 0");
+        plan.setSurveySite(plan.sites()[static_cast<std::size_t>(*index)].id);
+    }
+    std::string folder;
+    if (const auto value = object.find(kSurveyFolderKey); value != object.end())
+        if (auto problem = fromPlanValue(*value, folder))
+            return PlanProblem{PlanProblemKind::WrongValue, kSurveyFolderKey, problem->expected};
+    plan.setSurveyFolder(folder);
+    return std::nullopt;
+}
+
 PlanReading readVersion2(const QJsonObject& object) {
     QJsonArray siteObjects, linkObjects;
     if (auto problem = objectsUnder(object, kSitesKey, siteObjects)) return {{}, problem};
@@ -166,6 +184,7 @@ PlanReading readVersion2(const QJsonObject& object) {
     if (auto problem = readMapPlace(object, mapPlace)) return {{}, problem};
     Plan plan(std::move(sites), std::move(links), current + 1);
     plan.setMapPlace(mapPlace);
+    if (auto problem = readSurvey(object, plan)) return {{}, problem};
     return {plan, {}};
 }
 
@@ -197,6 +216,9 @@ QByteArray planJson(const Plan& plan) {
                          {kLinksKey, links},
                          {kCurrentKey, current}};
     if (plan.mapPlace()) document.insert(kMapKey, objectOf(mapPlaceFields(), *plan.mapPlace()));
+    if (plan.surveySite()) document.insert(kSurveySiteKey, placeOf[plan.surveySite()]);
+    if (!plan.surveyFolder().empty())
+        document.insert(kSurveyFolderKey, toPlanValue(plan.surveyFolder()));
     return QJsonDocument(document).toJson(QJsonDocument::Indented);
 }
 

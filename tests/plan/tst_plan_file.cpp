@@ -64,6 +64,8 @@ Plan everyPlan() {
     link.readings[1].beamwidth = "30";
     plan.setCurrentLink(plan.addLink(link));
     plan.setMapPlace(MapPlace{37.99, 23.75, 20.5});
+    plan.setSurveySite(link.ends[0]);
+    plan.setSurveyFolder("/δεδομένα/srtm");
     return plan;
 }
 
@@ -152,6 +154,7 @@ private slots:
                                   R"(, "links": [{"ends": [{"site": 1}, {"site": 0}]}], "map": )" +
                                   map + "}")
                          .plan->mapPlace());
+        QVERIFY(back.plan->surveySite() == 0 && back.plan->surveyFolder().empty());
     }
 
     void problems_data() {
@@ -214,6 +217,12 @@ private slots:
         QTest::newRow("no such link")
             << plan2(R"([{"ends": [{"site": 0}, {"site": 1}]}])", R"(, "current_link": 1)")
             << int(K::WrongValue) << "current_link";
+        QTest::newRow("no such survey site")
+            << plan2(R"([{"ends": [{"site": 0}, {"site": 1}]}])", R"(, "survey_site": 2)")
+            << int(K::WrongValue) << "survey_site";
+        QTest::newRow("a survey folder")
+            << plan2(R"([{"ends": [{"site": 0}, {"site": 1}]}])", R"(, "survey_folder": 1)")
+            << int(K::WrongValue) << "survey_folder";
     }
     void problems() {
         QFETCH(QByteArray, json);
