@@ -4,9 +4,9 @@
 #include "widgets/window_fonts.h"
 
 #include <QPainter>
+#include <QStringList>
 
 #include <algorithm>
-#include <array>
 #include <numeric>
 
 namespace tarvanel {
@@ -80,42 +80,114 @@ void addSummaryLine(PageFlow& flow, const ReportStyle& style, const Columns& col
     });
 }
 
-using Cells = std::array<QString, 5>;
-const Cells kPointColumns{QStringLiteral("Απόσταση (km)"), QStringLiteral("Έδαφος (m)"),
-                          QStringLiteral("Κάλυψη (m)"), QStringLiteral("Διάκενο (m)"),
-                          QStringLiteral("% της ακτίνας Fresnel")};
-const Cells kRateColumns{QStringLiteral("Ρυθμός"), QStringLiteral("Mb/s"),
-                         QStringLiteral("Ευαισθησία (dBm)"), QStringLiteral("Μέγ. απόσταση (km)"),
-                         QStringLiteral("Περιθώριο (dB)")};
+const QStringList kPointColumns{QStringLiteral("Απόσταση (km)"), QStringLiteral("Έδαφος (m)"),
+                                QStringLiteral("Κάλυψη (m)"), QStringLiteral("Διάκενο (m)"),
+                                QStringLiteral("% της ακτίνας Fresnel")};
+const QStringList kRateColumns{
+    QStringLiteral("Ρυθμός"), QStringLiteral("Mb/s"), QStringLiteral("Ευαισθησία (dBm)"),
+    QStringLiteral("Μέγ. απόσταση (km)"), QStringLiteral("Περιθώριο (dB)")};
 
-// Five columns of one width; each text to the right of its column, short of
-// its edge; the last in its own colour.
-struct TableRow {
-    Cells cells;
-    bool header = false;
-    bool shaded = false;
-    Tone last = Tone::Plain;
+// Where a table's columns stand: each text's box inside its row, and how it
+// lines up there.
+struct TableLayout {
+    std::vector<double> lefts;
+    std::vector<double> widths;
+    std::vector<Qt::Alignment> aligns;
+    QFont body;
 };
 
-double tableRowHeight(const ReportStyle& style, double width, const TableRow& row) {
+struct TableRow {
+    QStringList cells;
+    std::vector<Tone> tones; // a cell's colour; plain beyond the list
+    bool header = false;
+    bool shaded = false;
+};
+
+// Columns of one width, each text to the right of its column, short of its edge.
+TableLayout evenLayout(const ReportStyle& style, double width, qsizetype columns) {
+    TableLayout layout{{}, {}, {}, style.body};
+    const double column = width / double(columns);
+    for (qsizetype i = 0; i < columns; ++i) {
+        layout.lefts.push_back(double(i) * column + 3 * style.mm);
+        layout.widths.push_back(column - 6 * style.mm);
+        layout.aligns.push_back(Qt::AlignRight | Qt::AlignBottom);
+    }
+    return layout;
+}
+
+bool looksNumeric(const QString& text) {
+    return !text.isEmpty() && (text.front().isDigit() || text.front() == QLatin1Char('-') ||
+                               text.front() == QChar(0x2212) || text.front() == QLatin1Char('+'));
+}
+
+// Columns as wide as their widest cell (a header may wrap between words),
+// shared out over the whole width; a table too wide for the body font takes
+// the small one, and then wraps. Columns of numbers line up on the right.
+TableLayout contentLayout(const ReportStyle& style, double width, const SheetTable& table) {
+    const double inset = 1.5 * style.mm;
+    const auto naturalWidths = [&](const QFont& body) {
+        std::vector<double> widths;
+        for (std::size_t c = 0; c < table.header.size(); ++c) {
+            double widest = 0;
+            for (const QString& word :
+                 QString::fromStdString(table.header[c]).split(QLatin1Char(' ')))
+                widest = std::max(widest, style.advance(style.tableHead, word));
+            for (const auto& row : table.rows)
+                if (c < row.size())
+                    widest = std::max(widest, style.advance(body, QString::fromStdString(row[c])));
+            widths.push_back(widest + 2 * inset + 0.5 * style.mm);
+        }
+        return widths;
+    };
+    TableLayout layout{{}, {}, {}, style.body};
+    std::vector<double> widths = naturalWidths(style.body);
+    if (std::accumulate(widths.begin(), widths.end(), 0.0) > width) {
+        layout.body = style.small;
+        widths = naturalWidths(style.small);
+    }
+    const double total = std::accumulate(widths.begin(), widths.end(), 0.0);
+    double left = 0;
+    for (std::size_t c = 0; c < widths.size(); ++c) {
+        const double shared = widths[c] * width / std::max(total, 1.0);
+        layout.lefts.push_back(left + inset);
+        layout.widths.push_back(shared - 2 * inset);
+        left += shared;
+        const bool numbers = std::ranges::all_of(table.rows, [c](const auto& row) {
+            return c >= row.size() || row[c].empty() ||
+                   looksNumeric(QString::fromStdString(row[c]));
+        });
+        layout.aligns.push_back((numbers ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignBottom);
+    }
+    return layout;
+}
+
+QStringList qStrings(const std::vector<std::string>& texts) {
+    QStringList list;
+    for (const std::string& text : texts)
+        list << QString::fromStdString(text);
+    return list;
+}
+
+double tableRowHeight(const ReportStyle& style, const TableLayout& layout, const TableRow& row) {
     double height = 0;
-    for (const QString& cell : row.cells)
-        height = std::max(height, style.textHeight(row.header ? style.tableHead : style.body,
-                                                   width / 5 - 6 * style.mm, cell));
+    for (qsizetype i = 0; i < row.cells.size() && i < qsizetype(layout.widths.size()); ++i)
+        height = std::max(height, style.textHeight(row.header ? style.tableHead : layout.body,
+                                                   layout.widths[i], row.cells[i]));
     return height + 2 * style.padding;
 }
 
-void addTableRow(PageFlow& flow, const ReportStyle& style, const TableRow& row) {
-    const double height = tableRowHeight(style, flow.width(), row);
-    flow.place(height, [&style, row](QPainter& painter, const QRectF& box) {
+void addTableRow(PageFlow& flow, const ReportStyle& style, const TableLayout& layout,
+                 const TableRow& row) {
+    const double height = tableRowHeight(style, layout, row);
+    flow.place(height, [&style, layout, row](QPainter& painter, const QRectF& box) {
         if (row.shaded) painter.fillRect(box, style.shade);
-        const double column = box.width() / 5;
-        for (std::size_t i = 0; i < row.cells.size(); ++i) {
-            const QRectF cell(box.left() + i * column + 3 * style.mm, box.top() + style.padding,
-                              column - 6 * style.mm, box.height() - 2 * style.padding);
-            const QColor ink = i + 1 == row.cells.size() ? colourOf(row.last, style) : style.ink;
-            drawText(painter, cell, row.header ? style.tableHead : style.body,
-                     row.header ? style.muted : ink, Qt::AlignRight | Qt::AlignBottom,
+        for (qsizetype i = 0; i < row.cells.size() && i < qsizetype(layout.widths.size()); ++i) {
+            const auto c = static_cast<std::size_t>(i);
+            const QRectF cell(box.left() + layout.lefts[c], box.top() + style.padding,
+                              layout.widths[c], box.height() - 2 * style.padding);
+            const Tone tone = c < row.tones.size() ? row.tones[c] : Tone::Plain;
+            drawText(painter, cell, row.header ? style.tableHead : layout.body,
+                     row.header ? style.muted : colourOf(tone, style), int(layout.aligns[c]),
                      row.cells[i]);
         }
         if (row.header)
@@ -123,26 +195,52 @@ void addTableRow(PageFlow& flow, const ReportStyle& style, const TableRow& row) 
     });
 }
 
-// A table under its heading, its header row again on every page it reaches.
-void addTable(PageFlow& flow, const ReportStyle& style, const QString& heading,
-              const Cells& columns, const std::vector<TableRow>& rows) {
-    const TableRow header{columns, true};
-    const double width = flow.width();
-    flow.gap(5 * style.mm);
-    flow.keep(headingHeight(style) + tableRowHeight(style, width, header) +
-              tableRowHeight(style, width, rows.front()));
-    addHeading(flow, style, heading);
-    addTableRow(flow, style, header);
+// A table under `heading` (none: right under what stands above it), its
+// header row again on every page it reaches, under `heading (συνέχεια)`.
+void addTable(PageFlow& flow, const ReportStyle& style, const QString& heading, bool headed,
+              const TableLayout& layout, const QStringList& columns,
+              const std::vector<TableRow>& rows) {
+    const TableRow header{columns, {}, true};
+    flow.gap(headed ? 5 * style.mm : 2 * style.mm);
+    flow.keep((headed ? headingHeight(style) : 0) + tableRowHeight(style, layout, header) +
+              tableRowHeight(style, layout, rows.front()));
+    if (headed) addHeading(flow, style, heading);
+    addTableRow(flow, style, layout, header);
     for (const TableRow& row : rows) {
-        if (flow.keep(tableRowHeight(style, width, row))) {
+        if (flow.keep(tableRowHeight(style, layout, row))) {
             addHeading(flow, style, heading + QStringLiteral(" (συνέχεια)"));
-            addTableRow(flow, style, header);
+            addTableRow(flow, style, layout, header);
         }
-        addTableRow(flow, style, row);
+        addTableRow(flow, style, layout, row);
     }
 }
 
+// A sheet's table, under its heading or right under its section's lines.
+void addSheetTable(PageFlow& flow, const ReportStyle& style, const QString& heading, bool headed,
+                   const SheetTable& table) {
+    if (table.rows.empty()) return;
+    std::vector<TableRow> rows;
+    for (std::size_t i = 0; i < table.rows.size(); ++i)
+        rows.push_back({qStrings(table.rows[i]),
+                        i < table.tones.size() ? table.tones[i] : std::vector<Tone>{}, false,
+                        i % 2 == 1});
+    addTable(flow, style, heading, headed, contentLayout(style, flow.width(), table),
+             qStrings(table.header), rows);
+}
+
 } // namespace
+
+void addPartTitle(PageFlow& flow, const ReportStyle& style, const QString& title) {
+    if (title.isEmpty()) return;
+    flow.place(style.textHeight(style.title, flow.width(), title) + 4 * style.mm,
+               [&style, title](QPainter& painter, const QRectF& box) {
+                   drawText(painter, box, style.title, style.accent, Qt::AlignLeft | Qt::AlignTop,
+                            title);
+                   drawRule(painter, style, box.bottom() - 1.5 * style.mm, box.left(), box.right(),
+                            style.accent, 0.4);
+               });
+    flow.gap(3 * style.mm);
+}
 
 void addVerdict(PageFlow& flow, const ReportStyle& style, const std::vector<VerdictLine>& lines) {
     if (lines.empty()) return;
@@ -185,15 +283,16 @@ void addSummarySections(PageFlow& flow, const ReportStyle& style,
             addHeading(flow, style, QString::fromStdString(section.heading));
         for (const SheetLine& line : section.lines)
             addSummaryLine(flow, style, columns, printed(line));
+        addSheetTable(flow, style, QString::fromStdString(section.heading), false, section.table);
     }
 }
 
-void addSideView(PageFlow& flow, const ReportStyle& style,
-                 const std::function<void(QPainter&, const QRectF&)>& draw) {
-    const double height = 70 * style.mm;
+void addPicture(PageFlow& flow, const ReportStyle& style, const QString& heading, double heightMm,
+                const std::function<void(QPainter&, const QRectF&)>& draw) {
+    const double height = heightMm * style.mm;
     flow.gap(5 * style.mm);
     flow.keep(headingHeight(style) + 2 * style.mm + height);
-    addHeading(flow, style, QStringLiteral("Πλάγια όψη της διαδρομής"));
+    addHeading(flow, style, heading);
     flow.gap(2 * style.mm);
     flow.place(height, [&style, draw](QPainter& painter, const QRectF& box) {
         painter.save();
@@ -217,19 +316,27 @@ void addPointsTable(PageFlow& flow, const ReportStyle& style,
     std::vector<TableRow> rows;
     for (const ReportPoint& p : points)
         rows.push_back({{p.distanceKm, p.groundM, p.clutterM, p.clearanceM, p.fresnelPercent},
+                        {},
                         false,
                         rows.size() % 2 == 1});
-    addTable(flow, style, QStringLiteral("Σημεία εδάφους"), kPointColumns, rows);
+    addTable(flow, style, QStringLiteral("Σημεία εδάφους"), true,
+             evenLayout(style, flow.width(), kPointColumns.size()), kPointColumns, rows);
 }
 
 void addRatesTable(PageFlow& flow, const ReportStyle& style, const std::vector<ReportRate>& rates) {
     std::vector<TableRow> rows;
     for (const ReportRate& r : rates)
         rows.push_back({{r.rate, r.megabits, r.sensitivityDbm, r.greatestKm, r.marginDb},
+                        {Tone::Plain, Tone::Plain, Tone::Plain, Tone::Plain, r.margin},
                         false,
-                        rows.size() % 2 == 1,
-                        r.margin});
-    addTable(flow, style, QStringLiteral("Ρυθμοί δεδομένων"), kRateColumns, rows);
+                        rows.size() % 2 == 1});
+    addTable(flow, style, QStringLiteral("Ρυθμοί δεδομένων"), true,
+             evenLayout(style, flow.width(), kRateColumns.size()), kRateColumns, rows);
+}
+
+void addSheetTable(PageFlow& flow, const ReportStyle& style, const QString& heading,
+                   const SheetTable& table) {
+    addSheetTable(flow, style, heading, true, table);
 }
 
 } // namespace tarvanel
