@@ -4,6 +4,7 @@
 #include "geo/geodesy.h"
 #include "numbers/number_text.h"
 #include "sites/site_columns.h"
+#include "sites/site_rows.h"
 #include "texts/link_texts.h"
 
 #include <cmath>
@@ -43,7 +44,7 @@ MapFeature siteFeature(const Site& site, const Position& at, const NumberLocale&
         if (column != NameColumn && column != PositionColumn)
             feature.attributes.push_back(
                 {std::string(siteColumns()[column].key), cellText(site, column)});
-    feature.attributes.push_back({"antenna_asl_m", rounded(antenna, 2)});
+    feature.attributes.push_back({kAntennaHeightKey, rounded(antenna, 2)});
     feature.attributes.push_back(
         {"description", "Κεραία " + formatGeneral(static_cast<float>(rounded(antenna, 2)), locale) +
                             " m πάνω από τη θάλασσα (έδαφος " +

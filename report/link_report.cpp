@@ -87,7 +87,8 @@ void addLink(PageFlow& flow, const ReportStyle& style, const LinkReport& link) {
     if (!link.rates.empty()) addRatesTable(flow, style, link.rates);
     if (link.drawSideView)
         addPicture(flow, style, QStringLiteral("Πλάγια όψη της διαδρομής"), 70, link.drawSideView);
-    if (link.drawMap) addPicture(flow, style, QStringLiteral("Χάρτης"), 100, link.drawMap);
+    if (link.drawMap)
+        addPicture(flow, style, QStringLiteral("Χάρτης της ζεύξης"), 100, link.drawMap);
     if (!link.points.empty()) addPointsTable(flow, style, link.points);
 }
 

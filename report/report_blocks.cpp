@@ -120,45 +120,115 @@ bool looksNumeric(const QString& text) {
                                text.front() == QChar(0x2212) || text.front() == QLatin1Char('+'));
 }
 
-// Columns as wide as their widest cell (a header may wrap between words),
-// shared out over the whole width; a table too wide for the body font takes
-// the small one, and then wraps. Columns of numbers line up on the right.
-TableLayout contentLayout(const ReportStyle& style, double width, const SheetTable& table) {
-    const double inset = 1.5 * style.mm;
-    const auto naturalWidths = [&](const QFont& body) {
-        std::vector<double> widths;
-        for (std::size_t c = 0; c < table.header.size(); ++c) {
-            double widest = 0;
-            for (const QString& word :
-                 QString::fromStdString(table.header[c]).split(QLatin1Char(' ')))
-                widest = std::max(widest, style.advance(style.tableHead, word));
-            for (const auto& row : table.rows)
-                if (c < row.size())
-                    widest = std::max(widest, style.advance(body, QString::fromStdString(row[c])));
-            widths.push_back(widest + 2 * inset + 0.5 * style.mm);
-        }
-        return widths;
-    };
-    TableLayout layout{{}, {}, {}, style.body};
-    std::vector<double> widths = naturalWidths(style.body);
-    if (std::accumulate(widths.begin(), widths.end(), 0.0) > width) {
-        layout.body = style.small;
-        widths = naturalWidths(style.small);
+// The widest of some texts, whole (`words` false) or word by word.
+double widest(const ReportStyle& style, const QFont& font, const QStringList& texts, bool words) {
+    double width = 0;
+    for (const QString& text : texts)
+        for (const QString& part : words ? text.split(QLatin1Char(' ')) : QStringList{text})
+            width = std::max(width, style.advance(font, part));
+    return width;
+}
+
+double sumOf(const std::vector<double>& widths) {
+    return std::accumulate(widths.begin(), widths.end(), 0.0);
+}
+
+// How wide a sheet's table's columns would be in a font: each whole
+// (`whole`), and at least (each its longest word; a column narrower than an
+// even share of `width` never wraps), the insets included.
+struct ColumnWidths {
+    std::vector<double> whole;
+    std::vector<double> least;
+};
+ColumnWidths columnWidths(const ReportStyle& style, const QFont& body, const SheetTable& table,
+                          double width) {
+    const double spare = 3.5 * style.mm;
+    ColumnWidths widths;
+    for (std::size_t c = 0; c < table.header.size(); ++c) {
+        QStringList cells;
+        for (const auto& row : table.rows)
+            if (c < row.size()) cells << QString::fromStdString(row[c]);
+        const QStringList header{QString::fromStdString(table.header[c])};
+        for (bool words : {false, true})
+            (words ? widths.least : widths.whole)
+                .push_back(std::max(widest(style, style.tableHead, header, words),
+                                    widest(style, body, cells, words)) +
+                           spare);
+        if (widths.whole.back() <= width / double(table.header.size()))
+            widths.least.back() = widths.whole.back();
     }
-    const double total = std::accumulate(widths.begin(), widths.end(), 0.0);
+    return widths;
+}
+
+// The columns as wide as their texts when the width holds them all (the room
+// left shared out in proportion); else each at least as wide as its longest
+// word and the rest shared out by how much more each would take, so that long
+// texts wrap and numbers never do. Columns of numbers line up on the right;
+// every cell at the top of its row.
+TableLayout contentLayout(const ReportStyle& style, double width, const SheetTable& table,
+                          const QFont& body) {
+    const double inset = 1.5 * style.mm;
+    const ColumnWidths measured = columnWidths(style, body, table, width);
+    const std::vector<double>& whole = measured.whole;
+    const std::vector<double>& least = measured.least;
+    std::vector<double> widths = whole;
+    for (std::size_t c = 0; c < widths.size(); ++c)
+        widths[c] = sumOf(whole) <= width ? whole[c] * width / sumOf(whole)
+                    : sumOf(least) < width
+                        ? least[c] + (whole[c] - least[c]) * (width - sumOf(least)) /
+                                         (sumOf(whole) - sumOf(least))
+                        : least[c] * width / sumOf(least);
+    TableLayout layout{{}, {}, {}, body};
     double left = 0;
     for (std::size_t c = 0; c < widths.size(); ++c) {
-        const double shared = widths[c] * width / std::max(total, 1.0);
         layout.lefts.push_back(left + inset);
-        layout.widths.push_back(shared - 2 * inset);
-        left += shared;
+        layout.widths.push_back(widths[c] - 2 * inset);
+        left += widths[c];
         const bool numbers = std::ranges::all_of(table.rows, [c](const auto& row) {
             return c >= row.size() || row[c].empty() ||
                    looksNumeric(QString::fromStdString(row[c]));
         });
-        layout.aligns.push_back((numbers ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignBottom);
+        layout.aligns.push_back((numbers ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop);
     }
     return layout;
+}
+
+// The table's columns `columns` alone.
+SheetTable columnsOf(const SheetTable& table, const std::vector<std::size_t>& columns) {
+    SheetTable part;
+    for (std::size_t c : columns)
+        part.header.push_back(table.header[c]);
+    for (std::size_t r = 0; r < table.rows.size(); ++r) {
+        auto& row = part.rows.emplace_back();
+        auto& tones = part.tones.emplace_back();
+        for (std::size_t c : columns) {
+            row.push_back(c < table.rows[r].size() ? table.rows[r][c] : std::string());
+            tones.push_back(r < table.tones.size() && c < table.tones[r].size() ? table.tones[r][c]
+                                                                                : Tone::Plain);
+        }
+    }
+    return part;
+}
+
+// A table too wide for the page even in the small font, its words unbroken,
+// as tables one under the other, each with the first column (what names the
+// rows) and as many of the others as fit.
+std::vector<SheetTable> fittingParts(const ReportStyle& style, double width,
+                                     const SheetTable& table) {
+    const std::vector<double> least = columnWidths(style, style.small, table, width).least;
+    std::vector<SheetTable> parts;
+    std::vector<std::size_t> columns{0};
+    for (std::size_t c = 1; c <= least.size(); ++c) {
+        double used = 0;
+        for (std::size_t k : columns)
+            used += least[k];
+        if (c == least.size() || (used + least[c] > width && columns.size() > 1)) {
+            parts.push_back(columnsOf(table, columns));
+            columns = {0};
+        }
+        if (c < least.size()) columns.push_back(c);
+    }
+    return parts;
 }
 
 QStringList qStrings(const std::vector<std::string>& texts) {
@@ -216,16 +286,51 @@ void addTable(PageFlow& flow, const ReportStyle& style, const QString& heading, 
 }
 
 // A sheet's table, under its heading or right under its section's lines.
-void addSheetTable(PageFlow& flow, const ReportStyle& style, const QString& heading, bool headed,
-                   const SheetTable& table) {
-    if (table.rows.empty()) return;
+// A sheet's table as laid out: in the body font when its words fit the
+// width, else in the small one, and as parts one under the other when even
+// those do not fit.
+struct SheetTableParts {
+    QFont body;
+    std::vector<SheetTable> parts;
+};
+SheetTableParts sheetTableParts(const ReportStyle& style, double width, const SheetTable& table) {
+    const auto fits = [&](const QFont& body) {
+        return sumOf(columnWidths(style, body, table, width).least) <= width;
+    };
+    const QFont& body = fits(style.body) ? style.body : style.small;
+    return {body, fits(body) ? std::vector{table} : fittingParts(style, width, table)};
+}
+
+std::vector<TableRow> tableRows(const SheetTable& table) {
     std::vector<TableRow> rows;
     for (std::size_t i = 0; i < table.rows.size(); ++i)
         rows.push_back({qStrings(table.rows[i]),
                         i < table.tones.size() ? table.tones[i] : std::vector<Tone>{}, false,
                         i % 2 == 1});
-    addTable(flow, style, heading, headed, contentLayout(style, flow.width(), table),
-             qStrings(table.header), rows);
+    return rows;
+}
+
+// The height of a sheet's table's header row and first row: what stays with
+// the lines above it.
+double sheetTableLead(const ReportStyle& style, double width, const SheetTable& table) {
+    if (table.rows.empty() || table.header.empty()) return 0;
+    const SheetTableParts laid = sheetTableParts(style, width, table);
+    const SheetTable& first = laid.parts.front();
+    const TableLayout layout = contentLayout(style, width, first, laid.body);
+    return 2 * style.mm + tableRowHeight(style, layout, {qStrings(first.header), {}, true}) +
+           tableRowHeight(style, layout, tableRows(first).front());
+}
+
+void addSheetTable(PageFlow& flow, const ReportStyle& style, const QString& heading, bool headed,
+                   const SheetTable& table) {
+    if (table.rows.empty() || table.header.empty()) return;
+    const SheetTableParts laid = sheetTableParts(style, flow.width(), table);
+    for (const SheetTable& part : laid.parts) {
+        if (&part != &laid.parts.front()) flow.gap(3 * style.mm);
+        addTable(flow, style, heading, headed && &part == &laid.parts.front(),
+                 contentLayout(style, flow.width(), part, laid.body), qStrings(part.header),
+                 tableRows(part));
+    }
 }
 
 } // namespace
@@ -273,9 +378,10 @@ void addSummarySections(PageFlow& flow, const ReportStyle& style,
         for (const SheetLine& line : section.lines)
             heights.push_back(rowHeight(style, columns, printed(line)));
         // A section stays on one page when a page holds it, else its heading
-        // stays with its first line.
+        // stays with its first line; its lines with the start of its table.
         const double heading = section.heading.empty() ? 0 : headingHeight(style);
-        const double whole = std::accumulate(heights.begin(), heights.end(), heading);
+        const double whole = std::accumulate(heights.begin(), heights.end(), heading) +
+                             sheetTableLead(style, flow.width(), section.table);
         flow.gap(5 * style.mm);
         flow.keep(whole <= flow.pageHeight() || heights.empty() ? whole
                                                                 : heading + heights.front());
