@@ -91,7 +91,6 @@ void explain(QWidget* widget, QString& shown, const QString& text) {
     widget->setAccessibleDescription(text);
 }
 
-constexpr int kChannelCount = 13;
 // The warnings refresh every 600 ms: every third tick of the 200 ms Timer1.
 constexpr int kTicksPerWarningRefresh = 3;
 
@@ -354,8 +353,8 @@ void FrmMain::Form_Load() {
     // Filling the list is not a choice of the user: no channel handler runs.
     {
         const QSignalBlocker blocker(m_c.Combo1);
-        for (int channel = 1; channel <= kChannelCount; ++channel)
-            m_c.Combo1->addItem(QLatin1Char(' ') + QString::number(channel));
+        for (const std::string& channel : channelItems(Band::GHz2_4))
+            m_c.Combo1->addItem(QString::fromStdString(channel));
         m_c.Combo1->setCurrentIndex(-1);
         m_channels->setText({});
     }

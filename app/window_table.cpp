@@ -6,6 +6,7 @@
 #include "path/path_panel.h"
 #include "path/path_panel_table.h"
 #include "rules/power_unit_rules.h"
+#include "texts/band_texts.h"
 #include "texts/link_texts.h"
 #include "widgets/click_area.h"
 #include "widgets/fold_button.h"
@@ -51,10 +52,10 @@ constexpr const char* kLossCaption = "Απώλειες καλωδίου";
 constexpr const char* kLengthCaption = "Μήκος καλωδίου";
 constexpr const char* kConnectorsCaption = "Αριθμός συνδετήρων";
 constexpr const char* kGainTip = "Απολαβή κεραίας σε dBi (όχι dBd)";
-constexpr const char* kLossTip = "Απώλειες του καλωδίου ανά μέτρο στα 2,4 GHz, σε dB/m";
 constexpr const char* kConnectorsTip = "Κάθε συνδετήρας μετρά 0,25 dB";
-constexpr const char* kWarningTip =
-    "Το νόμιμο όριο είναι 20 dBm EIRP, μετρώντας καλώδιο και κεραία";
+// The band's words: the window's face is the 2.4 GHz band's.
+const std::string kLossTip = cableLossTip(Band::GHz2_4);
+const std::string kWarningTip = legalLimitTip(legalLimitDbm(bandTable(Band::GHz2_4).rules.front()));
 constexpr int kReadoutLeft = 7080;
 constexpr int kLegalPowerLeft = 6480;
 // The legal powers carry both units: a smaller size fits them inside the border.
@@ -93,13 +94,13 @@ using W = WindowControls;
 using L = LinkEndControls;
 
 // clang-format off
-constexpr std::array kRows = {
+const std::array kRows = {
     // Painted on the window's surface, back to front.
     ControlRow{.name = "lblEIRP2", .kind = K::ResultLabel, .role = R::Eirp, .end = E::Two, .box = {7080, 1770, 1095, 375}, .fontPixels = kFont9pt, .bold = true, .colour = TextColour::Green, .text = "0", .caption = "Interface 2 EIRP", .captionLeft = kResultCaptionLeft, .keep = keepAt<&L::eirp>, .shows = SHOWS(results.eirp2), .report = {S::End, 7}},
     // Reaches past the window's right edge.
     ControlRow{.name = "lblEIRP1", .kind = K::ResultLabel, .role = R::Eirp, .end = E::One, .box = {7080, 1260, 3495, 375}, .fontPixels = kFont9pt, .bold = true, .colour = TextColour::Green, .text = "0", .caption = "Interface 1 EIRP", .captionLeft = kResultCaptionLeft, .keep = keepAt<&L::eirp>, .shows = SHOWS(results.eirp1), .report = {S::End, 7}},
-    ControlRow{.name = "lblBlink1", .kind = K::Warning, .role = R::Warning, .end = E::One, .box = {5280, 1440, 2295, 375}, .fontPixels = kFont9pt, .bold = true, .text = kWarningText, .toolTip = kWarningTip, .keep = keepAt<&L::warning>, .report = {S::End, 8}},
-    ControlRow{.name = "lblBlink2", .kind = K::Warning, .role = R::Warning, .end = E::Two, .box = {5280, 2040, 2295, 375}, .fontPixels = kFont9pt, .bold = true, .text = kWarningText, .toolTip = kWarningTip, .keep = keepAt<&L::warning>, .report = {S::End, 8}},
+    ControlRow{.name = "lblBlink1", .kind = K::Warning, .role = R::Warning, .end = E::One, .box = {5280, 1440, 2295, 375}, .fontPixels = kFont9pt, .bold = true, .text = kWarningText, .toolTip = kWarningTip.c_str(), .keep = keepAt<&L::warning>, .report = {S::End, 8}},
+    ControlRow{.name = "lblBlink2", .kind = K::Warning, .role = R::Warning, .end = E::Two, .box = {5280, 2040, 2295, 375}, .fontPixels = kFont9pt, .bold = true, .text = kWarningText, .toolTip = kWarningTip.c_str(), .keep = keepAt<&L::warning>, .report = {S::End, 8}},
     ControlRow{.name = "lblDistance", .kind = K::ResultLabel, .role = R::GreatestDistance, .box = {7080, 2370, 1215, 255}, .fontPixels = kFont9pt, .bold = true, .colour = TextColour::Green, .text = "0", .caption = "Μέγιστη απόσταση", .captionLeft = kResultCaptionLeft, .keep = keepAt<&W::lblDistance>, .shows = SHOWS(results.distance), .report = {S::Results, 1}},
     ControlRow{.name = "lblFSL", .kind = K::ResultLabel, .box = {7080, 2640, 1455, 375}, .fontPixels = kFont9_75pt, .bold = true, .colour = TextColour::Green, .text = "0", .caption = "Free Space Loss", .captionLeft = kResultCaptionLeft, .keep = keepAt<&W::lblFSL>, .shows = SHOWS(results.freeSpace), .report = {S::Results, 2}},
     ControlRow{.name = "lblFrensel", .kind = K::ResultLabel, .box = {7080, 2940, 1095, 375}, .fontPixels = kFont9pt, .bold = true, .colour = TextColour::Green, .text = "0", .caption = "Fresnel Zone Radius", .captionLeft = kResultCaptionLeft, .keep = keepAt<&W::lblFrensel>, .shows = SHOWS(results.fresnel), .report = {S::Results, 3}},
@@ -141,14 +142,14 @@ constexpr std::array kRows = {
 
     ControlRow{.name = "Text2", .kind = K::TextBox, .role = R::Power, .end = E::One, .box = {2250, 1250, 650, 280}, .fontPixels = kFont8_25pt, .caption = kPowerCaption, .captionLeft = kCaptionLeft, .tabPosition = 7, .keep = keepAt<&L::power>, .feeds = FEEDS(link.end1.power), .report = {S::End, 1}},
     ControlRow{.name = "Text3", .kind = K::TextBox, .end = E::One, .box = {2250, 1560, 650, 280}, .fontPixels = kFont8_25pt, .caption = kGainCaption, .captionLeft = kCaptionLeft, .unit = "dBi", .unitLeft = kUnitLeft, .toolTip = kGainTip, .tabPosition = 8, .keep = keepAt<&L::gain>, .feeds = FEEDS(link.end1.gain), .report = {S::End, 2}},
-    ControlRow{.name = "Text4", .kind = K::TextBox, .role = R::LossPerMetre, .end = E::One, .box = {2250, 1870, 650, 280}, .fontPixels = kFont8_25pt, .caption = kLossCaption, .captionLeft = kCaptionLeft, .unit = "dB/m", .unitLeft = kUnitLeft, .toolTip = kLossTip, .tabPosition = 9, .keep = keepAt<&L::lossPerMetre>, .feeds = FEEDS(link.end1.lossPerMetre), .report = {S::End, 3}},
+    ControlRow{.name = "Text4", .kind = K::TextBox, .role = R::LossPerMetre, .end = E::One, .box = {2250, 1870, 650, 280}, .fontPixels = kFont8_25pt, .caption = kLossCaption, .captionLeft = kCaptionLeft, .unit = "dB/m", .unitLeft = kUnitLeft, .toolTip = kLossTip.c_str(), .tabPosition = 9, .keep = keepAt<&L::lossPerMetre>, .feeds = FEEDS(link.end1.lossPerMetre), .report = {S::End, 3}},
     ControlRow{.name = "Text5", .kind = K::TextBox, .end = E::One, .box = {2250, 2180, 650, 280}, .fontPixels = kFont8_25pt, .caption = kLengthCaption, .captionLeft = kCaptionLeft, .unit = "m", .unitLeft = kUnitLeft, .tabPosition = 10, .keep = keepAt<&L::length>, .feeds = FEEDS(link.end1.length), .report = {S::End, 4}},
     ControlRow{.name = "Text6", .kind = K::TextBox, .role = R::Connectors, .end = E::One, .box = {2250, 2470, 650, 280}, .fontPixels = kFont8_25pt, .caption = kConnectorsCaption, .captionLeft = kCaptionLeft, .toolTip = kConnectorsTip, .tabPosition = 11, .keep = keepAt<&L::connectors>, .feeds = FEEDS(link.end1.connectors), .report = {S::End, 5}},
     ControlRow{.name = "Text12", .kind = K::TextBox, .role = R::Margin, .box = {2250, 5085, 650, 280}, .fontPixels = kFont8_25pt, .caption = "Fade Margin", .captionLeft = kCaptionLeft, .unit = "dB", .unitLeft = kUnitLeft, .toolTip = "Περιθώριο εξασθένισης σε dB· συνήθως 10 έως 15 dB", .tabPosition = 12, .keep = keepAt<&W::Text12>, .feeds = FEEDS(link.margin), .report = {S::Receiver, 2}},
     ControlRow{.name = "Text11", .kind = K::TextBox, .role = R::Sensitivity, .box = {2250, 4780, 650, 280}, .fontPixels = kFont8_25pt, .caption = "Ευαισθησία δέκτη", .captionLeft = kCaptionLeft, .unit = "dBm", .unitLeft = kUnitLeft, .toolTip = "Το κατώφλι λήψης του δέκτη στον ρυθμό δεδομένων της ζεύξης, ως μέτρο σε dBm (80 για -80 dBm)", .tabPosition = 13, .keep = keepAt<&W::Text11>, .feeds = FEEDS(link.sensitivity), .report = {S::Receiver, 1}},
     ControlRow{.name = "Text1", .kind = K::TextBox, .role = R::Connectors, .end = E::Two, .box = {2250, 4440, 650, 280}, .fontPixels = kFont8_25pt, .caption = kConnectorsCaption, .captionLeft = kCaptionLeft, .toolTip = kConnectorsTip, .tabPosition = 14, .keep = keepAt<&L::connectors>, .feeds = FEEDS(link.end2.connectors), .report = {S::End, 5}},
     ControlRow{.name = "Text7", .kind = K::TextBox, .end = E::Two, .box = {2250, 4140, 650, 280}, .fontPixels = kFont8_25pt, .caption = kLengthCaption, .captionLeft = kCaptionLeft, .unit = "m", .unitLeft = kUnitLeft, .tabPosition = 15, .keep = keepAt<&L::length>, .feeds = FEEDS(link.end2.length), .report = {S::End, 4}},
-    ControlRow{.name = "Text8", .kind = K::TextBox, .role = R::LossPerMetre, .end = E::Two, .box = {2250, 3830, 650, 280}, .fontPixels = kFont8_25pt, .caption = kLossCaption, .captionLeft = kCaptionLeft, .unit = "dB/m", .unitLeft = kUnitLeft, .toolTip = kLossTip, .tabPosition = 16, .keep = keepAt<&L::lossPerMetre>, .feeds = FEEDS(link.end2.lossPerMetre), .report = {S::End, 3}},
+    ControlRow{.name = "Text8", .kind = K::TextBox, .role = R::LossPerMetre, .end = E::Two, .box = {2250, 3830, 650, 280}, .fontPixels = kFont8_25pt, .caption = kLossCaption, .captionLeft = kCaptionLeft, .unit = "dB/m", .unitLeft = kUnitLeft, .toolTip = kLossTip.c_str(), .tabPosition = 16, .keep = keepAt<&L::lossPerMetre>, .feeds = FEEDS(link.end2.lossPerMetre), .report = {S::End, 3}},
     ControlRow{.name = "Text9", .kind = K::TextBox, .end = E::Two, .box = {2250, 3520, 650, 280}, .fontPixels = kFont8_25pt, .caption = kGainCaption, .captionLeft = kCaptionLeft, .unit = "dBi", .unitLeft = kUnitLeft, .toolTip = kGainTip, .tabPosition = 17, .keep = keepAt<&L::gain>, .feeds = FEEDS(link.end2.gain), .report = {S::End, 2}},
     ControlRow{.name = "Text10", .kind = K::TextBox, .role = R::Power, .end = E::Two, .box = {2250, 3210, 650, 280}, .fontPixels = kFont8_25pt, .caption = kPowerCaption, .captionLeft = kCaptionLeft, .tabPosition = 18, .keep = keepAt<&L::power>, .feeds = FEEDS(link.end2.power), .report = {S::End, 1}},
 

@@ -59,10 +59,15 @@ LinkFigures linkFigures(const LinkInputs& inputs, const NumberLocale& locale) {
     LinkFigures figures;
     figures.results = evaluateLink(link);
     const LinkResults& results = figures.results;
-    figures.exceedsLimit1 = exceedsLegalLimit(results.end1.eirp.orZero());
-    figures.exceedsLimit2 = exceedsLegalLimit(results.end2.eirp.orZero());
-    figures.legalPower1 = legalPowerOf(results.end1, link.end1.gain);
-    figures.legalPower2 = legalPowerOf(results.end2, link.end2.gain);
+    figures.bandRule = legalRuleOf(Band::GHz2_4, numberOf(link.frequencyDouble));
+    if (figures.bandRule) {
+        const float limit = legalLimitDbm(*figures.bandRule);
+        figures.legalLimitDbm = limit;
+        figures.exceedsLimit1 = exceedsLegalLimit(results.end1.eirp.orZero(), limit);
+        figures.exceedsLimit2 = exceedsLegalLimit(results.end2.eirp.orZero(), limit);
+    }
+    figures.legalPower1 = legalPowerOf(results.end1, link.end1.gain, figures.legalLimitDbm);
+    figures.legalPower2 = legalPowerOf(results.end2, link.end2.gain, figures.legalLimitDbm);
     figures.directions = directionsOf(link, results);
     figures.earthFactor = inputs.path.earthFactor;
     figures.geo = geoFigures(inputs, locale);

@@ -6,6 +6,7 @@
 #include "path/profile_table_model.h"
 #include "path/profile_table_view.h"
 #include "path/rate_table_model.h"
+#include "texts/band_texts.h"
 #include "texts/link_texts.h"
 #include "widgets/choice_box.h"
 #include "widgets/window_fonts.h"
@@ -191,9 +192,16 @@ constexpr const char* kCheckTip = "Έως 5 dB: ευθυγραμμισμένη·
                                   "στόχευση· πάνω από 10: καλώδιο, συνδετήρες, διαδρομή· "
                                   "κάτω από την ευαισθησία: καμία σύνδεση";
 constexpr const char* kAimTip = "Πόσο μακριά από τον άξονα κοστίζει 1 dB και 3 dB";
-// The rate standards the box offers, in its order.
-constexpr std::array kStandards{RateSet::Dot11nOneStream, RateSet::Dot11nTwoStreams,
-                                RateSet::Dot11g};
+// The rate standards the box offers, in its order: the band's.
+const std::span<const RateSet> kStandards = standardsOf(Band::GHz2_4);
+std::string standardItems() {
+    std::string items;
+    for (RateSet set : kStandards)
+        items += (items.empty() ? "" : "\n") + rateStandardName(set);
+    return items;
+}
+const std::string kStandardItems = standardItems();
+const std::string kStandardTip = rateStandardTip(Band::GHz2_4);
 
 constexpr const char* kGround1Tip =
     "Υψόμετρο του εδάφους στο άκρο 1, σε m πάνω από τη θάλασσα (κενό: 0)";
@@ -205,7 +213,7 @@ constexpr const char* kTiltTip =
     "Γωνία προς την άλλη κεραία, με την καμπυλότητα της γης (αρνητική: προς τα κάτω)";
 
 // clang-format off
-constexpr std::array kRows = {
+const std::array kRows = {
     result("lblWorstPoint", 0, "Χειρότερο σημείο", "Το σημείο που αφήνει ελεύθερο το μικρότερο μέρος της ζώνης Fresnel, από το άκρο 1", SHOWS(path.worstAt), 6),
     result("lblLineOfSight", 1, "Οπτική ευθεία", "Το ύψος της ευθείας ανάμεσα στις κεραίες στο χειρότερο σημείο, πάνω από τη θάλασσα", SHOWS(path.lineOfSight), 7),
     result("lblEarthBulge", 2, "Καμπυλότητα γης", "Πόσο ανυψώνει η γη το χειρότερο σημείο, για το k που επιλέξατε", SHOWS(path.earthBulge), 8),
@@ -236,7 +244,7 @@ constexpr std::array kRows = {
     bearing("lblBearing1", 3, E::One, "Αζιμούθιο 1", "Πού στρέφεται η κεραία 1: από τον αληθή βορρά, δεξιόστροφα", SHOWS(positions.bearing1), 5),
     bearing("lblBearing2", 4, E::Two, "Αζιμούθιο 2", "Πού στρέφεται η κεραία 2: από τον αληθή βορρά, δεξιόστροφα", SHOWS(positions.bearing2), 6),
     // The rates page.
-    ControlRow{.name = "cboStandard", .kind = K::ChoiceBox, .container = Container::RatesPage, .box = {kPageFieldLeft, 60, 1800, 315}, .fontPixels = kFont8_25pt, .text = "802.11n\n802.11n, 2 ροές\n802.11g", .caption = "Πρότυπο", .captionLeft = kCaptionLeft, .toolTip = "Οι ρυθμοί του προτύπου (802.11n σε 20 MHz)", .tabPosition = 33, .chooses = +[](LinkInputs& in, int i) { in.rates.standard = kStandards[static_cast<std::size_t>(std::clamp(i, 0, 2))]; }, .report = {S::Rates, 1}},
+    ControlRow{.name = "cboStandard", .kind = K::ChoiceBox, .container = Container::RatesPage, .box = {kPageFieldLeft, 60, 1800, 315}, .fontPixels = kFont8_25pt, .text = kStandardItems.c_str(), .caption = "Πρότυπο", .captionLeft = kCaptionLeft, .toolTip = kStandardTip.c_str(), .tabPosition = 33, .chooses = +[](LinkInputs& in, int i) { in.rates.standard = kStandards[static_cast<std::size_t>(std::clamp(i, 0, static_cast<int>(kStandards.size()) - 1))]; }, .report = {S::Rates, 1}},
     ControlRow{.name = "lblBestRate", .kind = K::ResultLabel, .container = Container::RatesPage, .box = {kPageFieldLeft, 450, 3000, 255}, .fontPixels = kFont9pt, .bold = true, .condensed = true, .colour = TextColour::Green, .caption = "Καλύτερος ρυθμός", .captionLeft = kCaptionLeft, .toolTip = "Ο ταχύτερος ρυθμός που κρατά το περιθώριο εξασθένισης στην απόσταση ζεύξης, στην ασθενέστερη κατεύθυνση· αν κανένας, πόσα dB λείπουν", .shows = SHOWS(rates.best), .colourOf = bestRateColour, .report = {S::Rates, 2}},
     ControlRow{.name = "tblRates", .kind = K::RateTable, .container = Container::RatesPage, .box = {60, 780, 4770, 1770}, .accessibleName = "Ρυθμοί δεδομένων", .toolTip = "Γράψτε την ευαισθησία ή την ισχύ του φυλλαδίου σε έναν ρυθμό· κενό: η αρχική", .tabPosition = 34, .report = {S::Rates, 3}},
     // The alignment page: end 1, then end 2.

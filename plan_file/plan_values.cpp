@@ -6,6 +6,7 @@
 
 #include <array>
 #include <span>
+#include <vector>
 
 namespace tarvanel {
 
@@ -21,11 +22,13 @@ constexpr std::array<Label<PowerUnit>, 3> kUnitLabels{{
     {PowerUnit::mW, "mW"},
     {PowerUnit::None, "none"}, // an end that shows no unit
 }};
-constexpr std::array<Label<RateSet>, 3> kRateSetLabels{{
-    {RateSet::Dot11g, "802.11g"},
-    {RateSet::Dot11nOneStream, "802.11n-1ss"}, // one spatial stream
-    {RateSet::Dot11nTwoStreams, "802.11n-2ss"},
-}};
+// The standards' keys, as the band's data gives them ("802.11n-1ss").
+const std::vector<Label<RateSet>> kRateSetLabels = [] {
+    std::vector<Label<RateSet>> labels;
+    for (const RateStandard& standard : rateStandards())
+        labels.push_back({standard.set, standard.key.data()});
+    return labels;
+}();
 constexpr std::array<Label<EarthFactor>, 3> kEarthFactorLabels{{
     {kEarthFactorChoices[0].factor, kEarthFactorChoices[0].label},
     {kEarthFactorChoices[1].factor, kEarthFactorChoices[1].label},

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "band/band.h"
+
+// The tables behind band.h, one file each.
+namespace tarvanel::bands {
+
+const BandTable& band2_4GHz();
+std::span<const RateStandard> rateStandards();
+
+} // namespace tarvanel::bands
