@@ -82,21 +82,18 @@ QString overridesText(const RateFields& rates, const RateTexts& texts) {
 }
 
 // The label of the choice whose reading gives the inputs' value: k's from the
-// engine's choices, others' from the row's items.
+// engine's choices, a check box's yes or no, others' from the row's items.
 QString choiceOf(const ControlRow& row, const LinkInputs& inputs) {
-    const QStringList items =
-        *row.text ? QString::fromUtf8(row.text).split(QLatin1Char('\n')) : QStringList();
-    const int count =
-        *row.text ? static_cast<int>(items.size()) : static_cast<int>(kEarthFactorChoices.size());
-    for (int i = 0; i < count; ++i) {
-        LinkInputs chosen = inputs;
-        row.chooses(chosen, i);
-        if (chosen == inputs)
-            return *row.text
-                       ? items[i]
-                       : QString::fromUtf8(kEarthFactorChoices[static_cast<std::size_t>(i)].label);
+    if (row.kind == Kind::CheckBox)
+        return chosenIndexOf(row, inputs, 2) == 1 ? QStringLiteral("ναι") : QStringLiteral("όχι");
+    const QStringList items = choiceItemsOf(row, inputs);
+    if (items.isEmpty()) {
+        const int i = chosenIndexOf(row, inputs, static_cast<int>(kEarthFactorChoices.size()));
+        return i < 0 ? QString()
+                     : QString::fromUtf8(kEarthFactorChoices[static_cast<std::size_t>(i)].label);
     }
-    return {};
+    const int i = chosenIndexOf(row, inputs, static_cast<int>(items.size()));
+    return i < 0 ? QString() : items[i];
 }
 
 const LinkEndFields& endOf(const LinkInputs& inputs, LinkEnd end) {
@@ -110,6 +107,8 @@ QString textOf(const ControlRow& row, Sources& from) {
         return QString::fromStdString(from.texts.positions.linkDistance).trimmed();
     if (row.kind == Kind::ProfileTable) return pointsText(from.inputs.path);
     if (row.kind == Kind::RateTable) return overridesText(from.inputs.rates, from.texts.rates);
+    // A control that takes no input for these inputs (the width at 2.4 GHz) says nothing.
+    if (row.enabled && !row.enabled(from.inputs)) return {};
     if (row.feeds) return QString::fromStdString(row.feeds(from.inputs)).trimmed();
     if (row.chooses) return choiceOf(row, from.inputs);
     if (row.shows) return QString::fromStdString(row.shows(from.texts)).trimmed();

@@ -101,6 +101,8 @@ const std::array kRows = {
     ControlRow{.name = "lblEIRP1", .kind = K::ResultLabel, .role = R::Eirp, .end = E::One, .box = {7080, 1260, 3495, 375}, .fontPixels = kFont9pt, .bold = true, .colour = TextColour::Green, .text = "0", .caption = "Interface 1 EIRP", .captionLeft = kResultCaptionLeft, .keep = keepAt<&L::eirp>, .shows = SHOWS(results.eirp1), .report = {S::End, 7}},
     ControlRow{.name = "lblBlink1", .kind = K::Warning, .role = R::Warning, .end = E::One, .box = {5280, 1440, 2295, 375}, .fontPixels = kFont9pt, .bold = true, .text = kWarningText, .toolTip = kWarningTip.c_str(), .keep = keepAt<&L::warning>, .report = {S::End, 8}},
     ControlRow{.name = "lblBlink2", .kind = K::Warning, .role = R::Warning, .end = E::Two, .box = {5280, 2040, 2295, 375}, .fontPixels = kFont9pt, .bold = true, .text = kWarningText, .toolTip = kWarningTip.c_str(), .keep = keepAt<&L::warning>, .report = {S::End, 8}},
+    // Left of the warning of end 1; hidden while the band allows the link outdoors.
+    ControlRow{.name = "lblIndoors", .kind = K::Warning, .box = {4080, 1500, 1170, 600}, .fontPixels = 10, .bold = true, .condensed = true, .text = kIndoorsOnlyText, .toolTip = "Η υποζώνη του καναλιού επιτρέπεται μόνο σε εσωτερικό χώρο: μια ζεύξη σημείου προς σημείο είναι έξω", .keep = keepAt<&W::lblIndoors>},
     ControlRow{.name = "lblDistance", .kind = K::ResultLabel, .role = R::GreatestDistance, .box = {7080, 2370, 1215, 255}, .fontPixels = kFont9pt, .bold = true, .colour = TextColour::Green, .text = "0", .caption = "Μέγιστη απόσταση", .captionLeft = kResultCaptionLeft, .keep = keepAt<&W::lblDistance>, .shows = SHOWS(results.distance), .report = {S::Results, 1}},
     ControlRow{.name = "lblFSL", .kind = K::ResultLabel, .box = {7080, 2640, 1455, 375}, .fontPixels = kFont9_75pt, .bold = true, .colour = TextColour::Green, .text = "0", .caption = "Free Space Loss", .captionLeft = kResultCaptionLeft, .keep = keepAt<&W::lblFSL>, .shows = SHOWS(results.freeSpace), .report = {S::Results, 2}},
     ControlRow{.name = "lblFrensel", .kind = K::ResultLabel, .box = {7080, 2940, 1095, 375}, .fontPixels = kFont9pt, .bold = true, .colour = TextColour::Green, .text = "0", .caption = "Fresnel Zone Radius", .captionLeft = kResultCaptionLeft, .keep = keepAt<&W::lblFrensel>, .shows = SHOWS(results.fresnel), .report = {S::Results, 3}},
@@ -159,7 +161,7 @@ const std::array kRows = {
     // Below the read-outs, inside the border.
     ControlRow{.name = "cmdPath", .kind = K::FoldButton, .box = {6780, 5145, 1380, 225}, .text = "Διαδρομή", .accessibleName = kOpenPathPanel, .toolTip = "Διαδρομή ζεύξης: ιστοί και k, όψη, έδαφος, θέσεις, ρυθμοί, στόχευση (Ctrl+Shift+H)", .tabPosition = 22, .keep = keepAt<&W::cmdPath>},
     // Above every text box it covers when shown.
-    ControlRow{.name = "List1", .kind = K::CableList, .box = {2160, 2640, 2295, 1005}, .accessibleName = "Τύποι καλωδίων", .tabPosition = 39, .keep = keepAt<&W::List1>},
+    ControlRow{.name = "List1", .kind = K::CableList, .box = {2160, 2640, 2295, 1005}, .accessibleName = "Τύποι καλωδίων", .tabPosition = 42, .keep = keepAt<&W::List1>},
 
     // The path panel, below the window while it is open.
     ControlRow{.name = "pnlPath", .kind = K::Panel, .role = R::PathPanel, .box = {0, kWindowHeightTwips, kWindowWidthTwips, kPathPanelHeightTwips}, .accessibleName = "Διαδρομή ζεύξης", .keep = keepAt<&W::pnlPath>},

@@ -6,6 +6,7 @@
 namespace tarvanel::bands {
 
 const BandTable& band2_4GHz();
+const BandTable& band5GHz();
 std::span<const RateStandard> rateStandards();
 
 } // namespace tarvanel::bands

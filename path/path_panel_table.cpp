@@ -1,5 +1,6 @@
 #include "path/path_panel_table.h"
 
+#include "engine/band_choice.h"
 #include "engine/link_inputs.h"
 #include "path/path_side_view.h"
 #include "path/profile_page.h"
@@ -192,16 +193,49 @@ constexpr const char* kCheckTip = "Έως 5 dB: ευθυγραμμισμένη·
                                   "στόχευση· πάνω από 10: καλώδιο, συνδετήρες, διαδρομή· "
                                   "κάτω από την ευαισθησία: καμία σύνδεση";
 constexpr const char* kAimTip = "Πόσο μακριά από τον άξονα κοστίζει 1 dB και 3 dB";
-// The rate standards the box offers, in its order: the band's.
-const std::span<const RateSet> kStandards = standardsOf(Band::GHz2_4);
-std::string standardItems() {
-    std::string items;
-    for (RateSet set : kStandards)
-        items += (items.empty() ? "" : "\n") + rateStandardName(set);
-    return items;
+const std::string kStandardTip = rateStandardTip();
+
+// The band, its width and TPC, right of the ground and masts; the rule in
+// force below them.
+constexpr int kBandCaptionLeft = 3270;
+constexpr int kBandFieldLeft = 4050;
+constexpr int kBandFieldWidth = 1050;
+constexpr int kBandRowsWidth = 1860;
+constexpr TwipsBox bandInput(int i) {
+    return {kBandFieldLeft, 450 + i * 315, kBandFieldWidth, 315};
 }
-const std::string kStandardItems = standardItems();
-const std::string kStandardTip = rateStandardTip(Band::GHz2_4);
+const std::string kTpcTip = tpcTip();
+
+// The choice at `i` of a list the inputs offer, the last for one past it.
+template <class List> auto at(const List& list, int i) {
+    return list[static_cast<std::size_t>(std::clamp(i, 0, static_cast<int>(list.size()) - 1))];
+}
+void chooseBand(LinkInputs& in, int i) {
+    in.band = at(allBands(), i);
+    keepWithinBand(in);
+}
+void chooseWidth(LinkInputs& in, int i) {
+    in.width = at(bandTable(in.band).widths, i);
+    keepWithinBand(in);
+}
+void chooseStandard(LinkInputs& in, int i) {
+    in.rates.standard = at(standardsOf(in.band, widthIn(in.band, in.width)), i);
+}
+bool severalWidths(const LinkInputs& in) {
+    return bandTable(in.band).widths.size() > 1;
+}
+bool limitFollowsTpc(const LinkInputs& in) {
+    const auto rules = bandTable(in.band).rules;
+    return std::ranges::any_of(rules, [](const SubBandRule& rule) {
+        return legalLimitDbm(rule, true) != legalLimitDbm(rule, false);
+    });
+}
+TextColour limitColour(const LinkTexts& t) {
+    return t.band.outside ? TextColour::Red : TextColour::Green;
+}
+TextColour conditionsColour(const LinkTexts& t) {
+    return t.band.indoorsOnly ? TextColour::Red : TextColour::Green;
+}
 
 constexpr const char* kGround1Tip =
     "Υψόμετρο του εδάφους στο άκρο 1, σε m πάνω από τη θάλασσα (κενό: 0)";
@@ -234,31 +268,36 @@ const std::array kRows = {
     metres("txtMast2", 3, "Ιστός 2", kMast2Tip, 26, FEEDS(path.mast2), 4),
     // Its choices are the engine's, in their order.
     ControlRow{.name = "cboEarthFactor", .kind = K::ChoiceBox, .container = kPanel, .box = {2250, 1710, 750, 315}, .fontPixels = kFont8_25pt, .caption = "Συντελεστής γης k", .captionLeft = kCaptionLeft, .toolTip = "Ενεργός ακτίνα της γης: 4/3 κανονική, 2/3 η χειρότερη περίπτωση", .tabPosition = 27, .keep = keepIn<&PathPanelControls::cboEarthFactor>, .chooses = +[](LinkInputs& in, int i) { in.path.earthFactor = earthFactorAt(i); }, .report = {S::Path, 5}},
+    ControlRow{.name = "cboBand", .kind = K::ChoiceBox, .container = kPanel, .box = bandInput(0), .fontPixels = kFont8_25pt, .caption = "Ζώνη", .captionLeft = kBandCaptionLeft, .toolTip = "Η ζώνη της ζεύξης: τα κανάλια της, τα νόμιμα όρια και οι ρυθμοί", .tabPosition = 28, .chooses = chooseBand, .items = bandItems, .report = {S::Link, 3}},
+    ControlRow{.name = "cboWidth", .kind = K::ChoiceBox, .container = kPanel, .box = bandInput(1), .fontPixels = kFont8_25pt, .caption = "Εύρος", .captionLeft = kBandCaptionLeft, .toolTip = "Το εύρος του καναλιού: 40 και 80 MHz ενώνουν 2 και 4 γειτονικά κανάλια των 20 MHz", .tabPosition = 29, .chooses = chooseWidth, .items = widthItems, .enabled = severalWidths, .report = {S::Link, 4}},
+    ControlRow{.name = "chkTpc", .kind = K::CheckBox, .container = kPanel, .box = {kBandCaptionLeft - 90, 450 + 2 * 315, kBandRowsWidth + 210, 280}, .fontPixels = kFont8_25pt, .condensed = true, .text = "Η συσκευή έχει TPC", .accessibleName = "Η συσκευή έχει TPC", .toolTip = kTpcTip.c_str(), .tabPosition = 30, .chooses = +[](LinkInputs& in, int i) { in.tpc = i == 1; }, .enabled = limitFollowsTpc, .report = {S::Link, 5}},
+    ControlRow{.name = "lblLegalLimit", .kind = K::ResultLabel, .container = kPanel, .box = {kBandFieldLeft + 90, 450 + 3 * 315 + 30, kBandFieldWidth - 90, 255}, .fontPixels = kFont9pt, .bold = true, .condensed = true, .colour = TextColour::Green, .caption = "Όριο EIRP", .captionLeft = kBandCaptionLeft, .toolTip = "Το νόμιμο όριο EIRP της υποζώνης του καναλιού, με ή χωρίς TPC", .shows = SHOWS(band.limit), .colourOf = limitColour, .report = {S::Link, 6}},
+    ControlRow{.name = "lblBandRule", .kind = K::ResultLabel, .container = kPanel, .box = {kBandCaptionLeft, 1710 + 30, kBandRowsWidth, 255}, .fontPixels = 10, .condensed = true, .colour = TextColour::Green, .accessibleName = "Όροι της υποζώνης", .toolTip = "DFS: ο ασύρματος ακούει για ραντάρ πριν εκπέμψει· πάνω από ραντάρ καιρού ο έλεγχος του καναλιού κρατά 10 λεπτά", .shows = SHOWS(band.conditions), .colourOf = conditionsColour, .report = {S::Link, 7}},
     // The pages below the fields; the side view and the table fill their own.
-    ControlRow{.name = "tabPathPages", .kind = K::Pages, .container = kPanel, .box = {195, 2415, 4935, 2955}, .accessibleName = "Σελίδες της διαδρομής", .tabPosition = 28, .keep = keepIn<&PathPanelControls::pages>},
-    ControlRow{.name = "tblProfile", .kind = K::ProfileTable, .container = Container::ProfilePage, .box = {}, .accessibleName = "Σημεία εδάφους", .tabPosition = 29, .report = {S::Path, 19}},
+    ControlRow{.name = "tabPathPages", .kind = K::Pages, .container = kPanel, .box = {195, 2415, 4935, 2955}, .accessibleName = "Σελίδες της διαδρομής", .tabPosition = 31, .keep = keepIn<&PathPanelControls::pages>},
+    ControlRow{.name = "tblProfile", .kind = K::ProfileTable, .container = Container::ProfilePage, .box = {}, .accessibleName = "Σημεία εδάφους", .tabPosition = 32, .report = {S::Path, 19}},
     ControlRow{.name = "picPathSide", .kind = K::SideView, .container = Container::SideViewPage, .box = {}, .accessibleName = "Η διαδρομή από το πλάι", .keep = keepIn<&PathPanelControls::picPathSide>},
-    ControlRow{.name = "txtPosition1", .kind = K::TextBox, .role = R::Position, .end = E::One, .container = kPositions, .box = pageInput(0, kPositionWidth), .fontPixels = kFont8_25pt, .caption = "Θέση 1", .captionLeft = kCaptionLeft, .toolTip = kPositionTip, .tabPosition = 30, .feeds = FEEDS(position1), .rejects = SHOWS(positions.problem1), .report = {S::Link, 3}},
-    ControlRow{.name = "txtPosition2", .kind = K::TextBox, .role = R::Position, .end = E::Two, .container = kPositions, .box = pageInput(1, kPositionWidth), .fontPixels = kFont8_25pt, .caption = "Θέση 2", .captionLeft = kCaptionLeft, .toolTip = kPositionTip, .tabPosition = 31, .feeds = FEEDS(position2), .rejects = SHOWS(positions.problem2), .report = {S::Link, 4}},
-    ControlRow{.name = "txtDeclination", .kind = K::TextBox, .container = kPositions, .box = pageInput(2, 650), .fontPixels = kFont8_25pt, .caption = "Απόκλιση πυξίδας", .captionLeft = kCaptionLeft, .unit = "°", .unitLeft = kPageFieldLeft + 720, .toolTip = "Ανατολική θετική: η πυξίδα δείχνει το αληθές αζιμούθιο μείον την ανατολική απόκλιση", .tabPosition = 32, .feeds = FEEDS(declination), .report = {S::Link, 7}},
-    bearing("lblBearing1", 3, E::One, "Αζιμούθιο 1", "Πού στρέφεται η κεραία 1: από τον αληθή βορρά, δεξιόστροφα", SHOWS(positions.bearing1), 5),
-    bearing("lblBearing2", 4, E::Two, "Αζιμούθιο 2", "Πού στρέφεται η κεραία 2: από τον αληθή βορρά, δεξιόστροφα", SHOWS(positions.bearing2), 6),
+    ControlRow{.name = "txtPosition1", .kind = K::TextBox, .role = R::Position, .end = E::One, .container = kPositions, .box = pageInput(0, kPositionWidth), .fontPixels = kFont8_25pt, .caption = "Θέση 1", .captionLeft = kCaptionLeft, .toolTip = kPositionTip, .tabPosition = 33, .feeds = FEEDS(position1), .rejects = SHOWS(positions.problem1), .report = {S::Link, 8}},
+    ControlRow{.name = "txtPosition2", .kind = K::TextBox, .role = R::Position, .end = E::Two, .container = kPositions, .box = pageInput(1, kPositionWidth), .fontPixels = kFont8_25pt, .caption = "Θέση 2", .captionLeft = kCaptionLeft, .toolTip = kPositionTip, .tabPosition = 34, .feeds = FEEDS(position2), .rejects = SHOWS(positions.problem2), .report = {S::Link, 9}},
+    ControlRow{.name = "txtDeclination", .kind = K::TextBox, .container = kPositions, .box = pageInput(2, 650), .fontPixels = kFont8_25pt, .caption = "Απόκλιση πυξίδας", .captionLeft = kCaptionLeft, .unit = "°", .unitLeft = kPageFieldLeft + 720, .toolTip = "Ανατολική θετική: η πυξίδα δείχνει το αληθές αζιμούθιο μείον την ανατολική απόκλιση", .tabPosition = 35, .feeds = FEEDS(declination), .report = {S::Link, 12}},
+    bearing("lblBearing1", 3, E::One, "Αζιμούθιο 1", "Πού στρέφεται η κεραία 1: από τον αληθή βορρά, δεξιόστροφα", SHOWS(positions.bearing1), 10),
+    bearing("lblBearing2", 4, E::Two, "Αζιμούθιο 2", "Πού στρέφεται η κεραία 2: από τον αληθή βορρά, δεξιόστροφα", SHOWS(positions.bearing2), 11),
     // The rates page.
-    ControlRow{.name = "cboStandard", .kind = K::ChoiceBox, .container = Container::RatesPage, .box = {kPageFieldLeft, 60, 1800, 315}, .fontPixels = kFont8_25pt, .text = kStandardItems.c_str(), .caption = "Πρότυπο", .captionLeft = kCaptionLeft, .toolTip = kStandardTip.c_str(), .tabPosition = 33, .chooses = +[](LinkInputs& in, int i) { in.rates.standard = kStandards[static_cast<std::size_t>(std::clamp(i, 0, static_cast<int>(kStandards.size()) - 1))]; }, .report = {S::Rates, 1}},
+    ControlRow{.name = "cboStandard", .kind = K::ChoiceBox, .container = Container::RatesPage, .box = {kPageFieldLeft, 60, 1800, 315}, .fontPixels = kFont8_25pt, .caption = "Πρότυπο", .captionLeft = kCaptionLeft, .toolTip = kStandardTip.c_str(), .tabPosition = 36, .chooses = chooseStandard, .items = standardItems, .report = {S::Rates, 1}},
     ControlRow{.name = "lblBestRate", .kind = K::ResultLabel, .container = Container::RatesPage, .box = {kPageFieldLeft, 450, 3000, 255}, .fontPixels = kFont9pt, .bold = true, .condensed = true, .colour = TextColour::Green, .caption = "Καλύτερος ρυθμός", .captionLeft = kCaptionLeft, .toolTip = "Ο ταχύτερος ρυθμός που κρατά το περιθώριο εξασθένισης στην απόσταση ζεύξης, στην ασθενέστερη κατεύθυνση· αν κανένας, πόσα dB λείπουν", .shows = SHOWS(rates.best), .colourOf = bestRateColour, .report = {S::Rates, 2}},
-    ControlRow{.name = "tblRates", .kind = K::RateTable, .container = Container::RatesPage, .box = {60, 780, 4770, 1770}, .accessibleName = "Ρυθμοί δεδομένων", .toolTip = "Γράψτε την ευαισθησία ή την ισχύ του φυλλαδίου σε έναν ρυθμό· κενό: η αρχική", .tabPosition = 34, .report = {S::Rates, 3}},
+    ControlRow{.name = "tblRates", .kind = K::RateTable, .container = Container::RatesPage, .box = {60, 780, 4770, 1770}, .accessibleName = "Ρυθμοί δεδομένων", .toolTip = "Γράψτε την ευαισθησία ή την ισχύ του φυλλαδίου σε έναν ρυθμό· κενό: η αρχική", .tabPosition = 37, .report = {S::Rates, 3}},
     // The alignment page: end 1, then end 2.
-    aimInput("txtMeasured1", 0, "Στάθμη 1", "dBm", kMeasuredTip, 35, FEEDS(rates.measured1), 4),
+    aimInput("txtMeasured1", 0, "Στάθμη 1", "dBm", kMeasuredTip, 38, FEEDS(rates.measured1), 4),
     aimResult("lblTarget1", 1, "Στόχος 1", kTargetTip, SHOWS(rates.end1.target), target1, 5),
     aimResult("lblAlignment1", 2, "Έλεγχος 1", kCheckTip, SHOWS(rates.end1.check), aligned1, 6),
-    aimInput("txtBeamwidth1", 3, "Εύρος δέσμης 1", "°", kBeamTip, 36, FEEDS(rates.beamwidth1), 7),
+    aimInput("txtBeamwidth1", 3, "Εύρος δέσμης 1", "°", kBeamTip, 39, FEEDS(rates.beamwidth1), 7),
     aimResult("lblAim1", 3, nullptr, kAimTip, SHOWS(rates.end1.beamwidth), nullptr, 8, kPageFieldLeft + 900),
-    aimInput("txtMeasured2", 4, "Στάθμη 2", "dBm", kMeasuredTip, 37, FEEDS(rates.measured2), 9),
+    aimInput("txtMeasured2", 4, "Στάθμη 2", "dBm", kMeasuredTip, 40, FEEDS(rates.measured2), 9),
     aimResult("lblTarget2", 5, "Στόχος 2", kTargetTip, SHOWS(rates.end2.target), target2, 10),
     aimResult("lblAlignment2", 6, "Έλεγχος 2", kCheckTip, SHOWS(rates.end2.check), aligned2, 11),
-    aimInput("txtBeamwidth2", 7, "Εύρος δέσμης 2", "°", kBeamTip, 38, FEEDS(rates.beamwidth2), 12),
+    aimInput("txtBeamwidth2", 7, "Εύρος δέσμης 2", "°", kBeamTip, 41, FEEDS(rates.beamwidth2), 12),
     aimResult("lblAim2", 7, nullptr, kAimTip, SHOWS(rates.end2.beamwidth), nullptr, 13, kPageFieldLeft + 900),
-    bearing("lblMagneticBearings", 5, E::None, "Πυξίδα 1 / 2", "Τα δύο αζιμούθια σε μοίρες πυξίδας: αληθές μείον την απόκλιση", SHOWS(positions.magnetic), 8),
+    bearing("lblMagneticBearings", 5, E::None, "Πυξίδα 1 / 2", "Τα δύο αζιμούθια σε μοίρες πυξίδας: αληθές μείον την απόκλιση", SHOWS(positions.magnetic), 13),
 };
 // clang-format on
 #undef SHOWS

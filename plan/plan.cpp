@@ -146,6 +146,9 @@ LinkInputs Plan::inputs(LinkId id) const {
     const Site& b = *site(l->ends[1]);
     in.link = {a.radio, b.radio, l->frequency, b.sensitivity, l->fadeMargin};
     in.channel = l->channel;
+    in.band = l->band;
+    in.width = l->width;
+    in.tpc = l->tpc;
     in.linkDistance = l->distance;
     in.position1 = a.position;
     in.position2 = b.position;
@@ -176,6 +179,9 @@ void Plan::setInputs(LinkId id, const LinkInputs& in) {
     l.frequency = in.link.frequency;
     l.fadeMargin = in.link.margin;
     l.channel = in.channel;
+    l.band = in.band;
+    l.width = in.width;
+    l.tpc = in.tpc;
     l.distance = in.linkDistance;
     l.declination = in.declination;
     l.earthFactor = in.path.earthFactor;

@@ -13,15 +13,16 @@ namespace tarvanel {
 // Where a plan file keeps one member of a record (a site, a link, or the one
 // link of a version-1 plan): its key and the member itself. Each kind of
 // member has one way of being written (see plan_values.h): texts as JSON
-// strings exactly as typed, choices as their labels, lists as arrays of
-// objects.
+// strings exactly as typed, choices as their labels, a yes or no as true or
+// false, lists as arrays of objects.
 template <class Record, class T> using PlanMember = T& (*)(Record&);
 
 template <class Record> struct PlanField {
     const char* key;
-    std::variant<PlanMember<Record, std::string>, PlanMember<Record, PowerUnit>,
-                 PlanMember<Record, EarthFactor>, PlanMember<Record, RateSet>,
-                 PlanMember<Record, std::vector<ProfilePointFields>>,
+    std::variant<PlanMember<Record, std::string>, PlanMember<Record, bool>,
+                 PlanMember<Record, Band>, PlanMember<Record, ChannelWidth>,
+                 PlanMember<Record, PowerUnit>, PlanMember<Record, EarthFactor>,
+                 PlanMember<Record, RateSet>, PlanMember<Record, std::vector<ProfilePointFields>>,
                  PlanMember<Record, std::vector<RateOverride>>>
         member;
 };

@@ -29,6 +29,18 @@ const std::vector<Label<RateSet>> kRateSetLabels = [] {
         labels.push_back({standard.set, standard.key.data()});
     return labels;
 }();
+// The bands' keys ("2.4 GHz", "5 GHz") and the widths in MHz ("20").
+const std::vector<Label<Band>> kBandLabels = [] {
+    std::vector<Label<Band>> labels;
+    for (Band band : allBands())
+        labels.push_back({band, bandTable(band).key.data()});
+    return labels;
+}();
+constexpr std::array<Label<ChannelWidth>, 3> kWidthLabels{{
+    {ChannelWidth::MHz20, "20"},
+    {ChannelWidth::MHz40, "40"},
+    {ChannelWidth::MHz80, "80"},
+}};
 constexpr std::array<Label<EarthFactor>, 3> kEarthFactorLabels{{
     {kEarthFactorChoices[0].factor, kEarthFactorChoices[0].label},
     {kEarthFactorChoices[1].factor, kEarthFactorChoices[1].label},
@@ -114,6 +126,15 @@ std::optional<ValueProblem> readRecords(const std::array<RecordField<Record>, N>
 QJsonValue toPlanValue(const std::string& text) {
     return QString::fromStdString(text);
 }
+QJsonValue toPlanValue(bool yes) {
+    return yes;
+}
+QJsonValue toPlanValue(Band band) {
+    return labelOf<Band>(kBandLabels, band);
+}
+QJsonValue toPlanValue(ChannelWidth width) {
+    return labelOf<ChannelWidth>(kWidthLabels, width);
+}
 QJsonValue toPlanValue(PowerUnit unit) {
     return labelOf<PowerUnit>(kUnitLabels, unit);
 }
@@ -134,6 +155,17 @@ std::optional<ValueProblem> fromPlanValue(const QJsonValue& value, std::string& 
     if (!value.isString()) return ValueProblem{{}, kText};
     text = value.toString().toStdString();
     return std::nullopt;
+}
+std::optional<ValueProblem> fromPlanValue(const QJsonValue& value, bool& yes) {
+    if (!value.isBool()) return ValueProblem{{}, QStringLiteral("true ή false")};
+    yes = value.toBool();
+    return std::nullopt;
+}
+std::optional<ValueProblem> fromPlanValue(const QJsonValue& value, Band& band) {
+    return readLabel<Band>(kBandLabels, value, band);
+}
+std::optional<ValueProblem> fromPlanValue(const QJsonValue& value, ChannelWidth& width) {
+    return readLabel<ChannelWidth>(kWidthLabels, value, width);
 }
 std::optional<ValueProblem> fromPlanValue(const QJsonValue& value, PowerUnit& unit) {
     return readLabel<PowerUnit>(kUnitLabels, value, unit);

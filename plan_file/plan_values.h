@@ -13,10 +13,13 @@ namespace tarvanel {
 
 // How each kind of member a plan keeps is written and read: a text as a JSON
 // string, byte for byte as typed; a choice as its label ("mW", "4/3",
-// "802.11g"); the profile's points and the rate rows as arrays of objects of
-// texts.
+// "802.11g", "5 GHz", "80"); a yes or no as true or false; the profile's points and the rate rows
+// as arrays of objects of texts.
 
 QJsonValue toPlanValue(const std::string& text);
+QJsonValue toPlanValue(bool yes);
+QJsonValue toPlanValue(Band band);
+QJsonValue toPlanValue(ChannelWidth width);
 QJsonValue toPlanValue(PowerUnit unit);
 QJsonValue toPlanValue(EarthFactor factor);
 QJsonValue toPlanValue(RateSet set);
@@ -32,6 +35,9 @@ struct ValueProblem {
 
 // Reads `value` into `member`; on a problem `member` may be half-written.
 std::optional<ValueProblem> fromPlanValue(const QJsonValue& value, std::string& text);
+std::optional<ValueProblem> fromPlanValue(const QJsonValue& value, bool& yes);
+std::optional<ValueProblem> fromPlanValue(const QJsonValue& value, Band& band);
+std::optional<ValueProblem> fromPlanValue(const QJsonValue& value, ChannelWidth& width);
 std::optional<ValueProblem> fromPlanValue(const QJsonValue& value, PowerUnit& unit);
 std::optional<ValueProblem> fromPlanValue(const QJsonValue& value, EarthFactor& factor);
 std::optional<ValueProblem> fromPlanValue(const QJsonValue& value, RateSet& set);

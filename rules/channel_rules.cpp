@@ -41,9 +41,9 @@ std::optional<std::string> channelFrequencyText(std::string_view channelText,
     return text;
 }
 
-std::vector<std::string> channelItems(Band band) {
+std::vector<std::string> channelItems(Band band, ChannelWidth width) {
     std::vector<std::string> items;
-    for (int channel : channelsOf(band))
+    for (int channel : channelsOf(band, width))
         items.push_back(' ' + std::to_string(channel));
     return items;
 }

@@ -26,8 +26,9 @@ std::optional<std::string> channelFrequencyText(std::string_view channelText,
                                                 const NumberLocale& locale,
                                                 Band band = Band::GHz2_4);
 
-// The items of the channel box for a band: each channel with a leading blank,
-// " 1" to " 13" at 2.4 GHz.
-std::vector<std::string> channelItems(Band band);
+// The items of the channel box for a band and width: each channel it offers
+// with a leading blank, " 1" to " 13" at 2.4 GHz, " 42" ... " 155" at 5 GHz
+// and 80 MHz.
+std::vector<std::string> channelItems(Band band, ChannelWidth width = ChannelWidth::MHz20);
 
 } // namespace tarvanel
