@@ -24,6 +24,7 @@
 #include <QComboBox>
 #include <QFileDialog>
 #include <QImage>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QProcess>
 #include <QSettings>
@@ -565,6 +566,13 @@ private slots:
                                  "Όριο EIRP: 27 dBm\nΌροι της υποζώνης: DFS",
                                  "Νόμιμη ισχύς 1: 14.70 dBm (29.51 mW)"})
             QVERIFY2(summary.contains(QString::fromUtf8(line)), line);
+
+        // WBC400 from the catalogue, scaled to 5500 MHz.
+        QTest::mouseClick(get("cmdChoose"), Qt::LeftButton);
+        get<QListWidget>("List1")->setCurrentRow(4);
+        QTest::mouseClick(get("cmdChoose"), Qt::LeftButton);
+        QCOMPARE(get<QLineEdit>("Text4")->text(), "0.3371");
+        QVERIFY(get("List1")->toolTip().contains("√(5500 / 2437)"));
 
         typeFields({"txtFrequency", "2437"});
         QVERIFY(waitForTick(*m_window));
