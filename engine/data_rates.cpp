@@ -63,8 +63,9 @@ RateTable rateTable(const BudgetFigures& link, RateSet set, std::span<const Rate
         }
     }
     const auto known = [](const RateRow& row) { return row.marginDb.has_value(); };
+    // A standard without rates at the width has no rows, and no shortfall.
     if (!table.best && link.fadeMarginDb && std::isfinite(*link.fadeMarginDb) &&
-        std::ranges::all_of(table.rows, known)) {
+        !table.rows.empty() && std::ranges::all_of(table.rows, known)) {
         const auto nearest = std::ranges::max_element(
             table.rows, {}, [](const RateRow& row) { return *row.marginDb; });
         table.shortfall = RateShortfall{static_cast<std::size_t>(nearest - table.rows.begin()),
