@@ -253,8 +253,9 @@ private slots:
         QVERIFY(
             tarvanel::openPlanIn(*m_window, QT_TESTCASE_SOURCEDIR "/gui/data/athens_v1.tarvanel"));
         QTest::keyClick(m_window.get(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
-        // The summary as that version wrote it (but for its one line that had
-        // lost its caption, the angles off the antenna's axis).
+        // The summary as that version wrote it, but for its one line that had
+        // lost its caption (the angles off the antenna's axis) and the band's
+        // two lines that every link now has.
         QFile kept(QT_TESTCASE_SOURCEDIR "/gui/data/athens_v1_summary.txt");
         QVERIFY(kept.open(QIODevice::ReadOnly));
         QCOMPARE(QApplication::clipboard()->text().split('\n'),
