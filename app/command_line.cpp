@@ -1,5 +1,7 @@
 #include "app/command_line.h"
 
+#include "texts/band_texts.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QTranslator>
@@ -41,8 +43,8 @@ const QString kVersion = QStringLiteral("version");
 void describe(QCommandLineParser& parser) {
     // Qt's options are single-dash words; "-reverse" must not read as -r -e -v.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(
-        QStringLiteral("Ισοζύγιο ζεύξης Wi-Fi 2,4 GHz σημείου προς σημείο."));
+    parser.setApplicationDescription(QStringLiteral("Ισοζύγιο ζεύξης Wi-Fi %1 σημείου προς σημείο.")
+                                         .arg(QString::fromStdString(bandNames())));
     parser.addOption({{QStringLiteral("h"), kHelp}, QStringLiteral("Δείχνει αυτή τη βοήθεια.")});
     parser.addOption({{QStringLiteral("v"), kVersion}, QStringLiteral("Δείχνει την έκδοση.")});
     parser.addPositionalArgument(QStringLiteral("σχέδιο"),

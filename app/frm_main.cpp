@@ -1,6 +1,7 @@
 #include "app/frm_main.h"
 
 #include "app/background_picture.h"
+#include "app/band_face.h"
 #include "app/form_drag.h"
 #include "app/ground_from_files.h"
 #include "app/link_summary.h"
@@ -11,7 +12,9 @@
 #include "app/window_palette.h"
 #include "app/window_size.h"
 #include "app/window_table.h"
+#include "cables/cable_catalogue.h"
 #include "elevation/elevation_loader.h"
+#include "engine/band_choice.h"
 #include "inputs/cable_chooser.h"
 #include "inputs/cable_loss_labels.h"
 #include "inputs/channel_selector.h"
@@ -43,6 +46,7 @@
 #include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -95,7 +99,6 @@ void explain(QWidget* widget, QString& shown, const QString& text) {
     widget->setAccessibleDescription(text);
 }
 
-constexpr int kChannelCount = 13;
 // The warnings refresh every 600 ms: every third tick of the 200 ms Timer1.
 constexpr int kTicksPerWarningRefresh = 3;
 
@@ -147,7 +150,7 @@ FrmMain::FrmMain(QWidget* parent)
     m_plan.listen([this](const PlanChange&) { planChanged(); });
     showInputs();
     // What a screen reader user hears of the results, and the key that walks them.
-    m_announcer = new ResultAnnouncer(this, {m_c.end1.warning, m_c.end2.warning});
+    m_announcer = new ResultAnnouncer(this, {m_c.end1.warning, m_c.end2.warning, m_c.lblIndoors});
     new ResultWalk(this);
 
     connect(m_c.Timer1, &QTimer::timeout, this, [this] {
@@ -182,8 +185,7 @@ FrmMain::~FrmMain() {
 }
 
 // Behaviours of the inputs (power units, field selection, cable-loss labels,
-// channel selector, cable chooser) are connected after every control exists
-// and before Form_Load fills the channel list.
+// channel selector, cable chooser) are connected after every control exists.
 void FrmMain::installBehaviours() {
     const auto& c = m_c;
     const LocaleSource locale = [] { return numberLocaleFrom(QLocale()); };
@@ -204,14 +206,15 @@ void FrmMain::installBehaviours() {
     // typed also writes its frequency.
     connect(m_channels, &ChannelSelector::channelEntered, this, [this](const QString& channel) {
         const auto frequency =
-            channelFrequencyText(channel.toStdString(), numberLocaleFrom(m_locale));
+            channelFrequencyText(channel.toStdString(), numberLocaleFrom(m_locale), inputs().band);
         if (frequency) editInputs([&](LinkInputs& in) { in.link.frequency = *frequency; });
     });
     new CableChooser(
         c.List1,
         {c.end1.chooseCable, c.end1.lossPerMetre, QString::fromUtf8(headingOf(LinkEnd::One))},
         {c.end2.chooseCable, c.end2.lossPerMetre, QString::fromUtf8(headingOf(LinkEnd::Two))},
-        locale, this);
+        locale, [this] { return catalogueScaling(inputs(), numberLocaleFrom(m_locale)); }, this);
+    m_bandFace = std::make_unique<BandFace>(c);
     for (const LinkEndControls* end : {&c.end1, &c.end2})
         new UnitFocusFrame({end->dbmPicture, end->mwPicture}, {end->dbmOption, end->mwOption},
                            this);
@@ -232,6 +235,7 @@ void FrmMain::editInputs(const std::function<void(LinkInputs&)>& edit) {
     if (m_showingInputs) return;
     LinkInputs inputs = m_plan.currentInputs();
     edit(inputs);
+    followFrequency(inputs, m_plan.currentInputs(), numberLocaleFrom(m_locale));
     m_plan.setCurrentInputs(inputs);
 }
 
@@ -258,14 +262,10 @@ void FrmMain::showInputs() {
             if (field->text() != text) field->setText(text);
         } else if (auto* combo = qobject_cast<QComboBox*>(widget); combo && row->feeds) {
             LinkInputs source = shown;
+            m_channels->setItems(channelItems(shown.band, widthIn(shown.band, shown.width)));
             m_channels->setText(QString::fromStdString(row->feeds(source)));
-        } else if (combo && row->chooses) {
-            // The choice whose reading gives back the plan's input.
-            for (int i = 0; i < combo->count(); ++i) {
-                LinkInputs chosen = shown;
-                row->chooses(chosen, i);
-                if (chosen == shown) combo->setCurrentIndex(i);
-            }
+        } else if (row->chooses) {
+            showChoice(widget, *row, shown); // the choice whose reading gives back the plan's input
         }
     }
 }
@@ -359,15 +359,6 @@ void FrmMain::focusCheckedOptionsOnly() {
 }
 
 void FrmMain::Form_Load() {
-    // Filling the list is not a choice of the user: no channel handler runs.
-    {
-        const QSignalBlocker blocker(m_c.Combo1);
-        for (int channel = 1; channel <= kChannelCount; ++channel)
-            m_c.Combo1->addItem(QLatin1Char(' ') + QString::number(channel));
-        m_c.Combo1->setCurrentIndex(-1);
-        m_channels->setText({});
-    }
-
     for (const LinkEndControls* end : {&m_c.end1, &m_c.end2}) {
         end->dbmPicture->setCursor(m_c.lblMinimize->cursor());
         end->mwPicture->setCursor(m_c.lblMinimize->cursor());
@@ -405,6 +396,10 @@ void FrmMain::bind(const RowControl& rowControl) {
         connect(combo, &QComboBox::currentIndexChanged, this, [this, row = row](int index) {
             editInputs([&](LinkInputs& in) { row->chooses(in, index); });
         });
+    } else if (auto* box = qobject_cast<QCheckBox*>(widget)) {
+        connect(box, &QCheckBox::toggled, this, [this, row = row](bool on) {
+            editInputs([&](LinkInputs& in) { row->chooses(in, on ? 1 : 0); });
+        });
     }
 }
 
@@ -431,6 +426,7 @@ void FrmMain::Timer1_Timer() {
             showColour(label, row->colourOf(texts) == TextColour::Red ? kWarningRed : kResultGreen);
     }
     explainReadouts(texts);
+    m_bandFace->show(texts, now);
     showRejections(texts);
     showDistanceSource(texts.positions);
     if (m_c.pnlPath) m_c.pnlPath->showFigures(figures, texts, locale);

@@ -63,6 +63,14 @@ std::vector<VerdictLine> reportVerdict(const LinkFigures& figures, const LinkTex
     if (!path.fresnelZone.empty())
         lines.push_back(captioned("lblWorstPoint", path.worstAt + ", " + path.fresnelZone,
                                   toneOf(path.verdict == Verdict::Clear)));
+    lines.push_back(
+        captioned("lblLegalLimit", texts.band.limit, texts.band.outside ? Tone::Bad : Tone::Plain));
+    // An outdoor link on an indoors-only sub-band.
+    if (texts.band.indoorsOnly)
+        lines.push_back(
+            {QString::fromUtf8(kIndoorsOnlyText).replace(QLatin1Char('\n'), QLatin1Char(' ')) +
+                 QStringLiteral(" (") + q(texts.band.conditions) + QLatin1Char(')'),
+             Tone::Bad});
     for (const auto& [name, power] : {std::pair{"lblLegalPower1", &texts.readouts.legalPower1},
                                       {"lblLegalPower2", &texts.readouts.legalPower2}})
         if (!power->empty()) lines.push_back(captioned(name, *power, Tone::Plain));

@@ -3,6 +3,7 @@
 #include "inputs/link_end_controls.h"
 
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QListWidget;
 class QTimer;
@@ -27,6 +28,9 @@ struct WindowControls {
 
     LinkEndControls end1; // transmits
     LinkEndControls end2; // receives
+
+    // Beside the warnings, in red, while the link's sub-band is indoors only.
+    QLabel* lblIndoors = nullptr;
 
     ResultLabel* lblDistance = nullptr;
     ResultLabel* lblFSL = nullptr;

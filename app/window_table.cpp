@@ -6,6 +6,7 @@
 #include "path/path_panel.h"
 #include "path/path_panel_table.h"
 #include "rules/power_unit_rules.h"
+#include "texts/band_texts.h"
 #include "texts/captions.h"
 #include "texts/link_texts.h"
 #include "widgets/click_area.h"
@@ -52,10 +53,10 @@ constexpr const char* kLossCaption = caption::kLossPerMetre;
 constexpr const char* kLengthCaption = caption::kLength;
 constexpr const char* kConnectorsCaption = caption::kConnectors;
 constexpr const char* kGainTip = "Απολαβή κεραίας σε dBi (όχι dBd)";
-constexpr const char* kLossTip = "Απώλειες του καλωδίου ανά μέτρο στα 2,4 GHz, σε dB/m";
 constexpr const char* kConnectorsTip = "Κάθε συνδετήρας μετρά 0,25 dB";
-constexpr const char* kWarningTip =
-    "Το νόμιμο όριο είναι 20 dBm EIRP, μετρώντας καλώδιο και κεραία";
+// The band's words: the window's face is the 2.4 GHz band's.
+const std::string kLossTip = cableLossTip(Band::GHz2_4);
+const std::string kWarningTip = legalLimitTip(legalLimitDbm(bandTable(Band::GHz2_4).rules.front()));
 constexpr int kReadoutLeft = 7080;
 constexpr int kLegalPowerLeft = 6480;
 // The legal powers carry both units: a smaller size fits them inside the border.
@@ -93,13 +94,15 @@ using W = WindowControls;
 using L = LinkEndControls;
 
 // clang-format off
-constexpr std::array kRows = {
+const std::array kRows = {
     // Painted on the window's surface, back to front.
     ControlRow{.name = "lblEIRP2", .kind = K::ResultLabel, .role = R::Eirp, .end = E::Two, .box = {7080, 1770, 1095, 375}, .fontPixels = kFont9pt, .bold = true, .colour = TextColour::Green, .text = "0", .caption = caption::kEirp2, .captionLeft = kResultCaptionLeft, .keep = keepAt<&L::eirp>, .shows = SHOWS(results.eirp2)},
     // Reaches past the window's right edge.
     ControlRow{.name = "lblEIRP1", .kind = K::ResultLabel, .role = R::Eirp, .end = E::One, .box = {7080, 1260, 3495, 375}, .fontPixels = kFont9pt, .bold = true, .colour = TextColour::Green, .text = "0", .caption = caption::kEirp1, .captionLeft = kResultCaptionLeft, .keep = keepAt<&L::eirp>, .shows = SHOWS(results.eirp1)},
-    ControlRow{.name = "lblBlink1", .kind = K::Warning, .role = R::Warning, .end = E::One, .box = {5280, 1440, 2295, 375}, .fontPixels = kFont9pt, .bold = true, .text = kWarningText, .toolTip = kWarningTip, .keep = keepAt<&L::warning>},
-    ControlRow{.name = "lblBlink2", .kind = K::Warning, .role = R::Warning, .end = E::Two, .box = {5280, 2040, 2295, 375}, .fontPixels = kFont9pt, .bold = true, .text = kWarningText, .toolTip = kWarningTip, .keep = keepAt<&L::warning>},
+    ControlRow{.name = "lblBlink1", .kind = K::Warning, .role = R::Warning, .end = E::One, .box = {5280, 1440, 2295, 375}, .fontPixels = kFont9pt, .bold = true, .text = kWarningText, .toolTip = kWarningTip.c_str(), .keep = keepAt<&L::warning>},
+    ControlRow{.name = "lblBlink2", .kind = K::Warning, .role = R::Warning, .end = E::Two, .box = {5280, 2040, 2295, 375}, .fontPixels = kFont9pt, .bold = true, .text = kWarningText, .toolTip = kWarningTip.c_str(), .keep = keepAt<&L::warning>},
+    // Left of the warning of end 1; hidden while the band allows the link outdoors.
+    ControlRow{.name = "lblIndoors", .kind = K::Warning, .box = {4080, 1500, 1170, 600}, .fontPixels = 10, .bold = true, .condensed = true, .text = kIndoorsOnlyText, .accessibleName = "Μόνο σε εσωτερικό χώρο", .toolTip = "Η υποζώνη του καναλιού επιτρέπεται μόνο σε εσωτερικό χώρο: μια ζεύξη σημείου προς σημείο είναι έξω", .keep = keepAt<&W::lblIndoors>},
     ControlRow{.name = "lblDistance", .kind = K::ResultLabel, .role = R::GreatestDistance, .box = {7080, 2370, 1215, 255}, .fontPixels = kFont9pt, .bold = true, .colour = TextColour::Green, .text = "0", .caption = caption::kGreatestDistance, .captionLeft = kResultCaptionLeft, .keep = keepAt<&W::lblDistance>, .shows = SHOWS(results.distance)},
     ControlRow{.name = "lblFSL", .kind = K::ResultLabel, .box = {7080, 2640, 1455, 375}, .fontPixels = kFont9_75pt, .bold = true, .colour = TextColour::Green, .text = "0", .caption = caption::kFreeSpaceLoss, .captionLeft = kResultCaptionLeft, .keep = keepAt<&W::lblFSL>, .shows = SHOWS(results.freeSpace)},
     ControlRow{.name = "lblFrensel", .kind = K::ResultLabel, .box = {7080, 2940, 1095, 375}, .fontPixels = kFont9pt, .bold = true, .colour = TextColour::Green, .text = "0", .caption = caption::kFresnelRadius, .captionLeft = kResultCaptionLeft, .keep = keepAt<&W::lblFrensel>, .shows = SHOWS(results.fresnel)},
@@ -141,14 +144,14 @@ constexpr std::array kRows = {
 
     ControlRow{.name = "Text2", .kind = K::TextBox, .role = R::Power, .end = E::One, .box = {2250, 1250, 650, 280}, .fontPixels = kFont8_25pt, .caption = kPowerCaption, .captionLeft = kCaptionLeft, .tabPosition = 7, .keep = keepAt<&L::power>, .feeds = FEEDS(link.end1.power)},
     ControlRow{.name = "Text3", .kind = K::TextBox, .end = E::One, .box = {2250, 1560, 650, 280}, .fontPixels = kFont8_25pt, .caption = kGainCaption, .captionLeft = kCaptionLeft, .unit = "dBi", .unitLeft = kUnitLeft, .toolTip = kGainTip, .tabPosition = 8, .keep = keepAt<&L::gain>, .feeds = FEEDS(link.end1.gain)},
-    ControlRow{.name = "Text4", .kind = K::TextBox, .role = R::LossPerMetre, .end = E::One, .box = {2250, 1870, 650, 280}, .fontPixels = kFont8_25pt, .caption = kLossCaption, .captionLeft = kCaptionLeft, .unit = "dB/m", .unitLeft = kUnitLeft, .toolTip = kLossTip, .tabPosition = 9, .keep = keepAt<&L::lossPerMetre>, .feeds = FEEDS(link.end1.lossPerMetre)},
+    ControlRow{.name = "Text4", .kind = K::TextBox, .role = R::LossPerMetre, .end = E::One, .box = {2250, 1870, 650, 280}, .fontPixels = kFont8_25pt, .caption = kLossCaption, .captionLeft = kCaptionLeft, .unit = "dB/m", .unitLeft = kUnitLeft, .toolTip = kLossTip.c_str(), .tabPosition = 9, .keep = keepAt<&L::lossPerMetre>, .feeds = FEEDS(link.end1.lossPerMetre)},
     ControlRow{.name = "Text5", .kind = K::TextBox, .end = E::One, .box = {2250, 2180, 650, 280}, .fontPixels = kFont8_25pt, .caption = kLengthCaption, .captionLeft = kCaptionLeft, .unit = "m", .unitLeft = kUnitLeft, .tabPosition = 10, .keep = keepAt<&L::length>, .feeds = FEEDS(link.end1.length)},
     ControlRow{.name = "Text6", .kind = K::TextBox, .role = R::Connectors, .end = E::One, .box = {2250, 2470, 650, 280}, .fontPixels = kFont8_25pt, .caption = kConnectorsCaption, .captionLeft = kCaptionLeft, .toolTip = kConnectorsTip, .tabPosition = 11, .keep = keepAt<&L::connectors>, .feeds = FEEDS(link.end1.connectors)},
     ControlRow{.name = "Text12", .kind = K::TextBox, .role = R::Margin, .box = {2250, 5085, 650, 280}, .fontPixels = kFont8_25pt, .caption = caption::kFadeMargin, .captionLeft = kCaptionLeft, .unit = "dB", .unitLeft = kUnitLeft, .toolTip = "Περιθώριο εξασθένισης σε dB· συνήθως 10 έως 15 dB", .tabPosition = 12, .keep = keepAt<&W::Text12>, .feeds = FEEDS(link.margin)},
     ControlRow{.name = "Text11", .kind = K::TextBox, .role = R::Sensitivity, .box = {2250, 4780, 650, 280}, .fontPixels = kFont8_25pt, .caption = caption::kSensitivity, .captionLeft = kCaptionLeft, .unit = "dBm", .unitLeft = kUnitLeft, .toolTip = "Το κατώφλι λήψης του δέκτη στον ρυθμό δεδομένων της ζεύξης, ως μέτρο σε dBm (80 για -80 dBm)", .tabPosition = 13, .keep = keepAt<&W::Text11>, .feeds = FEEDS(link.sensitivity)},
     ControlRow{.name = "Text1", .kind = K::TextBox, .role = R::Connectors, .end = E::Two, .box = {2250, 4440, 650, 280}, .fontPixels = kFont8_25pt, .caption = kConnectorsCaption, .captionLeft = kCaptionLeft, .toolTip = kConnectorsTip, .tabPosition = 14, .keep = keepAt<&L::connectors>, .feeds = FEEDS(link.end2.connectors)},
     ControlRow{.name = "Text7", .kind = K::TextBox, .end = E::Two, .box = {2250, 4140, 650, 280}, .fontPixels = kFont8_25pt, .caption = kLengthCaption, .captionLeft = kCaptionLeft, .unit = "m", .unitLeft = kUnitLeft, .tabPosition = 15, .keep = keepAt<&L::length>, .feeds = FEEDS(link.end2.length)},
-    ControlRow{.name = "Text8", .kind = K::TextBox, .role = R::LossPerMetre, .end = E::Two, .box = {2250, 3830, 650, 280}, .fontPixels = kFont8_25pt, .caption = kLossCaption, .captionLeft = kCaptionLeft, .unit = "dB/m", .unitLeft = kUnitLeft, .toolTip = kLossTip, .tabPosition = 16, .keep = keepAt<&L::lossPerMetre>, .feeds = FEEDS(link.end2.lossPerMetre)},
+    ControlRow{.name = "Text8", .kind = K::TextBox, .role = R::LossPerMetre, .end = E::Two, .box = {2250, 3830, 650, 280}, .fontPixels = kFont8_25pt, .caption = kLossCaption, .captionLeft = kCaptionLeft, .unit = "dB/m", .unitLeft = kUnitLeft, .toolTip = kLossTip.c_str(), .tabPosition = 16, .keep = keepAt<&L::lossPerMetre>, .feeds = FEEDS(link.end2.lossPerMetre)},
     ControlRow{.name = "Text9", .kind = K::TextBox, .end = E::Two, .box = {2250, 3520, 650, 280}, .fontPixels = kFont8_25pt, .caption = kGainCaption, .captionLeft = kCaptionLeft, .unit = "dBi", .unitLeft = kUnitLeft, .toolTip = kGainTip, .tabPosition = 17, .keep = keepAt<&L::gain>, .feeds = FEEDS(link.end2.gain)},
     ControlRow{.name = "Text10", .kind = K::TextBox, .role = R::Power, .end = E::Two, .box = {2250, 3210, 650, 280}, .fontPixels = kFont8_25pt, .caption = kPowerCaption, .captionLeft = kCaptionLeft, .tabPosition = 18, .keep = keepAt<&L::power>, .feeds = FEEDS(link.end2.power)},
 
@@ -158,7 +161,7 @@ constexpr std::array kRows = {
     // Below the read-outs, inside the border.
     ControlRow{.name = "cmdPath", .kind = K::FoldButton, .box = {6780, 5145, 1380, 225}, .text = "Διαδρομή", .accessibleName = kOpenPathPanel, .toolTip = "Διαδρομή ζεύξης: ιστοί και k, όψη, έδαφος, θέσεις, ρυθμοί, στόχευση (Ctrl+Shift+H)", .tabPosition = 22, .keep = keepAt<&W::cmdPath>},
     // Above every text box it covers when shown.
-    ControlRow{.name = "List1", .kind = K::CableList, .box = {2160, 2640, 2295, 1005}, .accessibleName = "Τύποι καλωδίων", .tabPosition = 39, .keep = keepAt<&W::List1>},
+    ControlRow{.name = "List1", .kind = K::CableList, .box = {2160, 2640, 2295, 1005}, .accessibleName = "Τύποι καλωδίων", .tabPosition = 42, .keep = keepAt<&W::List1>},
 
     // The path panel, below the window while it is open.
     ControlRow{.name = "pnlPath", .kind = K::Panel, .role = R::PathPanel, .box = {0, kWindowHeightTwips, kWindowWidthTwips, kPathPanelHeightTwips}, .accessibleName = "Διαδρομή ζεύξης", .keep = keepAt<&W::pnlPath>},

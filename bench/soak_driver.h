@@ -9,6 +9,7 @@
 #include "app/frm_main.h"
 #include "bench/timer_tick.h"
 #include "cables/cable_catalogue.h"
+#include "engine/link_figures.h"
 #include "rules/power_unit_rules.h"
 #include "tests/gui/main_window_support.h"
 #include "texts/result_text.h"
@@ -155,10 +156,12 @@ private:
 
     // The warnings show exactly while an EIRP is above the legal limit.
     QString checkWarnings() {
-        const LinkFields fields = m_window.inputs().link;
+        const LinkInputs inputs = m_window.inputs();
+        const LinkFields& fields = inputs.link;
         const NumberLocale locale = numberLocaleFrom(QLocale());
-        const bool above1 = exceedsLegalLimit(Calc_EIRP1(fields, locale));
-        const bool above2 = exceedsLegalLimit(Calc_EIRP2(fields, locale));
+        const std::optional<float> limit = linkFigures(inputs, locale).legalLimitDbm;
+        const bool above1 = limit && exceedsLegalLimit(Calc_EIRP1(fields, locale), *limit);
+        const bool above2 = limit && exceedsLegalLimit(Calc_EIRP2(fields, locale), *limit);
         if (m_c.end1.warning->isHidden() == above1 || m_c.end2.warning->isHidden() == above2)
             return QStringLiteral("a warning disagrees with its EIRP");
         return {};

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "engine/link_inputs.h"
 #include "numbers/number_locale.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -38,7 +40,17 @@ float list_selection(int row);
 
 // Loss per metre as the chooser writes it into a loss field: the loss per
 // 100 m divided by 100, in single precision, in the general number form
-// ("0.3983", "1", "0,086").
-std::string lossPerMetreText(float lossPer100m, const NumberLocale& locale);
+// ("0.3983", "1", "0,086"). The catalogue's losses are at 2437 MHz
+// (band/band.h); at another frequency `atMHz` conductor loss, which grows as
+// the square root of the frequency, is most of a coaxial cable's: the loss is
+// scaled by sqrt(atMHz / 2437) and written to four decimals (WBC400 at
+// 5500 MHz: 0.2244 x 1.5023 = "0.3371").
+std::string lossPerMetreText(float lossPer100m, const NumberLocale& locale,
+                             std::optional<double> atMHz = std::nullopt);
+
+// The frequency the catalogue is scaled to for a link: its own, while it
+// reads as a positive number outside the catalogue's band; none (the figures
+// as they are) inside it or without a frequency.
+std::optional<double> catalogueScaling(const LinkInputs& inputs, const NumberLocale& locale);
 
 } // namespace tarvanel

@@ -3,23 +3,11 @@
 #include "engine/radio_physics.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 
 namespace tarvanel {
 
 namespace {
-
-// A rate and the receiver's minimum input sensitivity the standard sets for
-// it (IEEE 802.11: ERP-OFDM for 802.11g, HT at 20 MHz for 802.11n), dBm.
-struct RateFact {
-    double megabits;
-    double minimumDbm;
-};
-constexpr std::array<RateFact, 8> kDot11g{
-    {{6, -82}, {9, -81}, {12, -79}, {18, -77}, {24, -74}, {36, -70}, {48, -66}, {54, -65}}};
-constexpr std::array<RateFact, 8> kDot11n{
-    {{6.5, -82}, {13, -79}, {19.5, -77}, {26, -74}, {39, -70}, {52, -66}, {58.5, -65}, {65, -64}}};
 
 // The smaller of the two ways round, when both compute.
 std::optional<double> weaker(const std::optional<double>& a, const std::optional<double>& b) {
@@ -53,15 +41,18 @@ void fillFigures(RateRow& row, const BudgetFigures& link, double stepDb, const R
 } // namespace
 
 RateTable rateTable(const BudgetFigures& link, RateSet set, std::span<const RateOverride> overrides,
-                    const NumberLocale& locale) {
-    const auto& facts = set == RateSet::Dot11g ? kDot11g : kDot11n;
-    const int streams = set == RateSet::Dot11nTwoStreams ? 2 : 1;
+                    const NumberLocale& locale, ChannelWidth width) {
+    const RateStandard& standard = rateStandard(set);
+    const std::span<const RateStep> steps = ratesAt(standard, width);
+    // The typed sensitivity is the lowest rate's on a 20 MHz channel.
+    const double lowestDbm = standard.at20MHz.front().minimumDbm;
     RateTable table;
-    for (std::size_t i = 0; i < facts.size(); ++i) {
+    for (std::size_t i = 0; i < steps.size(); ++i) {
         RateRow& row = table.rows.emplace_back();
-        if (set != RateSet::Dot11g) row.mcs = static_cast<int>(i + facts.size() * (streams - 1));
-        row.megabits = facts[i].megabits * streams;
-        fillFigures(row, link, facts[i].minimumDbm - facts[0].minimumDbm,
+        if (standard.mcsPerStream)
+            row.mcs = static_cast<int>(i) + *standard.mcsPerStream * (standard.streams - 1);
+        row.megabits = steps[i].megabits * standard.streams;
+        fillFigures(row, link, steps[i].minimumDbm - lowestDbm,
                     i < overrides.size() ? overrides[i] : RateOverride{}, locale);
     }
     // From the fastest down: the first that meets it, unless one is unknown first.
@@ -72,8 +63,9 @@ RateTable rateTable(const BudgetFigures& link, RateSet set, std::span<const Rate
         }
     }
     const auto known = [](const RateRow& row) { return row.marginDb.has_value(); };
+    // A standard without rates at the width has no rows, and no shortfall.
     if (!table.best && link.fadeMarginDb && std::isfinite(*link.fadeMarginDb) &&
-        std::ranges::all_of(table.rows, known)) {
+        !table.rows.empty() && std::ranges::all_of(table.rows, known)) {
         const auto nearest = std::ranges::max_element(
             table.rows, {}, [](const RateRow& row) { return *row.marginDb; });
         table.shortfall = RateShortfall{static_cast<std::size_t>(nearest - table.rows.begin()),

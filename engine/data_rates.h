@@ -1,5 +1,6 @@
 #pragma once
 
+#include "band/band.h"
 #include "engine/budget_figures.h"
 #include "numbers/number_locale.h"
 
@@ -24,10 +25,9 @@ namespace tarvanel {
 //   MCS3      -72          2.413               3.67            11.63 (best)
 //   MCS7      -62          0.763              -6.33             1.63
 
-// The rates on offer: 802.11g, or 802.11n on a 20 MHz channel with one
-// spatial stream (MCS0-7) or two (MCS8-15, twice the rates, the same
-// sensitivities).
-enum class RateSet { Dot11g, Dot11nOneStream, Dot11nTwoStreams };
+// The rates on offer are the band's (band/band.h): 802.11g, or 802.11n on a
+// 20 MHz channel with one spatial stream (MCS0-7) or two (MCS8-15, twice the
+// rates, the same sensitivities).
 
 // What the user typed in a rate's row; an empty text means none. A text that
 // does not read as a number makes the row's figures missing.
@@ -68,6 +68,6 @@ struct RateTable {
 
 // overrides[i] belongs to rows[i]; rows beyond the overrides have none.
 RateTable rateTable(const BudgetFigures& link, RateSet set, std::span<const RateOverride> overrides,
-                    const NumberLocale& locale);
+                    const NumberLocale& locale, ChannelWidth width = ChannelWidth::MHz20);
 
 } // namespace tarvanel

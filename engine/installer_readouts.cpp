@@ -22,10 +22,12 @@ Double positive(const Double& reading) {
     return reading;
 }
 
-Double legalDbm(const EndResults& results, const Outcome<float>& gain) {
+Double legalDbm(const EndResults& results, const Outcome<float>& gain,
+                std::optional<float> limitDbm) {
+    if (!limitDbm) return Failed{EngineError::InvalidOperation};
     TARVANEL_TRY(cableLoss, widened(results.cableLoss));
     TARVANEL_TRY(dbi, widened(gain));
-    return checked::value(static_cast<double>(kLegalEirpLimitDbm) - dbi.value + cableLoss.value);
+    return checked::value(static_cast<double>(*limitDbm) - dbi.value + cableLoss.value);
 }
 
 Double receivedAt(const LinkResults& results, const Outcome<float>& gain2, const Double& loss) {
@@ -74,8 +76,9 @@ PathReadouts pathReadouts(const LinkReading& link, const LinkResults& results,
     return path;
 }
 
-LegalPower legalPowerOf(const EndResults& results, const Outcome<float>& gain) {
-    const Double dbm = legalDbm(results, gain);
+LegalPower legalPowerOf(const EndResults& results, const Outcome<float>& gain,
+                        std::optional<float> limitDbm) {
+    const Double dbm = legalDbm(results, gain, limitDbm);
     return {dbm, dbm.ok() ? dbmToMilliwatts(dbm.value) : dbm};
 }
 

@@ -4,6 +4,7 @@
 #include "numbers/number_locale.h"
 #include "numbers/outcome.h"
 
+#include <optional>
 #include <string_view>
 
 namespace tarvanel {
@@ -11,7 +12,8 @@ namespace tarvanel {
 // The installer's read-outs: figures for setting up a link in the field,
 // computed in double precision from the same field texts as the link results.
 //  - legal power of an end: the greatest transmitter power that keeps its
-//    EIRP at the legal limit, 20 dBm - gain + cable loss, in dBm and mW;
+//    EIRP at the legal limit of the band rule in force, limit - gain + cable
+//    loss, in dBm and mW (none without a rule);
 //  - at the link distance typed in km (only a positive one computes): the
 //    free-space loss, the level received at end 2 (EIRP1 + G2 - L2 - loss),
 //    the margin above the sensitivity and whether it meets the fade margin,
@@ -19,7 +21,7 @@ namespace tarvanel {
 //    effective earth-radius factor k;
 //  - the greatest distance the other way round (end 2 transmitting).
 //
-// Example link at 5 km: legal powers 7.70 dBm (5.89 mW) and 6.50 dBm
+// Example link at 5 km (2427 MHz, a limit of 20 dBm): legal powers 7.70 dBm (5.89 mW) and 6.50 dBm
 // (4.47 mW); loss 114.13 dB, received -68.33 dBm, margin 11.67 dB (met),
 // clearance 7.82 m (F1 12.43 m, 0.6 F1 7.46 m, bulge 0.37 m); way back
 // 6.061 km.
@@ -45,12 +47,14 @@ Outcome<double> typedDistanceKm(std::string_view text, const NumberLocale& local
 PathReadouts pathReadouts(const LinkReading& link, const LinkResults& results,
                           const Outcome<double>& distanceKm, double earthFactor);
 
-// The greatest transmitter power of an end within the legal limit.
+// The greatest transmitter power of an end within the legal limit (dBm; none
+// when no rule is in force).
 struct LegalPower {
     Outcome<double> dbm;
     Outcome<double> milliwatts;
 };
-LegalPower legalPowerOf(const EndResults& results, const Outcome<float>& gain);
+LegalPower legalPowerOf(const EndResults& results, const Outcome<float>& gain,
+                        std::optional<float> limitDbm);
 
 // Which way round the link reaches less far.
 enum class LimitingDirection {

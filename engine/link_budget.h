@@ -36,11 +36,10 @@ struct LinkFields {
 
 // Each connector costs this much, in dB.
 inline constexpr double kConnectorLossDb = 0.25;
-// Above this EIRP (dBm) a link end is outside the legal limit.
-inline constexpr float kLegalEirpLimitDbm = 20.0f;
-// Whether a link end's legal-limit warning shows (EIRP strictly above the limit).
-inline bool exceedsLegalLimit(float eirp) {
-    return eirp > kLegalEirpLimitDbm;
+// Whether a link end's legal-limit warning shows: its EIRP strictly above the
+// limit of the band rule in force (band/band.h: legalRuleOf), both dBm.
+inline bool exceedsLegalLimit(float eirp, float limitDbm) {
+    return eirp > limitDbm;
 }
 
 // The results of one link end, each with the reason it failed.

@@ -59,10 +59,20 @@ LinkFigures linkFigures(const LinkInputs& inputs, const NumberLocale& locale) {
     LinkFigures figures;
     figures.results = evaluateLink(link);
     const LinkResults& results = figures.results;
-    figures.exceedsLimit1 = exceedsLegalLimit(results.end1.eirp.orZero());
-    figures.exceedsLimit2 = exceedsLegalLimit(results.end2.eirp.orZero());
-    figures.legalPower1 = legalPowerOf(results.end1, link.end1.gain);
-    figures.legalPower2 = legalPowerOf(results.end2, link.end2.gain);
+    figures.width = widthIn(inputs.band, inputs.width);
+    figures.rateStandard = standardIn(inputs.band, figures.width, inputs.rates.standard);
+    const std::optional<double> megahertz = numberOf(link.frequencyDouble);
+    figures.bandRule = legalRuleOf(inputs.band, megahertz);
+    if (figures.bandRule) {
+        figures.weatherRadars =
+            megahertz && coversWeatherRadars(*figures.bandRule, *megahertz, figures.width);
+        const float limit = legalLimitDbm(*figures.bandRule, inputs.tpc);
+        figures.legalLimitDbm = limit;
+        figures.exceedsLimit1 = exceedsLegalLimit(results.end1.eirp.orZero(), limit);
+        figures.exceedsLimit2 = exceedsLegalLimit(results.end2.eirp.orZero(), limit);
+    }
+    figures.legalPower1 = legalPowerOf(results.end1, link.end1.gain, figures.legalLimitDbm);
+    figures.legalPower2 = legalPowerOf(results.end2, link.end2.gain, figures.legalLimitDbm);
     figures.directions = directionsOf(link, results);
     figures.earthFactor = inputs.path.earthFactor;
     figures.geo = geoFigures(inputs, locale);
@@ -75,7 +85,7 @@ LinkFigures linkFigures(const LinkInputs& inputs, const NumberLocale& locale) {
     figures.path = pathFigures(inputs.path, figures.atDistance, locale);
     const BudgetFigures budget = budgetOf(figures, link);
     const RateFields& rates = inputs.rates;
-    figures.rates = rateTable(budget, rates.standard, rates.overrides, locale);
+    figures.rates = rateTable(budget, figures.rateStandard, rates.overrides, locale, figures.width);
     figures.alignment1 = endAlignment(budget, ReceivingEnd::End1, rates.measured1, locale);
     figures.alignment2 = endAlignment(budget, ReceivingEnd::End2, rates.measured2, locale);
     figures.aim1 = aimAngles(rates.beamwidth1, locale);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "band/band.h"
 #include "engine/alignment.h"
 #include "engine/data_rates.h"
 #include "engine/installer_readouts.h"
@@ -9,6 +10,8 @@
 #include "geo/geo_position.h"
 #include "geo/geodesy.h"
 #include "numbers/number_locale.h"
+
+#include <optional>
 
 namespace tarvanel {
 
@@ -28,6 +31,15 @@ struct GeoFigures {
 struct LinkFigures {
     // The five results, in their exact single-precision steps.
     LinkResults results;
+    // The band rule in force at the link's frequency (band/band.h), none
+    // outside every sub-band of a band without one rule for all; its limit
+    // (with or without TPC) and whether the channel covers weather radars.
+    const SubBandRule* bandRule = nullptr;
+    std::optional<float> legalLimitDbm;
+    bool weatherRadars = false;
+    // The width and the rate standard in force (band/band.h: widthIn, standardIn).
+    ChannelWidth width = ChannelWidth::MHz20;
+    RateSet rateStandard = RateSet::Dot11nOneStream;
     // Each end's EIRP (0 when it fails) above the legal limit.
     bool exceedsLimit1 = false;
     bool exceedsLimit2 = false;

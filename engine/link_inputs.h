@@ -1,5 +1,6 @@
 #pragma once
 
+#include "band/band.h"
 #include "engine/data_rates.h"
 #include "engine/link_budget.h"
 #include "engine/path_figures.h"
@@ -38,6 +39,11 @@ struct LinkInputs {
     std::string declination;
     PathFields path;
     RateFields rates;
+    // The band (band/band.h), the channel's width and whether the radios
+    // control their transmit power (TPC), which sets some sub-bands' limits.
+    Band band = Band::GHz2_4;
+    ChannelWidth width = ChannelWidth::MHz20;
+    bool tpc = true;
 
     bool operator==(const LinkInputs&) const = default;
 };

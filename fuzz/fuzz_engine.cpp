@@ -68,8 +68,8 @@ void checkPath(const PathTexts& path, const PathProfile& p, const NumberLocale& 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    // Options: unit of end 1, unit of end 2, locale, earth factor. Then the 13
-    // fields, the link distance in km, and the two antenna heights, the
+    // Options: unit of end 1, unit of end 2, locale, earth factor, band, width,
+    // TPC. Then the 13 fields, the link distance in km, and the two antenna heights, the
     // obstacle's distance and its height, both positions and the declination.
     const auto t = splitLines({reinterpret_cast<const char*>(data), size}, 21);
     const FuzzLocale& l = kLocales[option(t, 2, kLocales.size())];
@@ -93,7 +93,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Masts on ground 0 and one point of the ground, as the one obstacle.
     const PathFields path{kFactors[option(t, 3, 3)], "", t[15], "", t[16],
                           {{t[17], t[18], ""}},      ""};
-    const LinkInputs inputs{link, "", t[14], t[19], t[20], t[21], path, {}};
+    // Any band, width and TPC, also a width the band does not have.
+    constexpr std::array<ChannelWidth, 3> kWidths{ChannelWidth::MHz20, ChannelWidth::MHz40,
+                                                  ChannelWidth::MHz80};
+    const LinkInputs inputs{link,
+                            "",
+                            t[14],
+                            t[19],
+                            t[20],
+                            t[21],
+                            path,
+                            {},
+                            allBands()[option(t, 4, allBands().size())],
+                            kWidths[option(t, 5, 3)],
+                            option(t, 6, 2) == 1};
     const LinkFigures figures = linkFigures(inputs, locale);
     const LinkTexts all = linkTexts(figures, inputs, locale);
     // The distance in force is finite and never negative; bearings wrap.

@@ -53,8 +53,8 @@ void checkEnd(const EndAlignment& end) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    // Options: rate set, locale. Then power, gain and cable loss of end 1 and
-    // of end 2, frequency, sensitivity, fade margin, distance and extra loss;
+    // Options: rate set, locale, channel width. Then power, gain and cable loss
+    // of end 1 and of end 2, frequency, sensitivity, fade margin, distance and extra loss;
     // sensitivity and power of each of the 8 rows; both measured levels; the
     // beamwidth.
     constexpr std::size_t kFigures = 11, kRows = 8;
@@ -72,9 +72,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::array<RateOverride, kRows> typed;
     for (std::size_t i = 0; i < kRows; ++i)
         typed[i] = {t[kFigures + 1 + 2 * i], t[kFigures + 2 + 2 * i]};
-    constexpr std::array<RateSet, 3> kSets{RateSet::Dot11g, RateSet::Dot11nOneStream,
-                                           RateSet::Dot11nTwoStreams};
-    checkRows(rateTable(link, kSets[option(t, 0, 3)], typed, locale), link);
+    // Every standard at every width, also one it has no rates at.
+    const auto standards = rateStandards();
+    constexpr std::array<ChannelWidth, 3> kWidths{ChannelWidth::MHz20, ChannelWidth::MHz40,
+                                                  ChannelWidth::MHz80};
+    checkRows(rateTable(link, standards[option(t, 0, standards.size())].set, typed, locale,
+                        kWidths[option(t, 2, 3)]),
+              link);
 
     const std::size_t measured = kFigures + 2 * kRows + 1;
     checkEnd(endAlignment(link, ReceivingEnd::End1, t[measured], locale));

@@ -1,6 +1,7 @@
 #include "inputs/cable_chooser.h"
 
 #include "cables/cable_catalogue.h"
+#include "texts/band_texts.h"
 
 #include <QLineEdit>
 #include <QListWidget>
@@ -29,12 +30,13 @@ void fill_list(QListWidget* list) {
 
 CableChooser::CableChooser(QListWidget* List1, const CableChooserEnd& end1,
                            const CableChooserEnd& end2, std::function<NumberLocale()> locale,
-                           QObject* parent)
+                           std::function<std::optional<double>()> scaleTo, QObject* parent)
     : QObject(parent)
     , m_list(List1)
     , m_end1(end1)
     , m_end2(end2)
-    , m_locale(std::move(locale)) {
+    , m_locale(std::move(locale))
+    , m_scaleTo(std::move(scaleTo)) {
     connect(end1.button, &QPushButton::clicked, this, &CableChooser::cmdChoose_Click);
     connect(end2.button, &QPushButton::clicked, this, &CableChooser::cmdchoose2_Click);
     nameButtons(false);
@@ -59,6 +61,9 @@ void CableChooser::choose(const CableChooserEnd& end) {
 
     if (list->isHidden()) {
         if (list->count() == 0) fill_list(list);
+        const QString scaled = QString::fromStdString(scaledCatalogueTip(m_scaleTo()));
+        list->setToolTip(scaled);
+        list->setAccessibleDescription(scaled);
         button->setText(kOpenCaption);
         list->raise();
         list->show();
@@ -71,7 +76,8 @@ void CableChooser::choose(const CableChooserEnd& end) {
     const QModelIndexList selected = list->selectionModel()->selectedRows();
     if (!selected.isEmpty()) {
         const float lossPer100m = list_selection(selected.first().row());
-        end.lossField->setText(QString::fromStdString(lossPerMetreText(lossPer100m, m_locale())));
+        end.lossField->setText(
+            QString::fromStdString(lossPerMetreText(lossPer100m, m_locale(), m_scaleTo())));
     }
     m_end1.button->setText(kClosedCaption);
     m_end2.button->setText(kClosedCaption);

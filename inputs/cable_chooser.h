@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 class QLineEdit;
 class QListWidget;
@@ -25,14 +26,17 @@ struct CableChooserEnd {
 
 // The "..." buttons open the cable list level with the clicked button (its top is the button's)
 // ("OK"); the next click on either button closes it and writes the selected cable's loss per metre
-// into the clicked end's loss field. The state lives in the controls: the list's visibility and
-// position, its entries and selection, and the button captions. The list is filled at its first
-// opening only, so it never grows and keeps the last selection from one opening to the next.
+// into the clicked end's loss field, scaled to the frequency `scaleTo` gives when it gives one (the
+// list's tooltip then says so; cables/cable_catalogue.h). The state lives in the controls: the
+// list's visibility and position, its entries and selection, and the button captions. The list is
+// filled at its first opening only, so it never grows and keeps the last selection from one opening
+// to the next.
 class CableChooser : public QObject {
     Q_OBJECT
 public:
     CableChooser(QListWidget* List1, const CableChooserEnd& end1, const CableChooserEnd& end2,
-                 std::function<NumberLocale()> locale, QObject* parent = nullptr);
+                 std::function<NumberLocale()> locale,
+                 std::function<std::optional<double>()> scaleTo, QObject* parent = nullptr);
 
     void cmdChoose_Click();
     void cmdchoose2_Click();
@@ -46,6 +50,7 @@ private:
     CableChooserEnd m_end1;
     CableChooserEnd m_end2;
     std::function<NumberLocale()> m_locale;
+    std::function<std::optional<double>()> m_scaleTo;
 };
 
 } // namespace tarvanel

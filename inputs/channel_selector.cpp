@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QScopedValueRollback>
+#include <QSignalBlocker>
 #include <QTimer>
 
 namespace tarvanel {
@@ -11,7 +12,7 @@ ChannelSelector::ChannelSelector(QComboBox* Combo1, QObject* parent)
     : QObject(parent)
     , m_combo(Combo1) {
     // No inline completion: after a typed blank it would write " 1", a channel
-    // the user never chose. The list is thirteen numbers; typing one is quicker.
+    // the user never chose. The list is a band's channels; typing one is quicker.
     m_combo->setCompleter(nullptr);
     connect(m_combo, &QComboBox::textActivated, this, &ChannelSelector::Combo1_Click);
     connect(m_combo->lineEdit(), &QLineEdit::textEdited, this, [this](const QString& text) {
@@ -43,6 +44,24 @@ void ChannelSelector::Combo1_Click(const QString& text) {
 
 void ChannelSelector::Combo1_Change(const QString& text) {
     emit channelEntered(text);
+}
+
+void ChannelSelector::setItems(const std::vector<std::string>& channels) {
+    QStringList items;
+    for (const std::string& channel : channels)
+        items << QString::fromStdString(channel);
+    QStringList listed;
+    for (int i = 0; i < m_combo->count(); ++i)
+        listed << m_combo->itemText(i);
+    if (listed == items) return;
+    const QString text = m_combo->currentText();
+    {
+        const QSignalBlocker blocker(m_combo);
+        m_combo->clear();
+        m_combo->addItems(items);
+        m_combo->setCurrentIndex(-1);
+    }
+    setText(text);
 }
 
 void ChannelSelector::setText(const QString& text) {

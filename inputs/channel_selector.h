@@ -2,8 +2,11 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
+#include <string>
+#include <vector>
 
 class QComboBox;
 
@@ -25,6 +28,9 @@ public:
 
     // The program writes the box's text from the plan: not a choice of the user.
     void setText(const QString& text);
+    // The program lists the band's channels (only when they differ from the
+    // list's): no choice of the user either, and no item is chosen.
+    void setItems(const std::vector<std::string>& channels);
 
 signals:
     // The user chose or typed this channel text.

@@ -1,11 +1,13 @@
 #include "path/path_panel_table.h"
 
+#include "engine/band_choice.h"
 #include "engine/link_inputs.h"
 #include "path/path_side_view.h"
 #include "path/profile_page.h"
 #include "path/profile_table_model.h"
 #include "path/profile_table_view.h"
 #include "path/rate_table_model.h"
+#include "texts/band_texts.h"
 #include "texts/captions.h"
 #include "texts/link_texts.h"
 #include "widgets/choice_box.h"
@@ -185,9 +187,49 @@ constexpr const char* kCheckTip = "Έως 5 dB: ευθυγραμμισμένη·
                                   "στόχευση· πάνω από 10: καλώδιο, συνδετήρες, διαδρομή· "
                                   "κάτω από την ευαισθησία: καμία σύνδεση";
 constexpr const char* kAimTip = "Πόσο μακριά από τον άξονα κοστίζει 1 dB και 3 dB";
-// The rate standards the box offers, in its order.
-constexpr std::array kStandards{RateSet::Dot11nOneStream, RateSet::Dot11nTwoStreams,
-                                RateSet::Dot11g};
+const std::string kStandardTip = rateStandardTip();
+
+// The band, its width and TPC, right of the ground and masts; the rule in
+// force below them.
+constexpr int kBandCaptionLeft = 3270;
+constexpr int kBandFieldLeft = 4050;
+constexpr int kBandFieldWidth = 1050;
+constexpr int kBandRowsWidth = 1860;
+constexpr TwipsBox bandInput(int i) {
+    return {kBandFieldLeft, 450 + i * 315, kBandFieldWidth, 315};
+}
+const std::string kTpcTip = tpcTip();
+
+// The choice at `i` of a list the inputs offer, the last for one past it.
+template <class List> auto at(const List& list, int i) {
+    return list[static_cast<std::size_t>(std::clamp(i, 0, static_cast<int>(list.size()) - 1))];
+}
+void chooseBand(LinkInputs& in, int i) {
+    in.band = at(allBands(), i);
+    keepWithinBand(in);
+}
+void chooseWidth(LinkInputs& in, int i) {
+    in.width = at(bandTable(in.band).widths, i);
+    keepWithinBand(in);
+}
+void chooseStandard(LinkInputs& in, int i) {
+    in.rates.standard = at(standardsOf(in.band, widthIn(in.band, in.width)), i);
+}
+bool severalWidths(const LinkInputs& in) {
+    return bandTable(in.band).widths.size() > 1;
+}
+bool limitFollowsTpc(const LinkInputs& in) {
+    const auto rules = bandTable(in.band).rules;
+    return std::ranges::any_of(rules, [](const SubBandRule& rule) {
+        return legalLimitDbm(rule, true) != legalLimitDbm(rule, false);
+    });
+}
+TextColour limitColour(const LinkTexts& t) {
+    return t.band.outside ? TextColour::Red : TextColour::Green;
+}
+TextColour conditionsColour(const LinkTexts& t) {
+    return t.band.indoorsOnly ? TextColour::Red : TextColour::Green;
+}
 
 constexpr const char* kGround1Tip =
     "Υψόμετρο του εδάφους στο άκρο 1, σε m πάνω από τη θάλασσα (κενό: 0)";
@@ -199,7 +241,7 @@ constexpr const char* kTiltTip =
     "Γωνία προς την άλλη κεραία, με την καμπυλότητα της γης (αρνητική: προς τα κάτω)";
 
 // clang-format off
-constexpr std::array kRows = {
+const std::array kRows = {
     result("lblWorstPoint", 0, caption::kWorstPoint, "Το σημείο που αφήνει ελεύθερο το μικρότερο μέρος της ζώνης Fresnel, από το άκρο 1", SHOWS(path.worstAt)),
     result("lblLineOfSight", 1, caption::kLineOfSight, "Το ύψος της ευθείας ανάμεσα στις κεραίες στο χειρότερο σημείο, πάνω από τη θάλασσα", SHOWS(path.lineOfSight)),
     result("lblEarthBulge", 2, caption::kEarthBulge, "Πόσο ανυψώνει η γη το χειρότερο σημείο, για το k που επιλέξατε", SHOWS(path.earthBulge)),
@@ -220,29 +262,34 @@ constexpr std::array kRows = {
     metres("txtMast2", 3, caption::kMast2, kMast2Tip, 26, FEEDS(path.mast2)),
     // Its choices are the engine's, in their order.
     ControlRow{.name = "cboEarthFactor", .kind = K::ChoiceBox, .container = kPanel, .box = {2250, 1710, 750, 315}, .fontPixels = kFont8_25pt, .caption = caption::kEarthFactor, .captionLeft = kCaptionLeft, .toolTip = "Ενεργός ακτίνα της γης: 4/3 κανονική, 2/3 η χειρότερη περίπτωση", .tabPosition = 27, .keep = keepIn<&PathPanelControls::cboEarthFactor>, .chooses = +[](LinkInputs& in, int i) { in.path.earthFactor = earthFactorAt(i); }},
+    ControlRow{.name = "cboBand", .kind = K::ChoiceBox, .container = kPanel, .box = bandInput(0), .fontPixels = kFont8_25pt, .caption = caption::kBand, .captionLeft = kBandCaptionLeft, .toolTip = "Η ζώνη της ζεύξης: τα κανάλια της, τα νόμιμα όρια και οι ρυθμοί", .tabPosition = 28, .chooses = chooseBand, .items = bandItems},
+    ControlRow{.name = "cboWidth", .kind = K::ChoiceBox, .container = kPanel, .box = bandInput(1), .fontPixels = kFont8_25pt, .caption = caption::kChannelWidth, .captionLeft = kBandCaptionLeft, .toolTip = "Το εύρος του καναλιού: 40 και 80 MHz ενώνουν 2 και 4 γειτονικά κανάλια των 20 MHz", .tabPosition = 29, .chooses = chooseWidth, .items = widthItems, .enabled = severalWidths},
+    ControlRow{.name = "chkTpc", .kind = K::CheckBox, .container = kPanel, .box = {kBandCaptionLeft - 90, 450 + 2 * 315, kBandRowsWidth + 210, 280}, .fontPixels = kFont8_25pt, .condensed = true, .text = caption::kTpc, .accessibleName = caption::kTpc, .toolTip = kTpcTip.c_str(), .tabPosition = 30, .chooses = +[](LinkInputs& in, int i) { in.tpc = i == 1; }, .enabled = limitFollowsTpc},
+    ControlRow{.name = "lblLegalLimit", .kind = K::ResultLabel, .container = kPanel, .box = {kBandFieldLeft + 90, 450 + 3 * 315 + 30, kBandFieldWidth - 90, 255}, .fontPixels = kFont9pt, .bold = true, .condensed = true, .colour = TextColour::Green, .caption = caption::kLegalLimit, .captionLeft = kBandCaptionLeft, .toolTip = "Το νόμιμο όριο EIRP της υποζώνης του καναλιού, με ή χωρίς TPC", .shows = SHOWS(band.limit), .colourOf = limitColour},
+    ControlRow{.name = "lblBandRule", .kind = K::ResultLabel, .container = kPanel, .box = {kBandCaptionLeft, 1710 + 30, kBandRowsWidth, 255}, .fontPixels = 10, .condensed = true, .colour = TextColour::Green, .accessibleName = caption::kBandConditions, .toolTip = "DFS: ο ασύρματος ακούει για ραντάρ πριν εκπέμψει· πάνω από ραντάρ καιρού ο έλεγχος του καναλιού κρατά 10 λεπτά", .shows = SHOWS(band.conditions), .colourOf = conditionsColour},
     // The pages below the fields; the side view and the table fill their own.
-    ControlRow{.name = "tabPathPages", .kind = K::Pages, .container = kPanel, .box = {195, 2415, 4935, 2955}, .accessibleName = "Σελίδες της διαδρομής", .tabPosition = 28, .keep = keepIn<&PathPanelControls::pages>},
-    ControlRow{.name = "tblProfile", .kind = K::ProfileTable, .container = Container::ProfilePage, .box = {}, .accessibleName = caption::kProfilePoints, .tabPosition = 29},
+    ControlRow{.name = "tabPathPages", .kind = K::Pages, .container = kPanel, .box = {195, 2415, 4935, 2955}, .accessibleName = "Σελίδες της διαδρομής", .tabPosition = 31, .keep = keepIn<&PathPanelControls::pages>},
+    ControlRow{.name = "tblProfile", .kind = K::ProfileTable, .container = Container::ProfilePage, .box = {}, .accessibleName = caption::kProfilePoints, .tabPosition = 32},
     ControlRow{.name = "picPathSide", .kind = K::SideView, .container = Container::SideViewPage, .box = {}, .accessibleName = "Η διαδρομή από το πλάι", .keep = keepIn<&PathPanelControls::picPathSide>},
-    ControlRow{.name = "txtPosition1", .kind = K::TextBox, .role = R::Position, .end = E::One, .container = kPositions, .box = pageInput(0, kPositionWidth), .fontPixels = kFont8_25pt, .caption = caption::kPosition1, .captionLeft = kCaptionLeft, .toolTip = kPositionTip, .tabPosition = 30, .feeds = FEEDS(position1), .rejects = SHOWS(positions.problem1)},
-    ControlRow{.name = "txtPosition2", .kind = K::TextBox, .role = R::Position, .end = E::Two, .container = kPositions, .box = pageInput(1, kPositionWidth), .fontPixels = kFont8_25pt, .caption = caption::kPosition2, .captionLeft = kCaptionLeft, .toolTip = kPositionTip, .tabPosition = 31, .feeds = FEEDS(position2), .rejects = SHOWS(positions.problem2)},
-    ControlRow{.name = "txtDeclination", .kind = K::TextBox, .container = kPositions, .box = pageInput(2, 650), .fontPixels = kFont8_25pt, .caption = caption::kDeclination, .captionLeft = kCaptionLeft, .unit = "°", .unitLeft = kPageFieldLeft + 720, .toolTip = "Ανατολική θετική: η πυξίδα δείχνει το αληθές αζιμούθιο μείον την ανατολική απόκλιση", .tabPosition = 32, .feeds = FEEDS(declination)},
+    ControlRow{.name = "txtPosition1", .kind = K::TextBox, .role = R::Position, .end = E::One, .container = kPositions, .box = pageInput(0, kPositionWidth), .fontPixels = kFont8_25pt, .caption = caption::kPosition1, .captionLeft = kCaptionLeft, .toolTip = kPositionTip, .tabPosition = 33, .feeds = FEEDS(position1), .rejects = SHOWS(positions.problem1)},
+    ControlRow{.name = "txtPosition2", .kind = K::TextBox, .role = R::Position, .end = E::Two, .container = kPositions, .box = pageInput(1, kPositionWidth), .fontPixels = kFont8_25pt, .caption = caption::kPosition2, .captionLeft = kCaptionLeft, .toolTip = kPositionTip, .tabPosition = 34, .feeds = FEEDS(position2), .rejects = SHOWS(positions.problem2)},
+    ControlRow{.name = "txtDeclination", .kind = K::TextBox, .container = kPositions, .box = pageInput(2, 650), .fontPixels = kFont8_25pt, .caption = caption::kDeclination, .captionLeft = kCaptionLeft, .unit = "°", .unitLeft = kPageFieldLeft + 720, .toolTip = "Ανατολική θετική: η πυξίδα δείχνει το αληθές αζιμούθιο μείον την ανατολική απόκλιση", .tabPosition = 35, .feeds = FEEDS(declination)},
     bearing("lblBearing1", 3, E::One, caption::kBearing1, "Πού στρέφεται η κεραία 1: από τον αληθή βορρά, δεξιόστροφα", SHOWS(positions.bearing1)),
     bearing("lblBearing2", 4, E::Two, caption::kBearing2, "Πού στρέφεται η κεραία 2: από τον αληθή βορρά, δεξιόστροφα", SHOWS(positions.bearing2)),
     // The rates page.
-    ControlRow{.name = "cboStandard", .kind = K::ChoiceBox, .container = Container::RatesPage, .box = {kPageFieldLeft, 60, 1800, 315}, .fontPixels = kFont8_25pt, .text = "802.11n\n802.11n, 2 ροές\n802.11g", .caption = caption::kStandard, .captionLeft = kCaptionLeft, .toolTip = "Οι ρυθμοί του προτύπου (802.11n σε 20 MHz)", .tabPosition = 33, .chooses = +[](LinkInputs& in, int i) { in.rates.standard = kStandards[static_cast<std::size_t>(std::clamp(i, 0, 2))]; }},
+    ControlRow{.name = "cboStandard", .kind = K::ChoiceBox, .container = Container::RatesPage, .box = {kPageFieldLeft, 60, 1800, 315}, .fontPixels = kFont8_25pt, .caption = caption::kStandard, .captionLeft = kCaptionLeft, .toolTip = kStandardTip.c_str(), .tabPosition = 36, .chooses = chooseStandard, .items = standardItems},
     ControlRow{.name = "lblBestRate", .kind = K::ResultLabel, .container = Container::RatesPage, .box = {kPageFieldLeft, 450, 3000, 255}, .fontPixels = kFont9pt, .bold = true, .condensed = true, .colour = TextColour::Green, .caption = caption::kBestRate, .captionLeft = kCaptionLeft, .toolTip = "Ο ταχύτερος ρυθμός που κρατά το περιθώριο εξασθένισης στην απόσταση ζεύξης, στην ασθενέστερη κατεύθυνση· αν κανένας, πόσα dB λείπουν", .shows = SHOWS(rates.best), .colourOf = bestRateColour},
-    ControlRow{.name = "tblRates", .kind = K::RateTable, .container = Container::RatesPage, .box = {60, 780, 4770, 1770}, .accessibleName = caption::kRateOverrides, .toolTip = "Γράψτε την ευαισθησία ή την ισχύ του φυλλαδίου σε έναν ρυθμό· κενό: η αρχική", .tabPosition = 34},
+    ControlRow{.name = "tblRates", .kind = K::RateTable, .container = Container::RatesPage, .box = {60, 780, 4770, 1770}, .accessibleName = caption::kRateOverrides, .toolTip = "Γράψτε την ευαισθησία ή την ισχύ του φυλλαδίου σε έναν ρυθμό· κενό: η αρχική", .tabPosition = 37},
     // The alignment page: end 1, then end 2.
-    aimInput("txtMeasured1", 0, caption::kMeasured1, "dBm", kMeasuredTip, 35, FEEDS(rates.measured1)),
+    aimInput("txtMeasured1", 0, caption::kMeasured1, "dBm", kMeasuredTip, 38, FEEDS(rates.measured1)),
     aimResult("lblTarget1", 1, caption::kTarget1, kTargetTip, SHOWS(rates.end1.target), target1),
     aimResult("lblAlignment1", 2, caption::kCheck1, kCheckTip, SHOWS(rates.end1.check), aligned1),
-    aimInput("txtBeamwidth1", 3, caption::kBeamwidth1, "°", kBeamTip, 36, FEEDS(rates.beamwidth1)),
+    aimInput("txtBeamwidth1", 3, caption::kBeamwidth1, "°", kBeamTip, 39, FEEDS(rates.beamwidth1)),
     aimResult("lblAim1", 3, nullptr, kAimTip, SHOWS(rates.end1.beamwidth), nullptr, kPageFieldLeft + 900),
-    aimInput("txtMeasured2", 4, caption::kMeasured2, "dBm", kMeasuredTip, 37, FEEDS(rates.measured2)),
+    aimInput("txtMeasured2", 4, caption::kMeasured2, "dBm", kMeasuredTip, 40, FEEDS(rates.measured2)),
     aimResult("lblTarget2", 5, caption::kTarget2, kTargetTip, SHOWS(rates.end2.target), target2),
     aimResult("lblAlignment2", 6, caption::kCheck2, kCheckTip, SHOWS(rates.end2.check), aligned2),
-    aimInput("txtBeamwidth2", 7, caption::kBeamwidth2, "°", kBeamTip, 38, FEEDS(rates.beamwidth2)),
+    aimInput("txtBeamwidth2", 7, caption::kBeamwidth2, "°", kBeamTip, 41, FEEDS(rates.beamwidth2)),
     aimResult("lblAim2", 7, nullptr, kAimTip, SHOWS(rates.end2.beamwidth), nullptr, kPageFieldLeft + 900),
     bearing("lblMagneticBearings", 5, E::None, caption::kCompassBearings, "Τα δύο αζιμούθια σε μοίρες πυξίδας: αληθές μείον την απόκλιση", SHOWS(positions.magnetic)),
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "band/band.h"
 #include "engine/data_rates.h"
 #include "engine/earth_factor.h"
 #include "engine/path_figures.h"
@@ -28,8 +29,11 @@ struct AimReadings {
 struct Link {
     LinkId id = 0;
     std::array<SiteId, 2> ends{};
-    std::string frequency;   // MHz
-    std::string channel;     // the channel box's text
+    std::string frequency; // MHz
+    std::string channel;   // the channel box's text
+    Band band = Band::GHz2_4;
+    ChannelWidth width = ChannelWidth::MHz20;
+    bool tpc = true;         // the radios control their transmit power
     std::string fadeMargin;  // dB
     std::string distance;    // km, as typed; the positions' geodesic overrides it
     std::string declination; // degrees east, for the compass bearings

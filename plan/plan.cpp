@@ -174,6 +174,9 @@ LinkInputs linkInputs(const Link& link, const Site& a, const Site& b) {
     LinkInputs in;
     in.link = {a.radio, b.radio, link.frequency, b.sensitivity, link.fadeMargin};
     in.channel = link.channel;
+    in.band = link.band;
+    in.width = link.width;
+    in.tpc = link.tpc;
     in.linkDistance = link.distance;
     in.position1 = a.position;
     in.position2 = b.position;
@@ -206,6 +209,9 @@ void Plan::setInputs(LinkId id, const LinkInputs& in) {
     l.frequency = in.link.frequency;
     l.fadeMargin = in.link.margin;
     l.channel = in.channel;
+    l.band = in.band;
+    l.width = in.width;
+    l.tpc = in.tpc;
     l.distance = in.linkDistance;
     l.declination = in.declination;
     l.earthFactor = in.path.earthFactor;

@@ -30,6 +30,10 @@ const auto kSiteFields = std::to_array<PlanField<Site>>({
 const auto kLinkFields = std::to_array<PlanField<Link>>({
     {"frequency_mhz", MEMBER(Link, frequency)},
     {"channel", MEMBER(Link, channel)},
+    // Missing from plans before 5 GHz: 2.4 GHz, 20 MHz, TPC.
+    {"band", MEMBER(Link, band)},
+    {"channel_width_mhz", MEMBER(Link, width)},
+    {"tpc", MEMBER(Link, tpc)},
     {"fade_margin_db", MEMBER(Link, fadeMargin)},
     {"link_distance_km", MEMBER(Link, distance)},
     {"declination_deg", MEMBER(Link, declination)},

@@ -14,12 +14,15 @@ namespace tarvanel {
 // map was left, or the one link of a version-1 plan): its key and the member
 // itself. Each kind of member has one way of being written (see
 // plan_values.h): texts as JSON strings exactly as typed, choices as their
-// labels, lists as arrays of objects, the map's place as JSON numbers.
+// labels, a yes or no as true or false, lists as arrays of objects, the map's
+// place as JSON numbers.
 template <class Record, class T> using PlanMember = T& (*)(Record&);
 
 template <class Record> struct PlanField {
     const char* key;
     std::variant<PlanMember<Record, std::string>, PlanMember<Record, double>,
+                 PlanMember<Record, bool>, PlanMember<Record, Band>,
+                 PlanMember<Record, ChannelWidth>,
                  PlanMember<Record, PowerUnit>, PlanMember<Record, EarthFactor>,
                  PlanMember<Record, RateSet>, PlanMember<Record, std::vector<ProfilePointFields>>,
                  PlanMember<Record, std::vector<RateOverride>>>

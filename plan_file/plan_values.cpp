@@ -6,6 +6,7 @@
 
 #include <array>
 #include <span>
+#include <vector>
 
 namespace tarvanel {
 
@@ -21,10 +22,24 @@ constexpr std::array<Label<PowerUnit>, 3> kUnitLabels{{
     {PowerUnit::mW, "mW"},
     {PowerUnit::None, "none"}, // an end that shows no unit
 }};
-constexpr std::array<Label<RateSet>, 3> kRateSetLabels{{
-    {RateSet::Dot11g, "802.11g"},
-    {RateSet::Dot11nOneStream, "802.11n-1ss"}, // one spatial stream
-    {RateSet::Dot11nTwoStreams, "802.11n-2ss"},
+// The standards' keys, as the band's data gives them ("802.11n-1ss").
+const std::vector<Label<RateSet>> kRateSetLabels = [] {
+    std::vector<Label<RateSet>> labels;
+    for (const RateStandard& standard : rateStandards())
+        labels.push_back({standard.set, standard.key.data()});
+    return labels;
+}();
+// The bands' keys ("2.4 GHz", "5 GHz") and the widths in MHz ("20").
+const std::vector<Label<Band>> kBandLabels = [] {
+    std::vector<Label<Band>> labels;
+    for (Band band : allBands())
+        labels.push_back({band, bandTable(band).key.data()});
+    return labels;
+}();
+constexpr std::array<Label<ChannelWidth>, 3> kWidthLabels{{
+    {ChannelWidth::MHz20, "20"},
+    {ChannelWidth::MHz40, "40"},
+    {ChannelWidth::MHz80, "80"},
 }};
 constexpr std::array<Label<EarthFactor>, 3> kEarthFactorLabels{{
     {kEarthFactorChoices[0].factor, kEarthFactorChoices[0].label},
@@ -114,6 +129,15 @@ QJsonValue toPlanValue(const std::string& text) {
 QJsonValue toPlanValue(double number) {
     return number;
 }
+QJsonValue toPlanValue(bool yes) {
+    return yes;
+}
+QJsonValue toPlanValue(Band band) {
+    return labelOf<Band>(kBandLabels, band);
+}
+QJsonValue toPlanValue(ChannelWidth width) {
+    return labelOf<ChannelWidth>(kWidthLabels, width);
+}
 QJsonValue toPlanValue(PowerUnit unit) {
     return labelOf<PowerUnit>(kUnitLabels, unit);
 }
@@ -139,6 +163,17 @@ std::optional<ValueProblem> fromPlanValue(const QJsonValue& value, double& numbe
     if (!value.isDouble()) return ValueProblem{{}, QStringLiteral("αριθμός χωρίς εισαγωγικά")};
     number = value.toDouble();
     return std::nullopt;
+}
+std::optional<ValueProblem> fromPlanValue(const QJsonValue& value, bool& yes) {
+    if (!value.isBool()) return ValueProblem{{}, QStringLiteral("true ή false")};
+    yes = value.toBool();
+    return std::nullopt;
+}
+std::optional<ValueProblem> fromPlanValue(const QJsonValue& value, Band& band) {
+    return readLabel<Band>(kBandLabels, value, band);
+}
+std::optional<ValueProblem> fromPlanValue(const QJsonValue& value, ChannelWidth& width) {
+    return readLabel<ChannelWidth>(kWidthLabels, value, width);
 }
 std::optional<ValueProblem> fromPlanValue(const QJsonValue& value, PowerUnit& unit) {
     return readLabel<PowerUnit>(kUnitLabels, value, unit);

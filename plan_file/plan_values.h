@@ -13,11 +13,15 @@ namespace tarvanel {
 
 // How each kind of member a plan keeps is written and read: a text as a JSON
 // string, byte for byte as typed; a choice as its label ("mW", "4/3",
-// "802.11g"); the profile's points and the rate rows as arrays of objects of
-// texts; a number (where the map was left) as a JSON number.
+// "802.11g", "5 GHz", "80"); a yes or no as true or false; the profile's
+// points and the rate rows as arrays of objects of texts; a number (where the
+// map was left) as a JSON number.
 
 QJsonValue toPlanValue(const std::string& text);
 QJsonValue toPlanValue(double number);
+QJsonValue toPlanValue(bool yes);
+QJsonValue toPlanValue(Band band);
+QJsonValue toPlanValue(ChannelWidth width);
 QJsonValue toPlanValue(PowerUnit unit);
 QJsonValue toPlanValue(EarthFactor factor);
 QJsonValue toPlanValue(RateSet set);
@@ -34,6 +38,9 @@ struct ValueProblem {
 // Reads `value` into `member`; on a problem `member` may be half-written.
 std::optional<ValueProblem> fromPlanValue(const QJsonValue& value, std::string& text);
 std::optional<ValueProblem> fromPlanValue(const QJsonValue& value, double& number);
+std::optional<ValueProblem> fromPlanValue(const QJsonValue& value, bool& yes);
+std::optional<ValueProblem> fromPlanValue(const QJsonValue& value, Band& band);
+std::optional<ValueProblem> fromPlanValue(const QJsonValue& value, ChannelWidth& width);
 std::optional<ValueProblem> fromPlanValue(const QJsonValue& value, PowerUnit& unit);
 std::optional<ValueProblem> fromPlanValue(const QJsonValue& value, EarthFactor& factor);
 std::optional<ValueProblem> fromPlanValue(const QJsonValue& value, RateSet& set);

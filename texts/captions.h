@@ -9,6 +9,11 @@ namespace tarvanel::caption {
 // The link.
 inline constexpr const char* kFrequency = "Συχνότητα";
 inline constexpr const char* kChannel = "Κανάλι";
+inline constexpr const char* kBand = "Ζώνη";
+inline constexpr const char* kChannelWidth = "Εύρος";
+inline constexpr const char* kTpc = "Η συσκευή έχει TPC";
+inline constexpr const char* kLegalLimit = "Όριο EIRP";
+inline constexpr const char* kBandConditions = "Όροι της υποζώνης";
 inline constexpr const char* kPosition1 = "Θέση 1";
 inline constexpr const char* kPosition2 = "Θέση 2";
 inline constexpr const char* kDistanceFromPositions = "Απόσταση από τις θέσεις";

@@ -1,5 +1,7 @@
 #include "texts/link_sheet.h"
 
+#include "band/band.h"
+#include "texts/band_texts.h"
 #include "texts/captions.h"
 #include "texts/result_text.h"
 
@@ -36,16 +38,14 @@ const char* unitWord(PowerUnit unit) {
     return unit == PowerUnit::mW ? "mW" : "dBm";
 }
 
-const char* standardLabel(RateSet set) {
-    switch (set) {
-    case RateSet::Dot11nOneStream:
-        return "802.11n";
-    case RateSet::Dot11nTwoStreams:
-        return "802.11n, 2 ροές";
-    case RateSet::Dot11g:
-        return "802.11g";
-    }
-    return "";
+// Where TPC moves a limit of the link's band, and a band of several widths.
+bool limitFollowsTpc(const LinkInputs& in) {
+    for (const SubBandRule& rule : bandTable(in.band).rules)
+        if (legalLimitDbm(rule, true) != legalLimitDbm(rule, false)) return true;
+    return false;
+}
+bool severalWidths(const LinkInputs& in) {
+    return bandTable(in.band).widths.size() > 1;
 }
 
 // How many points the profile holds, and where they came from.
@@ -134,10 +134,25 @@ template <std::size_t... N> constexpr auto joined(const std::array<SheetField, N
     return all;
 }
 
-constexpr std::array<SheetField, 9> kLinkFields{{
+constexpr std::array<SheetField, 14> kLinkFields{{
     {P::Link, c::kFrequency, "frequency_mhz",
      [](const From& f) { return typed(f.inputs.link.frequency, "MHz"); }},
     {P::Link, c::kChannel, "channel", [](const From& f) { return typed(f.inputs.channel); }},
+    {P::Link, c::kBand, "band",
+     [](const From& f) { return std::string(bandTable(f.inputs.band).name); }},
+    {P::Link, c::kChannelWidth, "channel_width_mhz",
+     [](const From& f) {
+         return severalWidths(f.inputs)
+                    ? std::to_string(widthMHz(widthIn(f.inputs.band, f.inputs.width))) + " MHz"
+                    : std::string();
+     }},
+    {P::Link, c::kTpc, "tpc",
+     [](const From& f) {
+         return limitFollowsTpc(f.inputs) ? std::string(f.inputs.tpc ? "ναι" : "όχι")
+                                          : std::string();
+     }},
+    {P::Link, c::kLegalLimit, nullptr, [](const From& f) { return f.texts.band.limit; }},
+    {P::Link, c::kBandConditions, nullptr, [](const From& f) { return f.texts.band.conditions; }},
     {P::Link, c::kPosition1, "position", [](const From& f) { return typed(f.inputs.position1); }},
     {P::Link, c::kPosition2, "position", [](const From& f) { return typed(f.inputs.position2); }},
     {P::Link, c::kDistanceFromPositions, nullptr,
@@ -204,7 +219,7 @@ constexpr std::array<SheetField, 20> kPathFields{{
      [](const From& f) { return pointsText(f.inputs.path); }},
     PATH_FIGURE(c::kWithoutGround, withoutGround),
     {P::Rates, c::kStandard, "rate_standard",
-     [](const From& f) { return std::string(standardLabel(f.inputs.rates.standard)); }},
+     [](const From& f) { return rateStandardName(f.inputs.rates.standard); }},
     {P::Rates, c::kBestRate, nullptr, [](const From& f) { return f.texts.rates.best; }},
 }};
 

@@ -131,8 +131,13 @@ PositionTexts positionTexts(const LinkFigures& figures, const LinkInputs& inputs
     return texts;
 }
 
+// A rate to a tenth of a megabit, as the standards quote them: 29.25 is "29.3".
+std::string megabitsText(double megabits, const NumberLocale& locale) {
+    return formatGeneral(static_cast<float>(std::round(megabits * 10) / 10), locale);
+}
+
 std::string rateName(const RateRow& row, const NumberLocale& locale) {
-    const std::string megabits = formatGeneral(static_cast<float>(row.megabits), locale);
+    const std::string megabits = megabitsText(row.megabits, locale);
     return row.mcs ? "MCS" + std::to_string(*row.mcs) : megabits + " Mb/s";
 }
 
@@ -168,16 +173,14 @@ EndAimTexts aimTexts(const EndAlignment& alignment, const AimAngles& aim,
 RateTexts rateTexts(const LinkFigures& figures, const NumberLocale& locale) {
     RateTexts texts;
     for (const RateRow& row : figures.rates.rows)
-        texts.rows.push_back({rateName(row, locale),
-                              formatGeneral(static_cast<float>(row.megabits), locale),
+        texts.rows.push_back({rateName(row, locale), megabitsText(row.megabits, locale),
                               fixed(row.sensitivityDbm, DisplayPattern::TwoDecimals, locale),
                               fixed(row.greatestKm, DisplayPattern::ThreeDecimals, locale),
                               fixed(row.marginDb, DisplayPattern::TwoDecimals, locale),
                               row.meetsFadeMargin, row.unreadableOverride});
     if (figures.rates.best) {
         const RateRow& best = figures.rates.rows[*figures.rates.best];
-        const std::string megabits =
-            formatGeneral(static_cast<float>(best.megabits), locale) + " Mb/s";
+        const std::string megabits = megabitsText(best.megabits, locale) + " Mb/s";
         texts.best = best.mcs ? "MCS" + std::to_string(*best.mcs) + ", " + megabits : megabits;
     } else if (const auto& shortfall = figures.rates.shortfall) {
         const RateRow& nearest = figures.rates.rows[shortfall->row];
@@ -228,6 +231,7 @@ LinkTexts linkTexts(const LinkFigures& figures, const LinkInputs& inputs,
             readoutTexts(figures, locale),
             pathTexts(figures.path, locale),
             rateTexts(figures, locale),
+            bandTexts(figures),
             earthFactorChoice(figures.earthFactor).label,
             figures.exceedsLimit1,
             figures.exceedsLimit2};

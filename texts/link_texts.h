@@ -2,6 +2,7 @@
 
 #include "engine/link_figures.h"
 #include "numbers/number_locale.h"
+#include "texts/band_texts.h"
 #include "texts/result_text.h"
 
 #include <string>
@@ -111,6 +112,7 @@ struct LinkTexts {
     InstallerReadoutTexts readouts;
     PathTexts path;
     RateTexts rates;
+    BandTexts band;
     const char* earthFactor = ""; // the label of the k in force, "4/3"
     bool warning1 = false;        // the legal-limit warnings show
     bool warning2 = false;

@@ -10,6 +10,7 @@
 #include "widgets/window_colours.h"
 #include "widgets/window_fonts.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -105,6 +106,8 @@ QWidget* makeWidget(const ControlRow& row, QWidget* parent, const QString& name)
         if (*row.text) choice->addItems(textOf(row).split(QLatin1Char('\n')));
         return choice;
     }
+    case Kind::CheckBox:
+        return new QCheckBox(textOf(row), parent);
     case Kind::Panel:
     case Kind::SideView:
     case Kind::Pages:

@@ -3,8 +3,10 @@
 #include "widgets/twips.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <string>
+#include <vector>
 
 class QWidget;
 
@@ -57,6 +59,7 @@ enum class Kind {
     FoldButton,   // opens and closes a panel
     Panel,        // a part of the window that folds out, built when first opened
     ChoiceBox,    // a drop-down of fixed items, named by its caption
+    CheckBox,     // a yes or no, chooses 1 when checked
     SideView,     // the path seen from the side
     Pages,        // a panel's pages, one shown at a time, chosen by their tabs
     ProfileTable, // the ground profile's points
@@ -91,6 +94,11 @@ using TextInput = std::string& (*)(LinkInputs&);
 // ... or, for a choice box, the index of its choice. (The tables of points
 // and rates edit the plan themselves.)
 using ChoiceInput = void (*)(LinkInputs&, int index);
+// The items a choice box offers for the inputs (when not its fixed `text`).
+using ChoiceItems = std::vector<std::string> (*)(const LinkInputs&);
+// Whether a control takes input for the inputs (the summary leaves it out
+// when not).
+using InputTest = bool (*)(const LinkInputs&);
 
 // One control: everything about it that its container, the drawn picture
 // behind it, the refresh and assistive technology need.
@@ -125,6 +133,8 @@ struct ControlRow {
     ColourOf colourOf = nullptr; // likewise
     TextInput feeds = nullptr;   // both ways: written by the control, shown from the plan
     ChoiceInput chooses = nullptr;
+    ChoiceItems items = nullptr;
+    InputTest enabled = nullptr; // none: always
     // Why the text typed into the box is not taken (shown in red, the reason
     // as its tooltip); empty while it is.
     TextOf rejects = nullptr;
@@ -146,5 +156,16 @@ template <auto member> void keepIn(void* controls, LinkEnd, QWidget* widget) {
 // own accessible name, or its tooltip; the fields of a link end (but not its
 // results, whose captions say the end) with the end's heading after it.
 QString accessibleNameOf(const ControlRow& row, const char* endHeading = nullptr);
+
+// The texts of a choice box's items for the inputs: its `items`, else the
+// lines of its `text`.
+QStringList choiceItemsOf(const ControlRow& row, const LinkInputs& inputs);
+// The index of the item whose choice gives back the inputs, or -1.
+int chosenIndexOf(const ControlRow& row, const LinkInputs& inputs, int count);
+
+// Shows the inputs in a bound choice box or check box: its items (refilled
+// only when they differ), the choice that gives them back, whether it takes
+// input. Its change signals are the caller's to ignore.
+void showChoice(QWidget* control, const ControlRow& row, const LinkInputs& inputs);
 
 } // namespace tarvanel

@@ -5,7 +5,8 @@
 //                           [FIELD=TEXT ...]
 // With the four path figures it opens the path panel (by its shortcut), types
 // the masts and adds the point to the ground profile. FIELD=TEXT writes TEXT into the text box
-// named FIELD last (txtPosition1="37.97552, 23.73484", Text2=-100); PAGE=N shows the path panel's
+// named FIELD last (txtPosition1="37.97552, 23.73484", Text2=-100), chooses the item TEXT of a
+// drop-down (cboBand="5 GHz", cboWidth="80 MHz") or types it into the channel box; PAGE=N shows the path panel's
 // page N (0 side view, 1 ground profile, 2 positions) and PROFILE=FILE reads the ground profile
 // from a CSV file.
 
@@ -13,6 +14,7 @@
 #include "path/profile_table_view.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
 #include <QLocale>
@@ -94,6 +96,13 @@ int main(int argc, char* argv[]) {
 
     for (const auto& [name, text] : writes) {
         if (auto* field = form.findChild<QLineEdit*>(name)) field->setText(text);
+        // A drop-down: the item of that text; the channel box: typed.
+        if (auto* box = form.findChild<QComboBox*>(name)) {
+            if (box->isEditable())
+                QTest::keyClicks(box->lineEdit(), text);
+            else
+                box->setCurrentIndex(box->findText(text));
+        }
         if (name == QStringLiteral("PAGE"))
             form.findChild<QTabWidget*>(QStringLiteral("tabPathPages"))
                 ->setCurrentIndex(text.toInt());

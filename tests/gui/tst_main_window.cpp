@@ -146,8 +146,8 @@ private slots:
         QTest::newRow("path panel open")
             << QStringList{"cmdPath"}
             << QStringList{"Combo1", "Option1", "Option4"} + fields +
-                   QStringList{"txtGround1",     "txtMast1",     "txtGround2",  "txtMast2",
-                               "cboEarthFactor", "tabPathPages", "txtFrequency"};
+                   QStringList{"txtGround1",     "txtMast1", "txtGround2",   "txtMast2",
+                               "cboEarthFactor", "cboBand",  "tabPathPages", "txtFrequency"};
     }
     void tabOrder() {
         QFETCH(QStringList, clicks);
@@ -218,7 +218,8 @@ private slots:
             "Km",        "m",      "k",      "OK",         "ITU",      "R",    "P",        "Ctrl",
             "Shift",     "H",      "N",      "E",          "LMR",      "CSV",  "SRTM",     "hgt",
             "GeoTIFF",   "V",      "F1",     "Bullington", "n",        "g",    "Mb",       "s",
-            "MCS",       "RG",     "Belden", "Aircell",    "Ecoflex",  "H155", "H1000",    "F"};
+            "MCS",       "RG",     "Belden", "Aircell",    "Ecoflex",  "H155", "H1000",    "F",
+            "TPC",       "DFS"};
         const QRegularExpression word("[A-Za-z]+");
         for (QWidget* widget : m_window->findChildren<QWidget*>()) {
             QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(widget);
@@ -279,8 +280,9 @@ private slots:
             qScopeGuard([p = QApplication::palette()] { QApplication::setPalette(p); });
         QApplication::setPalette(QPalette(QColor(0x35, 0x35, 0x35), QColor(0x24, 0x24, 0x24)));
         openWindow(true);
-        for (QWidget* w : m_window->findChildren<QWidget*>()) {   // the lists' popups too
-            if (w->objectName().startsWith("lblBlink")) continue; // red by design
+        for (QWidget* w : m_window->findChildren<QWidget*>()) { // the lists' popups too
+            // Red by design: the warnings and the indoors-only notice.
+            if (w->objectName().startsWith("lblBlink") || w->objectName() == "lblIndoors") continue;
             const QPalette p = w->palette();
             // What stands on the window's ground stands on its picture.
             const QColor ground = w->backgroundRole() == QPalette::Window

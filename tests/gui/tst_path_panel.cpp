@@ -22,10 +22,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QBitmap>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QImage>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QProcess>
 #include <QRegularExpression>
@@ -252,8 +254,9 @@ private slots:
         QVERIFY(
             tarvanel::openPlanIn(*m_window, QT_TESTCASE_SOURCEDIR "/gui/data/athens_v1.tarvanel"));
         QTest::keyClick(m_window.get(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
-        // The summary as that version wrote it (but for its one line that had
-        // lost its caption, the angles off the antenna's axis).
+        // The summary as that version wrote it, but for its one line that had
+        // lost its caption (the angles off the antenna's axis) and the band's
+        // two lines that every link now has.
         QFile kept(QT_TESTCASE_SOURCEDIR "/gui/data/athens_v1_summary.txt");
         QVERIFY(kept.open(QIODevice::ReadOnly));
         QCOMPARE(QApplication::clipboard()->text().split('\n'),
@@ -650,6 +653,105 @@ private slots:
 
     // The obstacle stands 2 km into a 5 km path: green while the zone is
     // clear, red while it is not; showing the same profile again paints nothing.
+    // Chooses an item of a drop-down with the mouse: a click on its arrow,
+    // then on the item in the list.
+    void clickItem(QComboBox* box, const QString& text) {
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(box->width() - 6, box->height() / 2));
+        QAbstractItemView* view = box->view();
+        QVERIFY2(QTest::qWaitForWindowExposed(view->window()), qPrintable(box->objectName()));
+        const QModelIndex item = view->model()->index(box->findText(text), 0);
+        view->scrollTo(item);
+        // The list takes no release for as long as a double click lasts.
+        QTest::mouseMove(view->viewport(), view->visualRect(item).center());
+        QTest::qWait(QApplication::doubleClickInterval());
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(item).center());
+        QTRY_VERIFY(!view->window()->isVisible());
+    }
+
+    // 5 GHz, channel 100 and 80 MHz, chosen by keys or by the mouse: the
+    // channel writes 5500 MHz, the limit and the legal powers are the
+    // sub-band's, with TPC and without, the box lists the 80 MHz centres and
+    // the rates are 802.11ac's at 80 MHz; 2437 typed brings 2.4 GHz back.
+    void choosesTheBand_data() {
+        QTest::addColumn<bool>("mouse");
+        QTest::newRow("keys") << false;
+        QTest::newRow("mouse") << true;
+    }
+    void choosesTheBand() {
+        QFETCH(bool, mouse);
+        typeExampleLink(*m_window, ".");
+        typeFields({"txtLinkDistance", "1"});
+        QTest::keyClick(m_window.get(), Qt::Key_H, Qt::ControlModifier | Qt::ShiftModifier);
+        auto* band = get<QComboBox>("cboBand");
+        auto* width = get<QComboBox>("cboWidth");
+        auto* channel = get<QComboBox>("Combo1");
+        const int narrow = channel->width();
+        QVERIFY(!width->isEnabled());
+        if (mouse) {
+            clickItem(band, "5 GHz");
+            clickItem(channel, " 100");
+            clickItem(width, "80 MHz");
+        } else {
+            band->setFocus();
+            QTest::keyClick(band, Qt::Key_Down);
+            QTest::keyClicks(channel->lineEdit(), "100");
+            width->setFocus();
+            QTest::keyClick(width, Qt::Key_Down);
+            QTest::keyClick(width, Qt::Key_Down);
+        }
+        QVERIFY(waitForTick(*m_window, 3));
+        QCOMPARE(get<QLineEdit>("txtFrequency")->text(), " 5500");
+        QCOMPARE(channel->itemText(0) + channel->itemText(channel->count() - 1), " 42 155");
+        QVERIFY(channel->width() > narrow);
+        QCOMPARE(resultTexts(*m_window)[2], "2.675 Km");
+        QCOMPARE(textOf("lblLegalLimit") + " " + textOf("lblLegalPower1"),
+                 "30 dBm 17.70 dBm (58.88 mW)");
+        QCOMPARE(textOf("lblBestRate"), "MCS0, 29.3 Mb/s");
+        QVERIFY(get("lblBlink1")->isVisible() && !get("lblIndoors")->isVisible());
+        auto* tpc = get<QCheckBox>("chkTpc");
+        if (mouse) {
+            QTest::mouseClick(tpc, Qt::LeftButton, {}, QPoint(6, tpc->height() / 2));
+        } else {
+            tpc->setFocus();
+            QTest::keyClick(tpc, Qt::Key_Space);
+        }
+        QVERIFY(waitForTick(*m_window));
+        QCOMPARE(textOf("lblLegalPower2"), "13.50 dBm (22.39 mW)");
+        QTest::keyClick(m_window.get(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        const QString summary = QGuiApplication::clipboard()->text();
+        for (const char* line : {"Ζώνη: 5 GHz\nΕύρος: 80 MHz\nΗ συσκευή έχει TPC: όχι\n"
+                                 "Όριο EIRP: 27 dBm\nΌροι της υποζώνης: DFS",
+                                 "Νόμιμη ισχύς 1: 14.70 dBm (29.51 mW)"})
+            QVERIFY2(summary.contains(QString::fromUtf8(line)), line);
+
+        // WBC400 from the catalogue, scaled to 5500 MHz.
+        QTest::mouseClick(get("cmdChoose"), Qt::LeftButton);
+        get<QListWidget>("List1")->setCurrentRow(4);
+        QTest::mouseClick(get("cmdChoose"), Qt::LeftButton);
+        QCOMPARE(get<QLineEdit>("Text4")->text(), "0.3371");
+        QVERIFY(get("List1")->toolTip().contains("√(5500 / 2437)"));
+
+        typeFields({"txtFrequency", "2437"});
+        QVERIFY(waitForTick(*m_window));
+        QCOMPARE(band->currentText() + " " + QString::number(channel->count()), "2,4 GHz 13");
+        QCOMPARE(channel->width(), narrow);
+        QVERIFY(!width->isEnabled() && !tpc->isEnabled());
+        QCOMPARE(textOf("lblLegalLimit"), "20 dBm");
+    }
+
+    // Channel 36 is indoors only: the window says so in red beside the warnings.
+    void saysAnIndoorsOnlyChannel() {
+        typeExampleLink(*m_window, ".");
+        QTest::keyClick(m_window.get(), Qt::Key_H, Qt::ControlModifier | Qt::ShiftModifier);
+        get<QComboBox>("cboBand")->setCurrentIndex(1);
+        QTest::keyClicks(get<QComboBox>("Combo1")->lineEdit(), "36");
+        QVERIFY(waitForTick(*m_window));
+        QVERIFY(get("lblIndoors")->isVisible());
+        QCOMPARE(colourOf("lblIndoors"), tarvanel::kWarningRed);
+        QCOMPARE(textOf("lblBandRule"), "μόνο σε εσωτερικό χώρο");
+        QCOMPARE(get("Text4")->toolTip(), "Απώλειες του καλωδίου ανά μέτρο στα 5 GHz, σε dB/m");
+    }
+
     void sideViewColoursTheObstacle_data() {
         QTest::addColumn<QString>("obstacle");
         QTest::addColumn<QColor>("colour");

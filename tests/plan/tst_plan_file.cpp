@@ -61,6 +61,9 @@ Plan everyPlan() {
     link.ends = {plan.addSite(third), plan.sites()[1].id};
     link.frequency = "2462";
     link.rateStandard = RateSet::Dot11g;
+    link.band = Band::GHz5;
+    link.width = ChannelWidth::MHz80;
+    link.tpc = false;
     link.readings[1].beamwidth = "30";
     plan.setCurrentLink(plan.addLink(link));
     plan.setMapPlace(MapPlace{37.99, 23.75, 20.5});
@@ -108,6 +111,9 @@ private slots:
         const QByteArray json = planJson(everyPlan());
         QVERIFY(json.contains(R"("cable_loss_db_per_m": "0,22")"));
         QVERIFY(json.contains(R"("earth_factor_k": "2/3")"));
+        // The first link's band is the default: a plan without the keys reads as it.
+        QVERIFY(json.contains(R"("band": "5 GHz")") && json.contains(R"("tpc": false)") &&
+                json.contains(R"("channel_width_mhz": "80")"));
         const PlanReading back = readPlanJson(json);
         QVERIFY(!back.problem);
         QVERIFY(*back.plan == everyPlan());

@@ -1,0 +1,67 @@
+#include "app/band_face.h"
+
+#include "engine/link_inputs.h"
+#include "inputs/link_end_controls.h"
+#include "rules/channel_rules.h"
+#include "texts/link_texts.h"
+#include "widgets/window_colours.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+
+#include <algorithm>
+
+namespace tarvanel {
+
+namespace {
+
+int widestText(const QFontMetrics& metrics, const std::vector<std::string>& texts) {
+    int widest = 0;
+    for (const std::string& text : texts)
+        widest = std::max(widest, metrics.horizontalAdvance(QString::fromStdString(text)));
+    return widest;
+}
+
+void explain(QWidget* widget, const QString& text) {
+    widget->setToolTip(text);
+    widget->setAccessibleDescription(text);
+}
+
+} // namespace
+
+BandFace::BandFace(const WindowControls& controls)
+    : m_c(controls)
+    , m_channelWidth(controls.Combo1->width())
+    , m_widestChannel(widestText(controls.Combo1->fontMetrics(), channelItems(Band::GHz2_4)))
+    , m_lossTip(controls.end1.lossPerMetre->toolTip())
+    , m_warningTip(controls.end1.warning->toolTip()) {
+    QPalette palette = m_c.lblIndoors->palette();
+    palette.setColor(QPalette::WindowText, kWarningRed);
+    m_c.lblIndoors->setPalette(palette);
+}
+
+void BandFace::show(const LinkTexts& texts, const LinkInputs& inputs) {
+    m_c.lblIndoors->setVisible(texts.band.indoorsOnly);
+    // The channel box widens by as much as the band's longest channel (" 165")
+    // is longer than the 2.4 GHz band's, for which the window's table made it.
+    QComboBox* channels = m_c.Combo1;
+    int widest = 0;
+    for (int i = 0; i < channels->count(); ++i)
+        widest = std::max(widest, channels->fontMetrics().horizontalAdvance(channels->itemText(i)));
+    const int width = m_channelWidth + std::max(0, widest - m_widestChannel);
+    if (channels->width() != width) channels->resize(width, channels->height());
+    const QString lossTip = QString::fromStdString(cableLossTip(inputs.band));
+    const QString warningTip = texts.band.limitDbm
+                                   ? QString::fromStdString(legalLimitTip(*texts.band.limitDbm))
+                                   : m_warningTip;
+    if (lossTip == m_lossTip && warningTip == m_warningTip) return;
+    m_lossTip = lossTip;
+    m_warningTip = warningTip;
+    for (const LinkEndControls* end : {&m_c.end1, &m_c.end2}) {
+        explain(end->lossPerMetre, lossTip);
+        explain(end->warning, warningTip);
+    }
+}
+
+} // namespace tarvanel
