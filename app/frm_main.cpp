@@ -26,10 +26,13 @@
 #include "path/profile_page.h"
 #include "path/profile_table_model.h"
 #include "path/rate_table_model.h"
+#include "plan_export/export_dialog.h"
 #include "plan_ui/plan_controller.h"
+#include "plan_views/plan_views.h"
 #include "rules/channel_rules.h"
 #include "rules/power_unit_rules.h"
 #include "sites/sites_window.h"
+#include "survey/survey_output.h"
 #include "texts/link_texts.h"
 #include "widgets/click_area.h"
 #include "widgets/fold_button.h"
@@ -130,12 +133,13 @@ FrmMain::FrmMain(QWidget* parent)
     auto* report = new QAction(QStringLiteral("Αναφορά PDF..."), this);
     report->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     connect(report, &QAction::triggered, this,
-            [this] { exportReport(this, inputs(), m_planFile->fileName()); });
+            [this] { exportReport(this, m_plan, m_planFile->fileName()); });
     addAction(report);
-    addMapAction(this, m_plan); // the map window, built when first opened
+    addExportAction(this, m_plan);
+    QAction* map = addMapAction(this, m_plan); // the map window, built when first opened
     setContextMenuPolicy(Qt::ActionsContextMenu);
     connectPathPanel();
-    addSitesWindowAction(this, m_plan);
+    joinPlanViews(this, m_plan, map, addSitesWindowAction(this, m_plan));
 
     installBehaviours();
     // A new window's plan holds what its table starts the boxes with.
@@ -496,8 +500,10 @@ void FrmMain::copySummary() {
     Timer1_Timer();
     Timer2_Timer();
     const LinkInputs now = inputs();
-    QGuiApplication::clipboard()->setText(
-        linkSummary(now, linkTexts(now, numberLocaleFrom(m_locale)), m_locale));
+    const NumberLocale locale = numberLocaleFrom(m_locale);
+    if (!m_elevation) m_elevation = std::make_unique<ElevationReader>();
+    QGuiApplication::clipboard()->setText(linkSummary(
+        now, linkTexts(now, locale), m_locale, surveySectionNow(m_plan, *m_elevation, locale)));
 }
 
 // Ends the program, once unsaved changes are saved or let go.

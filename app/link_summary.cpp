@@ -6,12 +6,16 @@
 
 namespace tarvanel {
 
-Sheet linkSheetOf(const LinkInputs& inputs, const LinkTexts& texts, const QLocale& locale) {
-    return linkSheet(productTitle().toStdString(), inputs, texts, numberLocaleFrom(locale));
+Sheet linkSheetOf(const LinkInputs& inputs, const LinkTexts& texts, const QLocale& locale,
+                  const SheetSection& survey) {
+    Sheet sheet = linkSheet(productTitle().toStdString(), inputs, texts, numberLocaleFrom(locale));
+    if (!survey.heading.empty()) sheet.sections.push_back(survey);
+    return sheet;
 }
 
-QString linkSummary(const LinkInputs& inputs, const LinkTexts& texts, const QLocale& locale) {
-    return QString::fromStdString(sheetText(linkSheetOf(inputs, texts, locale)));
+QString linkSummary(const LinkInputs& inputs, const LinkTexts& texts, const QLocale& locale,
+                    const SheetSection& survey) {
+    return QString::fromStdString(sheetText(linkSheetOf(inputs, texts, locale, survey)));
 }
 
 } // namespace tarvanel

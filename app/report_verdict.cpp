@@ -74,8 +74,14 @@ std::vector<VerdictLine> reportVerdict(const LinkFigures& figures, const LinkTex
     for (const auto& [name, power] : {std::pair{"lblLegalPower1", &texts.readouts.legalPower1},
                                       {"lblLegalPower2", &texts.readouts.legalPower2}})
         if (!power->empty()) lines.push_back(captioned(name, *power, Tone::Plain));
+    const std::vector<VerdictLine> warnings = reportWarnings(texts);
+    lines.insert(lines.end(), warnings.begin(), warnings.end());
+    return lines;
+}
 
-    // The warnings the window shows.
+std::vector<VerdictLine> reportWarnings(const LinkTexts& texts) {
+    std::vector<VerdictLine> lines;
+    const PathTexts& path = texts.path;
     for (const auto& [end, shown, eirp] :
          {std::tuple{LinkEnd::One, texts.warning1, &texts.results.eirp1},
           {LinkEnd::Two, texts.warning2, &texts.results.eirp2}})

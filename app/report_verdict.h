@@ -20,4 +20,9 @@ struct LinkTexts;
 std::vector<VerdictLine> reportVerdict(const LinkFigures& figures, const LinkTexts& texts,
                                        const NumberLocale& locale);
 
+// The warnings the window shows, in red, as the verdict ends with them: EIRP
+// above the limit, a target below the sensitivity, an alignment to check,
+// ground missing.
+std::vector<VerdictLine> reportWarnings(const LinkTexts& texts);
+
 } // namespace tarvanel

@@ -28,6 +28,17 @@ Outcome<GeodesicPath> geodesicBetween(const Position& end1, const Position& end2
     return {path};
 }
 
+Outcome<GeodesicStep> geodesicStep(const Position& start, double bearing, double km) {
+    if (!inRange(start) || !std::isfinite(bearing) || !std::isfinite(km))
+        return Failed{EngineError::InvalidOperation};
+    GeodesicStep step;
+    GeographicLib::Geodesic::WGS84().Direct(start.latitude, start.longitude, bearing, km * 1000.0,
+                                            step.position.latitude, step.position.longitude,
+                                            step.bearing);
+    step.bearing = wrapBearing(step.bearing);
+    return {step};
+}
+
 double wrapBearing(double degrees) {
     double wrapped = std::fmod(degrees, 360.0);
     if (wrapped < 0.0) wrapped += 360.0;           // -1e-20 + 360 rounds to 360 itself

@@ -24,6 +24,15 @@ struct GeodesicPath {
 // not finite); readPosition never gives one.
 Outcome<GeodesicPath> geodesicBetween(const Position& end1, const Position& end2);
 
+// Where a geodesic from `start`, leaving it on the true bearing `bearing`,
+// is after `km`, and its true bearing there (onward). 6.333 km from
+// 37.97552, 23.73484 on 38.8 degrees is about 38.02000, 23.78000.
+struct GeodesicStep {
+    Position position;
+    double bearing = 0.0;
+};
+Outcome<GeodesicStep> geodesicStep(const Position& start, double bearing, double km);
+
 // A finite angle in degrees wrapped to [0, 360): -90 -> 270, 360 -> 0.
 double wrapBearing(double degrees);
 

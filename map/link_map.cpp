@@ -9,16 +9,13 @@
 
 namespace tarvanel {
 
-void paintLinkMap(QPainter& painter, const QRectF& box, const Plan& plan, LinkId link,
-                  ElevationReader& reader, const QString& elevationFolder) {
-    MapScene scene = mapSceneOf(plan, numberLocaleFrom(QLocale()));
-    scene.current = link;
-    std::vector<Position> ends;
-    if (const Link* shown = plan.link(link))
-        for (const SiteId end : shown->ends)
-            if (const auto* site = scene.site(end); site && site->position)
-                ends.push_back(*site->position);
-    const MapProjection projection(MapProjection::fitting(ends, box.size()), box.size());
+namespace {
+
+// The scene fitted to the positions `fitted`, its current link thick.
+void paintScene(QPainter& painter, const QRectF& box, const MapScene& scene,
+                const std::vector<Position>& fitted, ElevationReader& reader,
+                const QString& elevationFolder) {
+    const MapProjection projection(MapProjection::fitting(fitted, box.size()), box.size());
 
     painter.save();
     painter.setClipRect(box);
@@ -34,6 +31,26 @@ void paintLinkMap(QPainter& painter, const QRectF& box, const Plan& plan, LinkId
     paintScaleBar(painter, area, projection.place().metresPerPixel);
     paintNorthArrow(painter, area);
     painter.restore();
+}
+
+} // namespace
+
+void paintLinkMap(QPainter& painter, const QRectF& box, const Plan& plan, LinkId link,
+                  ElevationReader& reader, const QString& elevationFolder) {
+    MapScene scene = mapSceneOf(plan, numberLocaleFrom(QLocale()));
+    scene.current = link;
+    std::vector<Position> ends;
+    if (const Link* shown = plan.link(link))
+        for (const SiteId end : shown->ends)
+            if (const auto* site = scene.site(end); site && site->position)
+                ends.push_back(*site->position);
+    paintScene(painter, box, scene, ends, reader, elevationFolder);
+}
+
+void paintPlanMap(QPainter& painter, const QRectF& box, const Plan& plan, ElevationReader& reader,
+                  const QString& elevationFolder) {
+    const MapScene scene = mapSceneOf(plan, numberLocaleFrom(QLocale()));
+    paintScene(painter, box, scene, scene.positions(), reader, elevationFolder);
 }
 
 } // namespace tarvanel

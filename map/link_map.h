@@ -20,4 +20,9 @@ class ElevationReader;
 void paintLinkMap(QPainter& painter, const QRectF& box, const Plan& plan, LinkId link,
                   ElevationReader& reader, const QString& elevationFolder);
 
+// The same around every site of the plan whose position reads, the current
+// link thick: the map of a plan's report.
+void paintPlanMap(QPainter& painter, const QRectF& box, const Plan& plan, ElevationReader& reader,
+                  const QString& elevationFolder);
+
 } // namespace tarvanel

@@ -40,6 +40,7 @@ public:
     bool backgroundPending() const { return m_loader.busy() || m_backgroundWanted.isActive(); }
 
     void setSurveyLines(std::vector<SurveyLine> lines);
+    const std::vector<SurveyLine>& surveyLines() const { return m_survey; }
     void setViewshed(std::optional<ViewshedLayer> layer);
     const std::optional<ViewshedLayer>& viewshed() const { return m_viewshed; }
 

@@ -2,6 +2,7 @@
 
 #include "path/profile_table_model.h"
 #include "path/profile_table_view.h"
+#include "widgets/csv_saving.h"
 
 #include <QFile>
 #include <QFileDialog>
@@ -18,6 +19,7 @@ ProfilePage::ProfilePage(Plan& plan, QWidget* parent)
     , m_model(new ProfileTableModel(plan, this))
     , m_table(new ProfileTableView(this))
     , m_fromCsv(new QPushButton(QStringLiteral("Από αρχείο CSV..."), this))
+    , m_toCsv(new QPushButton(QStringLiteral("Αποθήκευση CSV..."), this))
     , m_fromElevation(new QPushButton(QStringLiteral("Έδαφος από αρχεία υψομέτρων"), this))
     , m_plan(plan) {
     m_table->setModel(m_model);
@@ -30,16 +32,20 @@ ProfilePage::ProfilePage(Plan& plan, QWidget* parent)
     m_fromCsv->setObjectName(QStringLiteral("cmdProfileCsv"));
     m_fromCsv->setToolTip(QStringLiteral("Στήλες: απόσταση σε km, υψόμετρο εδάφους σε m, ό,τι "
                                          "στέκεται πάνω του σε m· με ή χωρίς γραμμή επικεφαλίδων"));
+    m_toCsv->setObjectName(QStringLiteral("cmdProfileSaveCsv"));
+    m_toCsv->setToolTip(QStringLiteral("Τα σημεία σε αρχείο CSV, όπως τα διαβάζει το «Από "
+                                       "αρχείο CSV...»"));
     m_fromElevation->setObjectName(QStringLiteral("cmdProfileElevation"));
     m_fromElevation->setToolTip(QStringLiteral("Από πλακίδια SRTM (.hgt) ή GeoTIFF σε φάκελο "
                                                "της επιλογής σας, με τις δύο θέσεις"));
-    for (QPushButton* button : {m_fromCsv, m_fromElevation}) {
+    for (QPushButton* button : {m_fromCsv, m_toCsv, m_fromElevation}) {
         button->setAutoDefault(false);
         button->setAccessibleDescription(button->toolTip());
     }
     auto* buttons = new QHBoxLayout;
     buttons->setContentsMargins(0, 0, 0, 0);
     buttons->addWidget(m_fromCsv);
+    buttons->addWidget(m_toCsv);
     buttons->addWidget(m_fromElevation);
     buttons->addStretch();
     auto* layout = new QVBoxLayout(this);
@@ -49,7 +55,22 @@ ProfilePage::ProfilePage(Plan& plan, QWidget* parent)
     layout->addLayout(buttons);
 
     connect(m_fromCsv, &QPushButton::clicked, this, &ProfilePage::chooseCsv);
+    connect(m_toCsv, &QPushButton::clicked, this, [this] {
+        saveCsvFile(this, QStringLiteral("Αποθήκευση σημείων εδάφους"),
+                    QStringLiteral("σημεία εδάφους.csv"), csv());
+    });
     connect(m_fromElevation, &QPushButton::clicked, this, &ProfilePage::elevationRequested);
+}
+
+QString ProfilePage::csv() const {
+    QList<QStringList> rows;
+    for (const ProfilePointFields& point : m_model->points())
+        rows.append({QString::fromStdString(point.distanceKm),
+                     QString::fromStdString(point.groundM),
+                     QString::fromStdString(point.clutterM)});
+    return csvText(
+        {QStringLiteral("distance_km"), QStringLiteral("ground_m"), QStringLiteral("clutter_m")},
+        rows);
 }
 
 void ProfilePage::setSource(const QString& source) {

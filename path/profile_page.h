@@ -12,8 +12,9 @@ class ProfileTableModel;
 class ProfileTableView;
 
 // The ground profile's page: the table of points, and below it the ways to
-// fill it from outside: a CSV file, or the user's elevation files along the
-// path between the two positions.
+// fill it from outside, a CSV file or the user's elevation files along the
+// path between the two positions, and to save it as a CSV file that reads
+// back (distance_km;ground_m;clutter_m, every point as typed).
 class ProfilePage : public QWidget {
     Q_OBJECT
 public:
@@ -30,6 +31,8 @@ public:
     // Reads a CSV file (distance_km;ground_m;clutter_m, a header line
     // allowed) into the table in place of its rows; false with the reason.
     bool importCsv(const QString& path, QString* problem);
+    // The points as typed under the header the CSV reader takes.
+    QString csv() const;
 
 signals:
     // The user asks for the ground from the elevation files.
@@ -41,6 +44,7 @@ private:
     ProfileTableModel* m_model;
     ProfileTableView* m_table;
     QPushButton* m_fromCsv;
+    QPushButton* m_toCsv;
     QPushButton* m_fromElevation;
     Plan& m_plan;
 };

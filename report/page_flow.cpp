@@ -17,6 +17,12 @@ bool PageFlow::keep(double height) {
     return true;
 }
 
+void PageFlow::newPage() {
+    if (m_pages.back().empty()) return;
+    m_pages.emplace_back();
+    m_y = m_top;
+}
+
 void PageFlow::gap(double height) {
     if (!m_pages.back().empty()) m_y += height;
 }

@@ -26,6 +26,8 @@ public:
     // Moves to a new page unless `height` still fits on this one or nothing
     // is on it yet; true when it moved.
     bool keep(double height);
+    // Moves to a new page unless nothing is on this one yet.
+    void newPage();
     // Space between pieces; none at the top of a page.
     void gap(double height);
     // The next `height` of the column, on this page or the next.

@@ -126,7 +126,9 @@ std::vector<SiteRow> siteRowsOf(const std::vector<PointFeature>& features, const
         site.position = degreesText(feature.position.latitude, locale) +
                         (decimal == "." ? ", " : "; ") +
                         degreesText(feature.position.longitude, locale);
-        if (feature.altitudeM)
+        const bool antennaHeight = std::ranges::any_of(
+            feature.attributes, [](const auto& field) { return field.first == kAntennaHeightKey; });
+        if (feature.altitudeM && !antennaHeight)
             site.ground = formatPattern(*feature.altitudeM, DisplayPattern::OneDecimal, locale);
         for (const auto& [name, value] : feature.attributes) {
             const std::size_t column = columnNamed(name);

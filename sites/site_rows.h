@@ -32,7 +32,11 @@ namespace tarvanel {
 //
 // A point of a vector file gives its name, its position (written with the
 // locale's decimal mark) and the fields named by the keys above; its height
-// (a GPX <ele>, a KML altitude) is the ground when no ground_m field is set.
+// (a GPX <ele>, a KML altitude) is the ground when no ground_m field is set,
+// unless the file says it is the antenna's (a field kAntennaHeightKey, as
+// the plan's export writes it: its ground then is its ground_m alone).
+
+inline constexpr const char* kAntennaHeightKey = "antenna_asl_m";
 
 struct SiteRow {
     std::size_t line = 0; // in the text read, from 1; for a vector file, its feature's place

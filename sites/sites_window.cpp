@@ -1,12 +1,15 @@
 #include "sites/sites_window.h"
 
 #include "elevation/elevation_loader.h"
+#include "plan_export/export_dialog.h"
 #include "sites/site_columns.h"
 #include "sites/site_import.h"
 #include "sites/sites_model.h"
 #include "sites/sites_view.h"
+#include "survey/survey_csv.h"
 #include "survey/survey_model.h"
 #include "survey/survey_view.h"
+#include "widgets/csv_saving.h"
 #include "widgets/qt_number_locale.h"
 #include "widgets/spoken_notice.h"
 
@@ -95,8 +98,12 @@ SitesWindow::SitesWindow(Plan& plan, QWidget* parent)
     auto* import = button(QStringLiteral("Εισαγωγή από αρχείο..."), "cmdImportSites",
                           QStringLiteral("CSV με επικεφαλίδα (name;position;ground_m;mast_m ή "
                                          "name;lat;lon;...), KML, GeoJSON ή GPX"));
+    auto* exporting =
+        button(QStringLiteral("Εξαγωγή..."), "cmdExportPlan",
+               QStringLiteral("Οι τοποθεσίες και οι ζεύξεις του σχεδίου σε KML (Google Earth) ή "
+                              "GeoJSON"));
     auto* siteButtons = new QHBoxLayout;
-    for (QPushButton* b : {add, remove, import})
+    for (QPushButton* b : {add, remove, import, exporting})
         siteButtons->addWidget(b);
     siteButtons->addStretch();
     auto* sitesPart = new QWidget;
@@ -130,6 +137,13 @@ SitesWindow::SitesWindow(Plan& plan, QWidget* parent)
     surveyLayout->addLayout(surveyBar);
     surveyLayout->addWidget(captionOf(m_surveyView, QStringLiteral("Έρευνα")));
     surveyLayout->addWidget(m_surveyView);
+    auto* saveSurvey = button(QStringLiteral("Αποθήκευση CSV..."), "cmdSurveyCsv",
+                              QStringLiteral("Ο πίνακας της έρευνας σε αρχείο CSV, με τις στήλες "
+                                             "κάθε τοποθεσίας που διαβάζει η εισαγωγή"));
+    auto* surveyButtons = new QHBoxLayout;
+    surveyButtons->addWidget(saveSurvey);
+    surveyButtons->addStretch();
+    surveyLayout->addLayout(surveyButtons);
 
     auto* split = new QSplitter(Qt::Vertical);
     split->addWidget(sitesPart);
@@ -155,6 +169,18 @@ SitesWindow::SitesWindow(Plan& plan, QWidget* parent)
     connect(add, &QPushButton::clicked, m_sitesView, &SitesView::addSite);
     connect(remove, &QPushButton::clicked, m_sitesView, &SitesView::removeSelectedRows);
     connect(import, &QPushButton::clicked, this, &SitesWindow::chooseImport);
+    connect(exporting, &QPushButton::clicked, this, [this] {
+        if (const QString written = exportPlan(this, m_plan); !written.isEmpty()) tell(written);
+    });
+    connect(saveSurvey, &QPushButton::clicked, this, [this] {
+        const QString name = m_from->currentIndex() > 0
+                                 ? QStringLiteral("έρευνα από %1.csv").arg(m_from->currentText())
+                                 : QStringLiteral("έρευνα.csv");
+        const QString file =
+            saveCsvFile(this, QStringLiteral("Αποθήκευση έρευνας"), name, surveyCsv(*m_surveyView));
+        if (!file.isEmpty())
+            tell(QStringLiteral("Γράφτηκε το %1.").arg(QDir::toNativeSeparators(file)));
+    });
     connect(m_sitesView, &SitesView::told, this, &SitesWindow::tell);
     connect(m_from, &QComboBox::activated, this,
             [this](int index) { m_plan.setSurveySite(m_from->itemData(index).toInt()); });
@@ -173,13 +199,22 @@ SitesWindow::SitesWindow(Plan& plan, QWidget* parent)
         else
             m_survey->resume();
     });
+    connect(m_sitesView->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& now) {
+                if (now.isValid() && now.row() < m_sites->siteCount())
+                    emit siteSelected(m_plan.sites()[static_cast<std::size_t>(now.row())].id);
+            });
+    // The current pair's row stays selected while the survey fills in.
+    connect(m_survey, &QAbstractItemModel::modelReset, this, &SitesWindow::selectCurrentPair);
     m_listening = m_plan.listen([this](const PlanChange& change) {
         using Kind = PlanChange::Kind;
+        if (change.kind == Kind::CurrentLink) selectCurrentPair();
         if (change.kind != Kind::LinkAdded && change.kind != Kind::LinkChanged &&
             change.kind != Kind::LinkRemoved && change.kind != Kind::CurrentLink)
             showPlan();
     });
     showPlan();
+    selectCurrentPair();
     m_sitesView->resizeColumnsToContents();
 }
 
@@ -187,6 +222,23 @@ SitesWindow::SitesWindow(Plan& plan, QWidget* parent)
 SitesWindow::~SitesWindow() {
     m_sites->stopWriting();
     m_plan.unlisten(m_listening);
+}
+
+void SitesWindow::selectSite(SiteId id) {
+    const auto& sites = m_plan.sites();
+    const auto found = std::ranges::find(sites, id, &Site::id);
+    if (found == sites.end() || m_sitesView->currentIndex().row() == found - sites.begin()) return;
+    const QModelIndex first = m_sites->index(static_cast<int>(found - sites.begin()), 0);
+    m_sitesView->setCurrentIndex(first);
+    m_sitesView->scrollTo(first);
+}
+
+// The survey's row of the current link, when the link is from the survey's site.
+void SitesWindow::selectCurrentPair() {
+    const auto [end1, end2] = m_plan.current().ends;
+    const SiteId from = m_plan.surveySite();
+    if (from && (end1 == from || end2 == from))
+        m_surveyView->selectSite(end1 == from ? end2 : end1);
 }
 
 void SitesWindow::tell(const QString& message) {

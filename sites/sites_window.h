@@ -37,6 +37,12 @@ public:
     SurveyModel* survey() const { return m_survey; }
     // Adds the sites of a file; a file that gives none is told in a message.
     void importFile(const QString& path);
+    // Selects the site's row in the sites' table (a map chose it).
+    void selectSite(SiteId id);
+
+signals:
+    // The user moved to the row of a site in the sites' table.
+    void siteSelected(tarvanel::SiteId id);
 
 private:
     void tell(const QString& message);
@@ -45,6 +51,7 @@ private:
     void chooseFolder(bool asked);
     void showProgress(int done, int total);
     void surveyEnded(bool cancelled);
+    void selectCurrentPair();
 
     Plan& m_plan;
     int m_listening = 0;

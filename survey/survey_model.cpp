@@ -14,7 +14,11 @@ namespace tarvanel {
 
 namespace {
 
-constexpr int kColumns = static_cast<int>(SurveyColumnCount);
+constexpr int kColumns = SurveyModel::kSightColumn + 1;
+const char* const kSightCaption = "Ορατό";
+const char* const kSightToolTip =
+    "Από τον χάρτη: αν η άλλη τοποθεσία είναι σε οπτική επαφή με την επιλεγμένη (μόνο οπτική "
+    "επαφή, όχι ελεύθερη ζώνη Fresnel)· κενό χωρίς υπολογισμό ορατότητας από αυτήν";
 
 // The fields of a link a survey takes for every pair.
 Link settingsOf(Link link) {
@@ -149,6 +153,13 @@ void SurveyModel::resume() {
     survey();
 }
 
+void SurveyModel::setSights(SiteId from, std::map<SiteId, QString> words) {
+    m_sightsFrom = from;
+    m_sights = std::move(words);
+    if (rowCount() > 0)
+        emit dataChanged(index(0, kSightColumn), index(rowCount() - 1, kSightColumn));
+}
+
 int SurveyModel::waiting() const {
     return static_cast<int>(
         std::ranges::count_if(m_entries, [](const Entry& e) { return !e.result; }));
@@ -203,6 +214,7 @@ QVariant SurveyModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid()) return {};
     const Entry& entry = m_entries[static_cast<std::size_t>(index.row())];
     const auto column = static_cast<std::size_t>(index.column());
+    if (index.column() == kSightColumn) return sightData(entry.given.id, role);
     const SurveyRow* row = entry.result ? &entry.result->row : nullptr;
     switch (role) {
     case Qt::DisplayRole:
@@ -232,10 +244,36 @@ QVariant SurveyModel::data(const QModelIndex& index, int role) const {
     }
 }
 
+// The "Ορατό" column: the viewshed's word, only when it was worked out from
+// the survey's own site.
+QVariant SurveyModel::sightData(SiteId site, int role) const {
+    const auto word = [&] {
+        const auto found = m_sights.find(site);
+        return m_sightsFrom && m_sightsFrom == m_plan.surveySite() && found != m_sights.end()
+                   ? found->second
+                   : QString();
+    };
+    switch (role) {
+    case Qt::DisplayRole:
+    case SortRole:
+        return word();
+    case Qt::TextAlignmentRole:
+        return QVariant(Qt::AlignLeft | Qt::AlignVCenter);
+    case Qt::AccessibleDescriptionRole:
+        return QString::fromUtf8(kSightCaption);
+    case SiteIdRole:
+        return site;
+    default:
+        return {};
+    }
+}
+
 QVariant SurveyModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation == Qt::Vertical)
         return role == Qt::DisplayRole ? QVariant(section + 1) : QVariant();
-    if (section < 0 || section >= kColumns) return {};
+    if (section == kSightColumn && (role == Qt::DisplayRole || role == Qt::ToolTipRole))
+        return QString::fromUtf8(role == Qt::DisplayRole ? kSightCaption : kSightToolTip);
+    if (section < 0 || section >= kColumns - 1) return {};
     const SurveyColumnText& column = surveyColumns()[static_cast<std::size_t>(section)];
     if (role == Qt::DisplayRole) return QString::fromUtf8(column.caption);
     if (role == Qt::ToolTipRole) return QString::fromUtf8(column.toolTip);

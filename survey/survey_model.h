@@ -6,6 +6,7 @@
 
 #include <QAbstractTableModel>
 
+#include <map>
 #include <optional>
 #include <vector>
 
@@ -23,21 +24,29 @@ namespace tarvanel {
 //
 // A map reads the rows through SiteIdRole (the other site's id) and
 // MarginRole (the weaker way's margin in dB, a double; none while waiting),
-// and follows dataChanged and the resets.
+// and follows dataChanged and the resets. After the survey's own columns,
+// "Ορατό" says what a viewshed from the chosen site found for each other site
+// (setSights); it is empty for a viewshed from another site, or none.
 class SurveyModel : public QAbstractTableModel {
     Q_OBJECT
 public:
     enum Role { SiteIdRole = Qt::UserRole + 1, MarginRole, SortRole };
+    static constexpr int kSightColumn = static_cast<int>(SurveyColumnCount);
 
     explicit SurveyModel(Plan& plan, QObject* parent = nullptr);
     ~SurveyModel() override;
 
+    const Plan& plan() const { return m_plan; }
     SiteId siteAt(int row) const;
     const SurveyRow* rowAt(int row) const; // null while it waits
     // The pair of a computed row becomes the plan's current link, from the
     // chosen site: the link between the two (or a new one) with the survey's
     // settings and ground, and an empty ground of either site from the files.
     void makeCurrent(int row);
+
+    // Whether each site is seen from `from` ("ορατό", "όχι"; a site left out:
+    // not known), as a viewshed worked it out.
+    void setSights(SiteId from, std::map<SiteId, QString> words);
 
     void cancel(); // rows not yet computed stay blank
     void resume(); // computes the rows still blank
@@ -66,6 +75,7 @@ private:
     void survey();
     void take(const SurveyResult& result);
     Entry* entryOf(SiteId site);
+    QVariant sightData(SiteId site, int role) const;
 
     Plan& m_plan;
     int m_listening = 0;
@@ -78,6 +88,8 @@ private:
     Link m_settings;
     std::string m_folder;
     NumberLocale m_locale;
+    SiteId m_sightsFrom = 0;
+    std::map<SiteId, QString> m_sights;
 };
 
 } // namespace tarvanel

@@ -34,6 +34,17 @@ int SurveyView::surveyRow(const QModelIndex& index) const {
     return m_sorted->mapToSource(index).row();
 }
 
+void SurveyView::selectSite(SiteId site) {
+    for (int row = 0; row < m_survey->rowCount(); ++row)
+        if (m_survey->siteAt(row) == site) {
+            const QModelIndex shown = m_sorted->mapFromSource(m_survey->index(row, SurveyName));
+            setCurrentIndex(shown);
+            scrollTo(shown);
+            return;
+        }
+    clearSelection();
+}
+
 void SurveyView::makeCurrent(const QModelIndex& index) {
     if (index.isValid()) m_survey->makeCurrent(surveyRow(index));
 }

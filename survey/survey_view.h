@@ -1,5 +1,7 @@
 #pragma once
 
+#include "plan/site.h"
+
 #include <QTableView>
 
 class QSortFilterProxyModel;
@@ -20,6 +22,8 @@ public:
     SurveyModel* survey() const { return m_survey; }
     // The row of the survey shown at `index` of the view.
     int surveyRow(const QModelIndex& index) const;
+    // Selects the row of `site` (none: nothing selected), keeping it in view.
+    void selectSite(SiteId site);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

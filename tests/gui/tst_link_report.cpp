@@ -89,8 +89,15 @@ class TestLinkReport : public QObject {
 private slots:
     void writesAReadableReport() {
         QRectF box;
-        tarvanel::LinkReport report{
-            "Λόφος Υμηττού – Ταράτσα", QDate(2025, 3, 14), sheetOf(kSummaryLines), {}, {}, {}, {}};
+        tarvanel::LinkReport report{"Λόφος Υμηττού – Ταράτσα",
+                                    QDate(2025, 3, 14),
+                                    sheetOf(kSummaryLines),
+                                    {},
+                                    {},
+                                    {},
+                                    {},
+                                    {},
+                                    {}};
         report.drawSideView = [&box](QPainter& painter, const QRectF& area) {
             box = area;
             QPainterPath ground(area.bottomLeft());

@@ -7,6 +7,7 @@
 #include "app/dialog_language.h"
 #include "app/link_summary.h"
 #include "app/report_export.h"
+#include "elevation/elevation_loader.h"
 #include "path/path_side_view.h"
 #include "plan_file/plan_file.h"
 #include "plan_ui/plan_controller.h"
@@ -617,7 +618,10 @@ private slots:
         typePath("25");
         QTemporaryDir folder;
         const QString pdf = folder.filePath("ζεύξη.pdf");
-        QVERIFY(tarvanel::writeLinkReport(pdf, tarvanel::reportOf(m_window->inputs(), "δοκιμή")));
+        tarvanel::ElevationReader reader;
+        const tarvanel::Plan& plan = m_window->plan();
+        QVERIFY(tarvanel::writeLinkReport(
+            pdf, tarvanel::reportOf(plan, plan.currentLink(), "δοκιμή", {reader, {}})));
         QProcess text;
         text.start("pdftotext", {"-layout", pdf, "-"});
         QVERIFY(text.waitForFinished(30000));

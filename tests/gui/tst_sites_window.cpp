@@ -77,8 +77,9 @@ private slots:
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             path << QApplication::focusWidget()->objectName();
         }
-        QCOMPARE(path.join(' '), "cmdNewSite cmdDeleteSite cmdImportSites cboSurveySite "
-                                 "chkSurveyGround cmdSurveyFolder tblSurvey");
+        QCOMPARE(path.join(' '),
+                 "cmdNewSite cmdDeleteSite cmdImportSites cmdExportPlan cboSurveySite "
+                 "chkSurveyGround cmdSurveyFolder tblSurvey");
         QTest::keyClick(table("tblSurvey"), Qt::Key_Down);
         QCOMPARE(table("tblSurvey")->currentIndex().row(), 1);
         for (const char* name : {"tblSites", "tblSurvey"}) {

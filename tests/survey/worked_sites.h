@@ -33,4 +33,15 @@ inline Plan workedSites(const char* fadeMargin = "10") {
     return plan;
 }
 
+// The worked sites with three links from A: A-B (current), A-C and A-D.
+inline Plan workedLinks() {
+    Plan plan = workedSites();
+    for (SiteId other : {3, 4}) {
+        Link link = plan.current();
+        link.ends = {1, other};
+        plan.addLink(link);
+    }
+    return plan;
+}
+
 } // namespace tarvanel::testing
