@@ -24,18 +24,22 @@ const QString kMapKey = QStringLiteral("map");
 const QString kSurveySiteKey = QStringLiteral("survey_site");
 const QString kSurveyFolderKey = QStringLiteral("survey_folder");
 
-// A whole number from `least` to `most`, or nothing.
-std::optional<int> wholeNumber(const QJsonValue& value, double least, double most) {
+// Whether `value` is a whole number from `least` to `most`.
+bool isWholeNumber(const QJsonValue& value, double least, double most) {
     const double number = value.toDouble(-1.0);
-    if (!value.isDouble() || number < least || number > most || number != std::floor(number))
-        return std::nullopt;
-    return static_cast<int>(number);
+    return value.isDouble() && number >= least && number <= most && number == std::floor(number);
+}
+
+// A whole number from `least` to `most` (both within an int's range), or nothing.
+std::optional<int> wholeNumber(const QJsonValue& value, double least, double most) {
+    if (!isWholeNumber(value, least, most)) return std::nullopt;
+    return static_cast<int>(value.toDouble());
 }
 
 // The version, or a problem: missing or not a whole number from 1 on is a
 // wrong value, a later one than this program reads a newer plan.
 std::optional<PlanProblem> versionProblem(const QJsonValue& version) {
-    if (!wholeNumber(version, 1.0, 1e300))
+    if (!isWholeNumber(version, 1.0, 1e300))
         return PlanProblem{PlanProblemKind::WrongValue, kVersionKey,
                            QStringLiteral("ακέραιος αριθμός από 1 και πάνω")};
     if (version.toDouble() > kPlanVersion)

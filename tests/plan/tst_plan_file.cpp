@@ -183,6 +183,9 @@ private slots:
             << QByteArray(R"({"format": "geojson", "version": 1})") << int(K::NotAPlan) << "";
         QTest::newRow("newer") << QByteArray(R"({"format": "tarvanel-plan", "version": 3})")
                                << int(K::NewerVersion) << "3";
+        QTest::newRow("newer beyond any int")
+            << QByteArray(R"({"format": "tarvanel-plan", "version": 1.1e21})")
+            << int(K::NewerVersion) << "1.1e+21";
         QTest::newRow("no version")
             << QByteArray(R"({"format": "tarvanel-plan"})") << int(K::WrongValue) << "version";
         QTest::newRow("version 1.5") << QByteArray(R"({"format": "tarvanel-plan", "version": 1.5})")
