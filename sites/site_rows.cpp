@@ -16,13 +16,21 @@ constexpr std::size_t kLatitude = SiteColumnCount;
 constexpr std::size_t kLongitude = SiteColumnCount + 1;
 constexpr std::size_t kLeftOut = SiteColumnCount + 2;
 
-std::string_view unquoted(std::string_view cell) {
+std::string_view blanksTrimmed(std::string_view cell) {
     while (!cell.empty() && (cell.front() == ' ' || cell.front() == '\t'))
         cell.remove_prefix(1);
     while (!cell.empty() && (cell.back() == ' ' || cell.back() == '\t'))
         cell.remove_suffix(1);
+    return cell;
+}
+
+// Without one pair of surrounding quotes and the blanks outside and inside
+// them: a name's blanks at its ends are never kept (`" A "` is A), as the
+// table, which writes cells unquoted, would lose them.
+std::string_view unquoted(std::string_view cell) {
+    cell = blanksTrimmed(cell);
     if (cell.size() >= 2 && cell.front() == '"' && cell.back() == '"')
-        cell = cell.substr(1, cell.size() - 2);
+        cell = blanksTrimmed(cell.substr(1, cell.size() - 2));
     return cell;
 }
 

@@ -112,6 +112,11 @@ TEST(SiteRows, BlocksAndFiles) {
          kEnglish,
          "name,position\n\"G\",\"37.9, 23.8\"\nH,1,2\n",
          {{"G", "37.9, 23.8", "", "15", ""}, {"H", "1", "", "15", "Περισσότερα κελιά"}}},
+        // The table copies cells unquoted, which would lose them.
+        {"blanks inside quotes are not kept",
+         kEnglish,
+         "name,position,mast_m\n\" I \",\" 37.8, 23.8 \",12\n",
+         {{"I", "37.8, 23.8", "", "12", ""}}},
     };
     for (const Block& block : blocks) {
         SCOPED_TRACE(block.what);
