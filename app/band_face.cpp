@@ -1,5 +1,7 @@
 #include "app/band_face.h"
 
+#include "app/window_table.h"
+
 #include "engine/link_inputs.h"
 #include "inputs/link_end_controls.h"
 #include "rules/channel_rules.h"
@@ -34,8 +36,8 @@ BandFace::BandFace(const WindowControls& controls)
     : m_c(controls)
     , m_channelWidth(controls.Combo1->width())
     , m_widestChannel(widestText(controls.Combo1->fontMetrics(), channelItems(Band::GHz2_4)))
-    , m_lossTip(controls.end1.lossPerMetre->toolTip())
-    , m_warningTip(controls.end1.warning->toolTip()) {
+    , m_lossTip(QString::fromUtf8(rowOf(Role::LossPerMetre, LinkEnd::One).toolTip))
+    , m_warningTip(QString::fromUtf8(rowOf(Role::Warning, LinkEnd::One).toolTip)) {
     QPalette palette = m_c.lblIndoors->palette();
     palette.setColor(QPalette::WindowText, kWarningRed);
     m_c.lblIndoors->setPalette(palette);
