@@ -82,8 +82,8 @@ std::optional<LinkInputs> groundFromFiles(QWidget* parent, const LinkInputs& inp
     for (const GroundSample& sample : profile.samples)
         path.points.push_back({written(sample.km, DisplayPattern::ThreeDecimals),
                                written(sample.groundM, DisplayPattern::OneDecimal), ""});
-    path.pointsSource =
-        std::string(kElevationFilesSource) + ", " + QDir(folder).dirName().toStdString();
+    path.pointsSource = kElevationFilesSource;
+    path.pointsSource.append(", ").append(QDir(folder).dirName().toStdString());
     if (const QString remarks = remarksOn(profile); !remarks.isEmpty())
         QMessageBox::information(parent, kTitle, remarks);
     return filled;
