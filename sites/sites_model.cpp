@@ -121,7 +121,7 @@ void SitesModel::addRows(std::vector<SiteRow> rows) {
     nameMarksChanged();
 }
 
-QStringList SitesModel::removeRows(std::vector<int> rows) {
+QStringList SitesModel::removeSites(std::vector<int> rows) {
     std::ranges::sort(rows, std::greater<>());
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
     QStringList kept;

@@ -32,7 +32,7 @@ public:
     void addRows(std::vector<SiteRow> rows);
     // Removes the rows; the sites of the current link stay: their names, for
     // the user to be told why.
-    QStringList removeRows(std::vector<int> rows);
+    QStringList removeSites(std::vector<int> rows);
     int siteCount() const { return m_siteRows; }
     // From now on an edit writes nothing (its window is going, and with it
     // perhaps the main window, whose controls follow the plan).

@@ -51,7 +51,7 @@ void SitesView::addSite() {
 
 void SitesView::removeSelectedRows() {
     const std::set<int> rows = selectedRows(*this);
-    const QStringList kept = sites()->removeRows({rows.begin(), rows.end()});
+    const QStringList kept = sites()->removeSites({rows.begin(), rows.end()});
     if (!kept.isEmpty())
         emit told(QStringLiteral("Δεν διαγράφεται: %1 είναι άκρο της τρέχουσας ζεύξης. Κάντε "
                                  "πρώτα τρέχουσα μια άλλη ζεύξη.")
