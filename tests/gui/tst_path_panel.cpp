@@ -67,7 +67,10 @@ class TestPathPanel : public WindowTest {
                 tarvanel::openPlanIn(*m_window, step);
             else if (step.startsWith("cmd"))
                 get<QAbstractButton>(step)->click();
-            else if (m_window->activateWindow(); QTest::qWaitForWindowActive(m_window.get()))
+            else if (step.endsWith("...")) {
+                for (QAction* action : m_window->actions())
+                    if (action->text() == step) action->trigger();
+            } else if (m_window->activateWindow(); QTest::qWaitForWindowActive(m_window.get()))
                 QTest::keySequence(m_window.get(), QKeySequence(step)); // active after a dialog
     }
 
@@ -520,17 +523,20 @@ private slots:
                             heard->text(QAccessible::Description);
             }
             english += said.remove(QRegularExpression( // paths, file types, all but Latin
-                "/\\S*|\\b(PDF|pdf|CSV|csv|txt|JSON|hgt|GeoTIFF|[Tt]arvanel)\\b|[^A-Za-z ]"));
+                "/\\S*|\\b(PDF|pdf|CSV|csv|txt|JSON|hgt|GeoTIFF|[Tt]arvanel|KML|kml|GeoJSON|"
+                "geojson|Google Earth)\\b|[^A-Za-z ]"));
             return seen.last() == "Αναφορά PDF" && seen.count(seen.last()) < 3; // not the question
         };
-        answerDialogs({"Ctrl+S", "Ctrl+O", damaged, "cmdProfileCsv", "cmdProfileElevation", plan,
+        answerDialogs({"Ctrl+S", "Ctrl+O", damaged, "cmdProfileCsv", "cmdProfileSaveCsv",
+                       "Εξαγωγή...", "cmdProfileElevation", plan,
                        "Ctrl+P", "Text2=5", plan, "txtPosition1=37.5, 23.2",
                        "txtPosition2=37.5, 23.8", "cmdProfileElevation"},
                       read);
         openWindow(true); // a new plan
         answerDialogs({"Ctrl+P"}, read);
         QCOMPARE(seen, (QStringList{"Αποθήκευση σχεδίου", "Άνοιγμα σχεδίου", "Άνοιγμα σχεδίου",
-                                    "Σημεία εδάφους από αρχείο CSV", "Έδαφος από αρχεία υψομέτρων",
+                                    "Σημεία εδάφους από αρχείο CSV", "Αποθήκευση σημείων εδάφους",
+                                    "Εξαγωγή σχεδίου", "Έδαφος από αρχεία υψομέτρων",
                                     "Αναφορά PDF", "Αλλαγές χωρίς αποθήκευση",
                                     "Φάκελος με αρχεία υψομέτρων (.hgt, GeoTIFF)", "Αναφορά PDF",
                                     "Αναφορά PDF", "Αναφορά PDF"}));
