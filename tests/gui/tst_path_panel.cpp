@@ -528,16 +528,15 @@ private slots:
             return seen.last() == "Αναφορά PDF" && seen.count(seen.last()) < 3; // not the question
         };
         answerDialogs({"Ctrl+S", "Ctrl+O", damaged, "cmdProfileCsv", "cmdProfileSaveCsv",
-                       "Εξαγωγή...", "cmdProfileElevation", plan,
-                       "Ctrl+P", "Text2=5", plan, "txtPosition1=37.5, 23.2",
-                       "txtPosition2=37.5, 23.8", "cmdProfileElevation"},
+                       "Εξαγωγή...", "cmdProfileElevation", plan, "Ctrl+P", "Text2=5", plan,
+                       "txtPosition1=37.5, 23.2", "txtPosition2=37.5, 23.8", "cmdProfileElevation"},
                       read);
         openWindow(true); // a new plan
         answerDialogs({"Ctrl+P"}, read);
         QCOMPARE(seen, (QStringList{"Αποθήκευση σχεδίου", "Άνοιγμα σχεδίου", "Άνοιγμα σχεδίου",
                                     "Σημεία εδάφους από αρχείο CSV", "Αποθήκευση σημείων εδάφους",
-                                    "Εξαγωγή σχεδίου", "Έδαφος από αρχεία υψομέτρων",
-                                    "Αναφορά PDF", "Αλλαγές χωρίς αποθήκευση",
+                                    "Εξαγωγή σχεδίου", "Έδαφος από αρχεία υψομέτρων", "Αναφορά PDF",
+                                    "Αλλαγές χωρίς αποθήκευση",
                                     "Φάκελος με αρχεία υψομέτρων (.hgt, GeoTIFF)", "Αναφορά PDF",
                                     "Αναφορά PDF", "Αναφορά PDF"}));
         QCOMPARE(english.simplified(), QString());
