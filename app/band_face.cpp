@@ -1,11 +1,11 @@
 #include "app/band_face.h"
 
 #include "app/window_table.h"
-
 #include "engine/link_inputs.h"
 #include "inputs/link_end_controls.h"
 #include "rules/channel_rules.h"
 #include "texts/link_texts.h"
+#include "widgets/explained.h"
 #include "widgets/window_colours.h"
 
 #include <QComboBox>
@@ -23,11 +23,6 @@ int widestText(const QFontMetrics& metrics, const std::vector<std::string>& text
     for (const std::string& text : texts)
         widest = std::max(widest, metrics.horizontalAdvance(QString::fromStdString(text)));
     return widest;
-}
-
-void explain(QWidget* widget, const QString& text) {
-    widget->setToolTip(text);
-    widget->setAccessibleDescription(text);
 }
 
 } // namespace
@@ -48,9 +43,8 @@ void BandFace::show(const LinkTexts& texts, const LinkInputs& inputs) {
     // The channel box widens by as much as the band's longest channel (" 165")
     // is longer than the 2.4 GHz band's, for which the window's table made it.
     QComboBox* channels = m_c.Combo1;
-    int widest = 0;
-    for (int i = 0; i < channels->count(); ++i)
-        widest = std::max(widest, channels->fontMetrics().horizontalAdvance(channels->itemText(i)));
+    const int widest = widestText(channels->fontMetrics(),
+                                  channelItems(inputs.band, widthIn(inputs.band, inputs.width)));
     const int width = m_channelWidth + std::max(0, widest - m_widestChannel);
     if (channels->width() != width) channels->resize(width, channels->height());
     const QString lossTip = QString::fromStdString(cableLossTip(inputs.band));

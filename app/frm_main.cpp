@@ -150,7 +150,10 @@ FrmMain::FrmMain(QWidget* parent)
     m_plan.listen([this](const PlanChange&) { planChanged(); });
     showInputs();
     // What a screen reader user hears of the results, and the key that walks them.
-    m_announcer = new ResultAnnouncer(this, {m_c.end1.warning, m_c.end2.warning, m_c.lblIndoors});
+    m_announcer =
+        new ResultAnnouncer(this, {{m_c.end1.warning, warningNameOf(LinkEnd::One)},
+                                   {m_c.end2.warning, warningNameOf(LinkEnd::Two)},
+                                   {m_c.lblIndoors, windowNameOf(rowNamed("lblIndoors"))}});
     new ResultWalk(this);
 
     connect(m_c.Timer1, &QTimer::timeout, this, [this] {

@@ -99,7 +99,7 @@ private:
     PowerUnits* m_powerUnits = nullptr;
     ChannelSelector* m_channels = nullptr;
     std::unique_ptr<CableLossLabels> m_cableLosses;
-    std::unique_ptr<BandFace> m_bandFace; // what the face says of the band
+    std::unique_ptr<BandFace> m_bandFace;         // what the face says of the band
     PlanController* m_planFile = nullptr;         // the plan file: its name, unsaved changes
     std::unique_ptr<ElevationReader> m_elevation; // loads its plugin on first use
     ResultAnnouncer* m_announcer = nullptr;

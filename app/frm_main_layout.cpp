@@ -26,9 +26,7 @@ QTimer* timer(QObject* parent, const char* name, int intervalMs) {
 
 // A warning is read as the EIRP it warns about: "Interface 1 EIRP: ...".
 void nameWarning(QLabel* warning, LinkEnd end) {
-    warning->setAccessibleName(QString::fromUtf8(rowOf(Role::Eirp, end).caption) +
-                               QStringLiteral(": ") +
-                               QString::fromUtf8(rowOf(Role::Warning, end).text));
+    warning->setAccessibleName(warningNameOf(end));
 }
 
 } // namespace

@@ -10,11 +10,14 @@
 
 namespace tarvanel {
 
-ResultAnnouncer::ResultAnnouncer(QWidget* window, QList<QLabel*> warnings)
+ResultAnnouncer::ResultAnnouncer(QWidget* window, QList<std::pair<QLabel*, QString>> warnings)
     : QObject(window)
     , m_window(window)
-    , m_warnings(std::move(warnings))
     , m_notice(new SpokenNotice(window)) {
+    for (const auto& [warning, name] : warnings) {
+        m_warnings << warning;
+        m_warningNames.insert(warning, name);
+    }
     m_notice->setObjectName(QStringLiteral("ntcResults"));
     m_pause.setSingleShot(true);
     m_pause.setInterval(kPauseMs);
@@ -36,7 +39,8 @@ QList<std::pair<const QLabel*, QString>> ResultAnnouncer::sayings() const {
         if (const auto* result = qobject_cast<const ResultLabel*>(label))
             sayings.emplace_back(label, result->spokenName().trimmed());
         else
-            sayings.emplace_back(label, label->isVisible() ? label->accessibleName() : QString());
+            sayings.emplace_back(label,
+                                 label->isVisible() ? m_warningNames.value(label) : QString());
     }
     return sayings;
 }

@@ -25,7 +25,8 @@ public:
     // The time without a new result after which the changes are heard.
     static constexpr int kPauseMs = 700;
 
-    ResultAnnouncer(QWidget* window, QList<QLabel*> warnings);
+    // `warnings`: each warning label and what it says while shown.
+    ResultAnnouncer(QWidget* window, QList<std::pair<QLabel*, QString>> warnings);
 
     // To be called after each refresh that wrote the result labels (a
     // warning that shows or hides calls it itself).
@@ -45,6 +46,7 @@ private:
 
     QWidget* m_window;
     QList<QLabel*> m_warnings;
+    QHash<const QLabel*, QString> m_warningNames;
     SpokenNotice* m_notice;
     QTimer m_pause;
     // What each label said when last announced, or when first shown.

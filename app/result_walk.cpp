@@ -16,15 +16,6 @@ ResultWalk::ResultWalk(QWidget* window)
     , m_window(window) {
     connect(new QShortcut(kNextKey, window), &QShortcut::activated, this, [this] { step(1); });
     connect(new QShortcut(kPreviousKey, window), &QShortcut::activated, this, [this] { step(-1); });
-    // The results are told as they are first shown: the path panel's when it opens.
-    window->installEventFilter(this);
-}
-
-void ResultWalk::hint(QObject* part) {
-    QList<ResultLabel*> results = part->findChildren<ResultLabel*>();
-    if (auto* result = qobject_cast<ResultLabel*>(part)) results << result;
-    for (ResultLabel* result : results)
-        if (result->toolTip().isEmpty()) result->setToolTip(QString::fromUtf8(kHint));
 }
 
 void ResultWalk::step(int direction) {
@@ -63,10 +54,6 @@ void ResultWalk::back() {
 }
 
 bool ResultWalk::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_window) {
-        if (event->type() == QEvent::ChildPolished) hint(static_cast<QChildEvent*>(event)->child());
-        return false;
-    }
     auto* result = static_cast<QLabel*>(watched);
     if (event->type() == QEvent::FocusOut) {
         // Another window or a menu for a while: the focus comes back here.

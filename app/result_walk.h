@@ -1,5 +1,7 @@
 #pragma once
 
+#include "widgets/result_label.h"
+
 #include <QKeySequence>
 #include <QObject>
 #include <QPointer>
@@ -15,14 +17,13 @@ namespace tarvanel {
 // it as its caption and value; Escape, or Tab, goes back to the control the
 // user came from. Neither Orca (its commands go with its own modifier key)
 // nor the desktop claims F8. Every result without a tooltip of its own tells
-// the keys in its tooltip.
+// the keys in its tooltip (widgets/result_label.h).
 class ResultWalk : public QObject {
     Q_OBJECT
 public:
     static inline const QKeySequence kNextKey{Qt::Key_F8};
     static inline const QKeySequence kPreviousKey{Qt::SHIFT | Qt::Key_F8};
-    static constexpr const char* kHint = "F8: τα αποτελέσματα ένα ένα (Shift+F8 προς τα πίσω, "
-                                         "πλήκτρο διαφυγής: επιστροφή στο πεδίο)";
+    static constexpr const char* kHint = kResultWalkHint;
 
     explicit ResultWalk(QWidget* window);
 
@@ -34,8 +35,6 @@ private:
     void back();
     // Gives a result the focus; it takes it only from the walk.
     void visit(QLabel* result);
-    // Tells the keys in the tooltip of the results in `part` that have none.
-    static void hint(QObject* part);
 
     QWidget* m_window;
     QPointer<QWidget> m_cameFrom;

@@ -202,4 +202,17 @@ QString windowNameOf(const ControlRow& row) {
     return accessibleNameOf(row, row.end == LinkEnd::None ? nullptr : headingOf(row.end));
 }
 
+QString warningNameOf(LinkEnd end) {
+    return QString::fromUtf8(rowOf(Role::Eirp, end).caption) + QStringLiteral(": ") +
+           QString::fromUtf8(rowOf(Role::Warning, end).text);
+}
+
+const ControlRow& rowNamed(std::string_view name) {
+    const auto rows = windowTable();
+    const auto row =
+        std::ranges::find(rows, name, [](const ControlRow& r) { return std::string_view(r.name); });
+    Q_ASSERT(row != rows.end());
+    return *row;
+}
+
 } // namespace tarvanel

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <span>
+#include <string_view>
 #include <vector>
 
 namespace tarvanel {
@@ -31,5 +32,12 @@ const char* headingOf(LinkEnd end);
 // caption (with the link end's heading), or its own accessible name, or its
 // tooltip.
 QString windowNameOf(const ControlRow& row);
+
+// A link end's warning as assistive technology names it: the EIRP it warns
+// about and what it says ("Interface 1 EIRP: Εκτός νόμιμων ορίων").
+QString warningNameOf(LinkEnd end);
+
+// The row of the control named `name` (lblIndoors), which the table holds.
+const ControlRow& rowNamed(std::string_view name);
 
 } // namespace tarvanel

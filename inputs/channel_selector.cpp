@@ -50,18 +50,12 @@ void ChannelSelector::setItems(const std::vector<std::string>& channels) {
     QStringList items;
     for (const std::string& channel : channels)
         items << QString::fromStdString(channel);
-    QStringList listed;
-    for (int i = 0; i < m_combo->count(); ++i)
-        listed << m_combo->itemText(i);
-    if (listed == items) return;
-    const QString text = m_combo->currentText();
-    {
-        const QSignalBlocker blocker(m_combo);
-        m_combo->clear();
-        m_combo->addItems(items);
-        m_combo->setCurrentIndex(-1);
-    }
-    setText(text);
+    if (items == m_items) return;
+    m_items = items;
+    const QSignalBlocker blocker(m_combo);
+    m_combo->clear();
+    m_combo->addItems(items);
+    m_combo->setCurrentIndex(-1);
 }
 
 void ChannelSelector::setText(const QString& text) {

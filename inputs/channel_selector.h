@@ -28,8 +28,9 @@ public:
 
     // The program writes the box's text from the plan: not a choice of the user.
     void setText(const QString& text);
-    // The program lists the band's channels (only when they differ from the
-    // list's): no choice of the user either, and no item is chosen.
+    // The program lists the band's channels (only when they differ from those
+    // it listed last): no choice of the user either, no item is chosen and the
+    // text is empty until the program writes it (setText).
     void setItems(const std::vector<std::string>& channels);
 
 signals:
@@ -38,6 +39,7 @@ signals:
 
 private:
     QComboBox* m_combo;
+    QStringList m_items;                // the channels setItems last listed
     std::optional<QString> m_typedText; // the typed text whose change is still to come
     unsigned m_untypedChanges = 0;
     unsigned m_chosenChange = 0; // the untyped change an item choice made

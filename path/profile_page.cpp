@@ -3,6 +3,7 @@
 #include "path/profile_table_model.h"
 #include "path/profile_table_view.h"
 #include "widgets/csv_saving.h"
+#include "widgets/explained.h"
 
 #include <QFile>
 #include <QFileDialog>
@@ -25,23 +26,20 @@ ProfilePage::ProfilePage(Plan& plan, QWidget* parent)
     m_table->setModel(m_model);
     m_table->setObjectName(QStringLiteral("tblProfile"));
     m_table->setAccessibleName(QStringLiteral("Σημεία εδάφους"));
-    m_table->setToolTip(QStringLiteral("Πλήκτρο εισαγωγής: νέο σημείο· πλήκτρο διαγραφής: "
-                                       "σβήνει τα επιλεγμένα· Ctrl+V: επικόλληση γραμμών από "
-                                       "λογιστικό φύλλο"));
-    m_table->setAccessibleDescription(m_table->toolTip());
+    explain(m_table, QStringLiteral("Πλήκτρο εισαγωγής: νέο σημείο· πλήκτρο διαγραφής: "
+                                    "σβήνει τα επιλεγμένα· Ctrl+V: επικόλληση γραμμών από "
+                                    "λογιστικό φύλλο"));
     m_fromCsv->setObjectName(QStringLiteral("cmdProfileCsv"));
-    m_fromCsv->setToolTip(QStringLiteral("Στήλες: απόσταση σε km, υψόμετρο εδάφους σε m, ό,τι "
-                                         "στέκεται πάνω του σε m· με ή χωρίς γραμμή επικεφαλίδων"));
+    explain(m_fromCsv, QStringLiteral("Στήλες: απόσταση σε km, υψόμετρο εδάφους σε m, ό,τι "
+                                      "στέκεται πάνω του σε m· με ή χωρίς γραμμή επικεφαλίδων"));
     m_toCsv->setObjectName(QStringLiteral("cmdProfileSaveCsv"));
-    m_toCsv->setToolTip(QStringLiteral("Τα σημεία σε αρχείο CSV, όπως τα διαβάζει το «Από "
-                                       "αρχείο CSV...»"));
+    explain(m_toCsv, QStringLiteral("Τα σημεία σε αρχείο CSV, όπως τα διαβάζει το «Από "
+                                    "αρχείο CSV...»"));
     m_fromElevation->setObjectName(QStringLiteral("cmdProfileElevation"));
-    m_fromElevation->setToolTip(QStringLiteral("Από πλακίδια SRTM (.hgt) ή GeoTIFF σε φάκελο "
-                                               "της επιλογής σας, με τις δύο θέσεις"));
-    for (QPushButton* button : {m_fromCsv, m_toCsv, m_fromElevation}) {
+    explain(m_fromElevation, QStringLiteral("Από πλακίδια SRTM (.hgt) ή GeoTIFF σε φάκελο "
+                                            "της επιλογής σας, με τις δύο θέσεις"));
+    for (QPushButton* button : {m_fromCsv, m_toCsv, m_fromElevation})
         button->setAutoDefault(false);
-        button->setAccessibleDescription(button->toolTip());
-    }
     auto* buttons = new QHBoxLayout;
     buttons->setContentsMargins(0, 0, 0, 0);
     buttons->addWidget(m_fromCsv);

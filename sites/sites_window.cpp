@@ -10,6 +10,7 @@
 #include "survey/survey_model.h"
 #include "survey/survey_view.h"
 #include "widgets/csv_saving.h"
+#include "widgets/explained.h"
 #include "widgets/qt_number_locale.h"
 #include "widgets/spoken_notice.h"
 
@@ -86,10 +87,11 @@ SitesWindow::SitesWindow(Plan& plan, QWidget* parent)
     resize(1100, 700);
 
     m_sitesView->setObjectName(QStringLiteral("tblSites"));
-    m_sitesView->setToolTip(QStringLiteral(
-        "Πλήκτρο εισαγωγής: νέα τοποθεσία· πλήκτρο διαγραφής: σβήνει τις επιλεγμένες· F2: αλλαγή "
-        "κελιού· Ctrl+C / Ctrl+V: αντιγραφή και επικόλληση γραμμών από λογιστικό φύλλο"));
-    m_sitesView->setAccessibleDescription(m_sitesView->toolTip());
+    explain(m_sitesView,
+            QStringLiteral(
+                "Πλήκτρο εισαγωγής: νέα τοποθεσία· πλήκτρο διαγραφής: σβήνει τις επιλεγμένες· F2: "
+                "αλλαγή "
+                "κελιού· Ctrl+C / Ctrl+V: αντιγραφή και επικόλληση γραμμών από λογιστικό φύλλο"));
     auto* add = button(
         QStringLiteral("Νέα τοποθεσία"), "cmdNewSite",
         QStringLiteral("Με τις ρυθμίσεις του άκρου 2 της τρέχουσας ζεύξης (πλήκτρο εισαγωγής)"));
@@ -117,9 +119,8 @@ SitesWindow::SitesWindow(Plan& plan, QWidget* parent)
     fromLabel->setBuddy(m_from);
     m_from->setAccessibleName(QStringLiteral("Έρευνα από"));
     m_withGround->setObjectName(QStringLiteral("chkSurveyGround"));
-    m_withGround->setToolTip(QStringLiteral("Χωρίς αρχεία: μόνο το ελεύθερο ύψος που χρειάζεται "
-                                            "στο μέσο της διαδρομής"));
-    m_withGround->setAccessibleDescription(m_withGround->toolTip());
+    explain(m_withGround, QStringLiteral("Χωρίς αρχεία: μόνο το ελεύθερο ύψος που χρειάζεται "
+                                         "στο μέσο της διαδρομής"));
     m_folderName->setObjectName(QStringLiteral("lblSurveyFolder"));
     auto* surveyBar = new QHBoxLayout;
     surveyBar->addWidget(fromLabel);
@@ -129,9 +130,8 @@ SitesWindow::SitesWindow(Plan& plan, QWidget* parent)
     surveyBar->addWidget(m_folder);
     surveyBar->addWidget(m_folderName, 2);
     m_surveyView->setObjectName(QStringLiteral("tblSurvey"));
-    m_surveyView->setToolTip(QStringLiteral("Enter ή διπλό κλικ: η ζεύξη με αυτή την τοποθεσία "
-                                            "γίνεται τρέχουσα στο κύριο παράθυρο"));
-    m_surveyView->setAccessibleDescription(m_surveyView->toolTip());
+    explain(m_surveyView, QStringLiteral("Enter ή διπλό κλικ: η ζεύξη με αυτή την τοποθεσία "
+                                         "γίνεται τρέχουσα στο κύριο παράθυρο"));
     auto* surveyPart = new QWidget;
     auto* surveyLayout = new QVBoxLayout(surveyPart);
     surveyLayout->addLayout(surveyBar);

@@ -65,6 +65,13 @@ QAccessibleInterface* choiceBoxAccessibleFactory(const QString& className, QObje
 
 } // namespace
 
+void ChoiceBox::setChoices(const QStringList& choices) {
+    if (choices == m_choices) return;
+    m_choices = choices;
+    clear();
+    addItems(choices);
+}
+
 ChoiceBox::ChoiceBox(QWidget* parent)
     : QComboBox(parent) {
     static const bool factoryInstalled = [] {

@@ -12,6 +12,13 @@ class ChoiceBox : public QComboBox {
     Q_OBJECT
 public:
     explicit ChoiceBox(QWidget* parent = nullptr);
+
+    // Fills the list with `choices` when they are not already its choices
+    // (refilling would lose the current choice and the list's selection).
+    void setChoices(const QStringList& choices);
+
+private:
+    QStringList m_choices; // what setChoices last filled the list with
 };
 
 } // namespace tarvanel

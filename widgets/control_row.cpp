@@ -1,6 +1,7 @@
 #include "widgets/control_row.h"
 
 #include "engine/link_inputs.h"
+#include "widgets/choice_box.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -46,16 +47,8 @@ void showChoice(QWidget* control, const ControlRow& row, const LinkInputs& input
     }
     auto* combo = qobject_cast<QComboBox*>(control);
     if (!combo) return;
-    if (row.items) {
-        const QStringList items = choiceItemsOf(row, inputs);
-        QStringList shown;
-        for (int i = 0; i < combo->count(); ++i)
-            shown << combo->itemText(i);
-        if (shown != items) {
-            combo->clear();
-            combo->addItems(items);
-        }
-    }
+    if (auto* choices = qobject_cast<ChoiceBox*>(combo); choices && row.items)
+        choices->setChoices(choiceItemsOf(row, inputs));
     const int chosen = chosenIndexOf(row, inputs, combo->count());
     if (chosen >= 0) combo->setCurrentIndex(chosen);
 }

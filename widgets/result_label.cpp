@@ -40,6 +40,7 @@ ResultLabel::ResultLabel(const QString& caption, const QString& text, QWidget* p
     : QLabel(text, parent)
     , m_caption(caption)
     , m_unit(unit) {
+    setToolTip(QString::fromUtf8(kResultWalkHint));
     static const bool factoryInstalled = [] {
         QAccessible::installFactory(resultLabelAccessibleFactory);
         return true;
