@@ -6,6 +6,7 @@
 #include "rules/channel_rules.h"
 #include "texts/link_texts.h"
 #include "widgets/explained.h"
+#include "widgets/twips.h"
 #include "widgets/window_colours.h"
 
 #include <QComboBox>
@@ -29,7 +30,7 @@ int widestText(const QFontMetrics& metrics, const std::vector<std::string>& text
 
 BandFace::BandFace(const WindowControls& controls)
     : m_c(controls)
-    , m_channelWidth(controls.Combo1->width())
+    , m_channelWidth(twipsRect(rowOf(Role::Channel).box).width())
     , m_widestChannel(widestText(controls.Combo1->fontMetrics(), channelItems(Band::GHz2_4)))
     , m_lossTip(QString::fromUtf8(rowOf(Role::LossPerMetre, LinkEnd::One).toolTip))
     , m_warningTip(QString::fromUtf8(rowOf(Role::Warning, LinkEnd::One).toolTip)) {
@@ -46,7 +47,8 @@ void BandFace::show(const LinkTexts& texts, const LinkInputs& inputs) {
     const int widest = widestText(channels->fontMetrics(),
                                   channelItems(inputs.band, widthIn(inputs.band, inputs.width)));
     const int width = m_channelWidth + std::max(0, widest - m_widestChannel);
-    if (channels->width() != width) channels->resize(width, channels->height());
+    const QRect placed = twipsRect(rowOf(Role::Channel).box);
+    channels->resize(width, placed.height()); // nothing happens while the size is the same
     const QString lossTip = QString::fromStdString(cableLossTip(inputs.band));
     const QString warningTip = texts.band.limitDbm
                                    ? QString::fromStdString(legalLimitTip(*texts.band.limitDbm))
