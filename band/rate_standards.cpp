@@ -21,25 +21,19 @@ constexpr std::array<RateStep, 8> kHt40{{{13.5, -79},
                                          {108, -63},
                                          {121.5, -62},
                                          {135, -61}}};
-constexpr std::array<RateStep, 9> kVht20{{{6.5, -82},
-                                          {13, -79},
-                                          {19.5, -77},
-                                          {26, -74},
-                                          {39, -70},
-                                          {52, -66},
-                                          {58.5, -65},
-                                          {65, -64},
-                                          {78, -59}}};
-constexpr std::array<RateStep, 10> kVht40{{{13.5, -79},
-                                           {27, -76},
-                                           {40.5, -74},
-                                           {54, -71},
-                                           {81, -67},
-                                           {108, -63},
-                                           {121.5, -62},
-                                           {135, -61},
-                                           {162, -56},
-                                           {180, -54}}};
+// VHT's MCS0-7 are HT's; 802.11ac adds MCS8 at 20 MHz and MCS8-9 at 40 MHz.
+template <std::size_t N, std::size_t M>
+constexpr std::array<RateStep, N + M> extended(const std::array<RateStep, N>& steps,
+                                               const std::array<RateStep, M>& more) {
+    std::array<RateStep, N + M> all{};
+    for (std::size_t i = 0; i < N; ++i)
+        all[i] = steps[i];
+    for (std::size_t i = 0; i < M; ++i)
+        all[N + i] = more[i];
+    return all;
+}
+constexpr auto kVht20 = extended(kHt20, std::array<RateStep, 1>{{{78, -59}}});
+constexpr auto kVht40 = extended(kHt40, std::array<RateStep, 2>{{{162, -56}, {180, -54}}});
 constexpr std::array<RateStep, 10> kVht80{{{29.25, -76},
                                            {58.5, -73},
                                            {87.75, -71},
