@@ -3,6 +3,7 @@
 #include "engine/profile_rows.h"
 #include "path/profile_table_model.h"
 #include "widgets/qt_number_locale.h"
+#include "widgets/table_rows.h"
 #include "widgets/window_fonts.h"
 
 #include <QApplication>
@@ -102,10 +103,7 @@ bool ProfileTableView::edit(const QModelIndex& index, EditTrigger trigger, QEven
 }
 
 void ProfileTableView::removeSelectedRows() {
-    std::set<int> rows;
-    for (const QModelIndex& index : selectionModel()->selectedIndexes())
-        rows.insert(index.row());
-    if (rows.empty() && currentIndex().isValid()) rows.insert(currentIndex().row());
+    const std::set<int> rows = selectedRows(*this);
     for (auto row = rows.rbegin(); row != rows.rend(); ++row)
         model()->removeRow(*row);
 }
@@ -114,14 +112,7 @@ void ProfileTableView::copySelectedRows() const {
     std::set<int> rows;
     for (const QModelIndex& index : selectionModel()->selectedIndexes())
         rows.insert(index.row());
-    QStringList lines;
-    for (int row : rows) {
-        QStringList cells;
-        for (int column = 0; column < model()->columnCount(); ++column)
-            cells << model()->index(row, column).data().toString();
-        lines << cells.join(QLatin1Char('\t'));
-    }
-    QApplication::clipboard()->setText(lines.join(QLatin1Char('\n')));
+    copyRows(*model(), rows);
 }
 
 } // namespace tarvanel

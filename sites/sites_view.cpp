@@ -3,6 +3,7 @@
 #include "sites/site_rows.h"
 #include "sites/sites_model.h"
 #include "widgets/qt_number_locale.h"
+#include "widgets/table_rows.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -13,18 +14,6 @@
 #include <set>
 
 namespace tarvanel {
-
-namespace {
-
-std::set<int> selectedRows(const QAbstractItemView& view) {
-    std::set<int> rows;
-    for (const QModelIndex& index : view.selectionModel()->selectedIndexes())
-        rows.insert(index.row());
-    if (rows.empty() && view.currentIndex().isValid()) rows.insert(view.currentIndex().row());
-    return rows;
-}
-
-} // namespace
 
 SitesView::SitesView(SitesModel* model, QWidget* parent)
     : QTableView(parent) {
@@ -81,14 +70,7 @@ void SitesView::keyPressEvent(QKeyEvent* event) {
 }
 
 void SitesView::copySelectedRows() const {
-    QStringList lines;
-    for (int row : selectedRows(*this)) {
-        QStringList cells;
-        for (int column = 0; column < model()->columnCount(); ++column)
-            cells << model()->index(row, column).data().toString();
-        lines << cells.join(QLatin1Char('\t'));
-    }
-    QApplication::clipboard()->setText(lines.join(QLatin1Char('\n')));
+    copyRows(*model(), selectedRows(*this));
 }
 
 } // namespace tarvanel
