@@ -1,9 +1,7 @@
 // What the elevation plugin's heavier requests cost through the loader, as the
 // program makes them, on a synthetic 1" tile (3601 x 3601 cells) written once.
-#include "elevation/elevation_loader.h"
-#include "tests/elevation/synthetic_tiles.h"
+#include "bench/hills_tile.h"
 
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 #include <random>
@@ -11,31 +9,9 @@
 namespace tarvanel {
 namespace {
 
-// Rolling hills between about 200 and 1400 m.
-double hills(double latitude, double longitude) {
-    return 800.0 + 400.0 * std::sin(latitude * 40.0) * std::cos(longitude * 30.0) +
-           200.0 * std::sin(latitude * 97.0 + longitude * 53.0);
-}
-
-constexpr Position site{37.5, 23.5};
-
-ElevationReader& reader() {
-    static ElevationReader plugin{{QStringLiteral(TARVANEL_BENCH_PLUGIN_DIR)}};
-    return plugin;
-}
-
-// The tile N37E023, written on first use; the plugin is loaded then too, so
-// that no benchmark times it.
-const std::string& folder() {
-    static QTemporaryDir dir;
-    static const std::string path = [] {
-        const std::string folder = dir.path().toStdString();
-        writeFile(folder + "/N37E023.hgt", hgtBytes(37, 23, hills, 3600));
-        reader().sample({folder, site, site});
-        return folder;
-    }();
-    return path;
-}
+using bench::hillsFolder;
+using bench::reader;
+constexpr Position site = bench::kTileMiddle;
 
 // 199 far ends anywhere in the tile, the same every run.
 std::vector<Position> surveyedSites() {
@@ -48,7 +24,7 @@ std::vector<Position> surveyedSites() {
 }
 
 void BM_Survey199ProfilesInOneSession(benchmark::State& state) {
-    const std::string& files = folder();
+    const std::string& files = hillsFolder();
     const std::vector<Position> sites = surveyedSites();
     for (auto _ : state) {
         const auto session = reader().openSession(files);
@@ -60,7 +36,7 @@ BENCHMARK(BM_Survey199ProfilesInOneSession)->Unit(benchmark::kMillisecond);
 
 // The same survey with a request each, for comparison.
 void BM_Survey199ProfilesOneRequestEach(benchmark::State& state) {
-    const std::string& files = folder();
+    const std::string& files = hillsFolder();
     const std::vector<Position> sites = surveyedSites();
     for (auto _ : state)
         for (const Position& far : sites)
@@ -69,7 +45,7 @@ void BM_Survey199ProfilesOneRequestEach(benchmark::State& state) {
 BENCHMARK(BM_Survey199ProfilesOneRequestEach)->Unit(benchmark::kMillisecond);
 
 void BM_ShadedReliefOfTheWholeTileAt900x700(benchmark::State& state) {
-    const ReliefRequest request{folder(), {23.0, 37.0, 24.0, 38.0}, 900, 700};
+    const ReliefRequest request{hillsFolder(), {23.0, 37.0, 24.0, 38.0}, 900, 700};
     for (auto _ : state)
         benchmark::DoNotOptimize(reader().shadeRelief(request));
 }
@@ -77,7 +53,7 @@ BENCHMARK(BM_ShadedReliefOfTheWholeTileAt900x700)->Unit(benchmark::kMillisecond)
 
 void BM_Viewshed20KmAroundTheTilesMiddle(benchmark::State& state) {
     ViewshedRequest request;
-    request.folderUtf8 = folder();
+    request.folderUtf8 = hillsFolder();
     request.site = site;
     request.queries = surveyedSites();
     for (auto _ : state)

@@ -3,11 +3,9 @@
 // one elevation session at the tile's cell size, then every figure of the row
 // (the link's figures over the profile, the way back, the texts). Without
 // elevation files, only the figures.
-#include "elevation/elevation_loader.h"
+#include "bench/hills_tile.h"
 #include "survey/survey.h"
-#include "tests/elevation/synthetic_tiles.h"
 
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 #include <random>
@@ -15,28 +13,8 @@
 namespace tarvanel {
 namespace {
 
-// Rolling hills between about 200 and 1400 m.
-double hills(double latitude, double longitude) {
-    return 800.0 + 400.0 * std::sin(latitude * 40.0) * std::cos(longitude * 30.0) +
-           200.0 * std::sin(latitude * 97.0 + longitude * 53.0);
-}
-
-ElevationReader& reader() {
-    static ElevationReader plugin{{QStringLiteral(TARVANEL_BENCH_PLUGIN_DIR)}};
-    return plugin;
-}
-
-// The tile N37E023, written on first use, and the plugin loaded then.
-const std::string& folder() {
-    static QTemporaryDir dir;
-    static const std::string path = [] {
-        const std::string folder = dir.path().toStdString();
-        writeFile(folder + "/N37E023.hgt", hgtBytes(37, 23, hills, 3600));
-        reader().sample({folder, {37.5, 23.5}, {37.5, 23.5}});
-        return folder;
-    }();
-    return path;
-}
+using bench::hillsFolder;
+using bench::reader;
 
 // The example link's radios at 2427 MHz; the first site at the tile's middle,
 // 199 others anywhere in it, the same every run, masts of 15 m, ground from the files.
@@ -68,7 +46,7 @@ Plan twoHundredSites() {
 
 void BM_Survey199SitesOverTheTile(benchmark::State& state) {
     const Plan plan = twoHundredSites();
-    const std::string& files = folder();
+    const std::string& files = hillsFolder();
     for (auto _ : state) {
         const auto session = reader().openSession(files);
         const GroundReader ground = [&](const Position& from, const Position& to) {

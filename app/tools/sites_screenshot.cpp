@@ -8,6 +8,7 @@
 #include "sites/sites_window.h"
 #include "survey/survey_model.h"
 #include "tests/elevation/synthetic_tiles.h"
+#include "tests/survey/worked_sites.h"
 
 #include <QAction>
 #include <QApplication>
@@ -23,35 +24,8 @@
 namespace tarvanel {
 namespace {
 
-Site siteAt(const Plan& plan, SiteId model, const char* name, std::string position,
-            std::string ground, std::string mast) {
-    Site site = *plan.site(model);
-    site.name = name;
-    site.position = std::move(position);
-    site.ground = std::move(ground);
-    site.mast = std::move(mast);
-    return site;
-}
-
-// The example link from A to B, and C and D with B's radio.
-void workedSites(Plan& plan) {
-    LinkInputs in = plan.currentInputs();
-    in.link = {{"20", PowerUnit::dBm, "15", "0.22", "10", "2"},
-               {"20", PowerUnit::dBm, "15", "0.10", "10", "2"},
-               "2427",
-               "80",
-               "10"};
-    plan.setCurrentInputs(in);
-    const auto [a, b] = plan.current().ends;
-    plan.setSite(siteAt(plan, a, "A", "37.97552, 23.73484", "100", "20"));
-    plan.setSite(siteAt(plan, b, "B", "38.02000, 23.78000", "100", "15"));
-    plan.addSite(siteAt(plan, b, "C", "37.93000, 23.69000", "120", "12"));
-    plan.addSite(siteAt(plan, b, "D", "38.10000, 23.60000", "300", "10"));
-    plan.setSurveySite(a);
-}
-
 void manySites(Plan& plan, const std::string& folder) {
-    workedSites(plan);
+    plan.replace(testing::workedSites());
     writeFile(folder + "/N37E023.hgt", hgtBytes(
                                            37, 23,
                                            [](double lat, double lon) {
@@ -65,7 +39,8 @@ void manySites(Plan& plan, const std::string& folder) {
         const std::string position =
             std::to_string(37 + degrees(random)) + ", " + std::to_string(23 + degrees(random));
         const std::string name = "Κόμβος " + std::to_string(plan.sites().size() + 1);
-        plan.addSite(siteAt(plan, plan.current().ends[1], name.c_str(), position, "", "15"));
+        plan.addSite(testing::placed(*plan.site(plan.current().ends[1]), name.c_str(),
+                                     position.c_str(), "", "15"));
     }
     Site a = *plan.site(plan.surveySite());
     a.position = "37.5, 23.5";
@@ -88,7 +63,7 @@ int main(int argc, char* argv[]) {
     if (QByteArray(argv[2]) == "many")
         tarvanel::manySites(form.plan(), folder.path().toStdString());
     else
-        tarvanel::workedSites(form.plan());
+        form.plan().replace(tarvanel::testing::workedSites());
     form.show();
     for (QAction* action : form.actions())
         if (action->shortcut() == QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T)) action->trigger();
