@@ -76,7 +76,8 @@ QString exportPlan(QWidget* parent, const Plan& plan) {
 
 QAction* addExportAction(QWidget* window, const Plan& plan) {
     auto* action = new QAction(QStringLiteral("Εξαγωγή..."), window);
-    action->setToolTip(QStringLiteral("Το σχέδιο σε KML (Google Earth) ή GeoJSON"));
+    action->setToolTip(QStringLiteral(
+        "Οι τοποθεσίες και οι ζεύξεις σε αρχείο για το Google Earth ή για προγράμματα χαρτών"));
     QObject::connect(action, &QAction::triggered, window,
                      [window, &plan] { exportPlan(window, plan); });
     window->addAction(action);

@@ -130,8 +130,9 @@ SitesWindow::SitesWindow(Plan& plan, QWidget* parent)
     surveyBar->addWidget(m_folder);
     surveyBar->addWidget(m_folderName, 2);
     m_surveyView->setObjectName(QStringLiteral("tblSurvey"));
-    explain(m_surveyView, QStringLiteral("Enter ή διπλό κλικ: η ζεύξη με αυτή την τοποθεσία "
-                                         "γίνεται τρέχουσα στο κύριο παράθυρο"));
+    explain(m_surveyView,
+            QStringLiteral("Πλήκτρο επιστροφής ή διπλό κλικ: η ζεύξη με αυτή την τοποθεσία "
+                           "γίνεται τρέχουσα στο κύριο παράθυρο"));
     auto* surveyPart = new QWidget;
     auto* surveyLayout = new QVBoxLayout(surveyPart);
     surveyLayout->addLayout(surveyBar);
